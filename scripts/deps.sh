@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs, on Debian 12, what building the program needs; with --test also what its
+# tests need. Only missing packages are installed.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++
+    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libqt6test6
+    fonts-dejavu-core
+)
+if [[ ${1:-} == --test ]]; then
+    packages+=(xvfb xauth x11-utils libx11-dev)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+[[ $(id -u) -ne 0 ]] && sudo=(sudo)
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"

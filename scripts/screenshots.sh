@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Takes the screenshots of the README and the manual: each page of the main window, on
+# an Xvfb with a window manager, with a sample data folder.
+# Needs: xvfb openbox xdotool imagemagick.   Usage: scripts/screenshots.sh [binary] [folder]
+set -euo pipefail
+
+binary=${1:-build/release/src/app/ZorvanFreeSubliminalMessageSoftware}
+out=${2:-docs/screenshots}
+caption="Zorvan Subliminal Message Software v1.50"
+work=$(mktemp -d)
+mkdir -p "$out" "$work/runtime" && chmod 700 "$work/runtime"
+
+Xvfb :77 -screen 0 1024x768x24 -nolisten tcp -noreset &
+pids=($!)
+trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
+export DISPLAY=:77
+sleep 1
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+
+# The sample message files and a goal list to show.
+mkdir -p "$work/data/plugins"
+for sample in src/library/samples/*.txt; do
+    [[ -e $sample ]] || continue
+    case $(basename "$sample") in
+    FileNames.txt) cp "$sample" "$work/data/" ;;
+    *) cp "$sample" "$work/data/plugins/" ;;
+    esac
+done
+printf '"Run a half marathon",#%s#,#%s#,"Train four times a week, long run on Sunday.",#FALSE#,35\r\n' \
+    "$(date -d '-20 days' +%F)" "$(date -d '+40 days' +%F)" >"$work/data/goals.txt"
+printf '"Read twelve books",#%s#,#%s#,"One book a month.",#FALSE#,50\r\n' \
+    "$(date -d '-100 days' +%F)" "$(date -d '+265 days' +%F)" >>"$work/data/goals.txt"
+
+env HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/share" \
+    XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb \
+    "$binary" --data-dir "$work/data" &
+pids+=($!)
+window=$(xdotool search --sync --onlyvisible --name "$caption" | head -n 1)
+sleep 0.5
+
+shoot() { # page access key, file name
+    xdotool windowactivate --sync "$window" key alt+f "$1"
+    sleep 0.4
+    import -frame -window "$window" "$out/$2.png"
+}
+shoot m goals
+shoot p programs
+shoot s settings
+echo "screenshots in $out"

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class LinkLabel;
+class QAction;
+class QFrame;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class SettingsPage;
+class SingleInstance;
+class frmAbout;
+
+// The main window: three tabbed pages, the menus and the row of buttons and links at
+// its foot. It runs the start-up order and is the program's way out.
+class frmAll : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // instance may be null when no other copy can exist (tests).
+    frmAll(const Services& services, SingleInstance* instance, QWidget* parent = nullptr);
+    ~frmAll() override;
+
+    // The start-up order. False when another copy of the program is running: this copy
+    // has asked it to come forward and ends without a window of its own.
+    bool Form_Load();
+
+    // The exit commands: the foot button asks first, the menu item does not.
+    void cmdExit_Click();
+    void mnuExit_Click();
+    // The system asks the program to end (end of the session, SIGTERM, SIGHUP, SIGINT):
+    // the settings are saved and the program ends.
+    void closeBySystem();
+    // Another copy was started: show this copy's window in front.
+    void bringToFront();
+
+    void cmdLoadSettings_Click();
+    void cmdSaveSettings_Click();
+    void cmdStart_Click();
+
+    bool isSecondCopy() const { return m_secondCopy; }
+
+Q_SIGNALS:
+    // The main window has unloaded; the program ends.
+    void programEnded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildFoot();
+    void connectLinks();
+    // Returns true to cancel the close. unloadMode 0 is a close by the user through the
+    // window frame; anything else a close by the program or the system.
+    bool Form_QueryUnload(int unloadMode);
+    void Form_Unload();
+    void mnuAbout_Click();
+    void centreOnScreen();
+
+    Services m_services;
+    SingleInstance* m_instance;
+    bool m_secondCopy = false;
+    bool m_unloaded = false;
+
+    bool bAutoDisplay = false;
+
+    QTabWidget* UserControl1;
+    QWidget* m_goalsPage;
+    QWidget* m_programsPage;
+    SettingsPage* m_settingsPage;
+
+    QPushButton* cmdExit;
+    QPushButton* cmdNext;
+    QPushButton* Command5;
+    QFrame* fraFullBrand;
+    LinkLabel* lblFullBrand;
+    LinkLabel* lblCobrand;
+
+    QMenu* mnuPopUp = nullptr;
+    QAction* mnuPop = nullptr;
+    QAction* mnuExit1 = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuGoal = nullptr;
+    QAction* mnuPrograms = nullptr;
+    QAction* mnuSettings = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuDonate = nullptr;
+    QAction* mnuMakeMoney = nullptr;
+
+    QPointer<frmAbout> m_about;
+};

@@ -1,0 +1,41 @@
+#include "Prompter.h"
+
+#include "ApplicationTitle.h"
+
+#include <QMessageBox>
+
+namespace {
+
+// Texts may break lines with a lone carriage return; a message box wants a line feed.
+QString withLineFeeds(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
+Prompter::Answer Prompter::ask(QWidget* parent, const Message& message)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(message.title.isEmpty() ? applicationTitle() : message.title);
+    box.setText(withLineFeeds(message.text));
+    box.setTextFormat(Qt::PlainText);
+    switch (message.icon) {
+    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    if (message.buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int pressed = box.exec();
+    if (message.buttons == Buttons::Ok)
+        return Answer::Ok;
+    return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}

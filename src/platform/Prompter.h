@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message box of the program goes through a Prompter, so tests can answer them.
+class Prompter {
+public:
+    enum class Buttons { Ok, YesNo };
+    enum class Icon { None, Information, Critical };
+    enum class Answer { Ok, Yes, No };
+
+    struct Message {
+        QString text;
+        Buttons buttons = Buttons::Ok;
+        Icon icon = Icon::None;
+        QString title; // empty: the program's title
+    };
+
+    virtual ~Prompter() = default;
+
+    // Shows the message modally and returns the button pressed. With Yes and No, Yes is
+    // the default button.
+    virtual Answer ask(QWidget* parent, const Message& message);
+};

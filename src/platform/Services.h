@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Clock;
+class Prompter;
+class RandomSource;
+class SettingsArea;
+class WebOpener;
+
+// What the program needs from the machine it runs on. main() fills it with the real
+// things; tests fill it with temporary folders and scripted stand-ins.
+struct Services {
+    SettingsArea* settings = nullptr;
+    Prompter* prompter = nullptr;
+    Clock* clock = nullptr;
+    RandomSource* random = nullptr;
+    WebOpener* web = nullptr;
+
+    QString dataFolder;      // message files, their index and the goal file
+    QString applicationName; // the executable's base name
+    QString programFolder;   // the folder of the executable
+    QStringList arguments;   // the command line, without the program itself
+};

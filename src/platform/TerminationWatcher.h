@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QObject>
+
+// Turns the system's requests to end the program (SIGTERM, SIGHUP and SIGINT on Linux)
+// into a signal on the user-interface thread, so the program can close as it does when
+// the desktop session ends: settings saved, then out.
+class TerminationWatcher : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TerminationWatcher(QObject* parent = nullptr);
+    ~TerminationWatcher() override;
+
+Q_SIGNALS:
+    void terminationRequested();
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The program's plain-text data files: how their bytes become text and back, and how a
+// file is replaced without ever leaving half of it on disk.
+class TextFile {
+public:
+    // UTF-8 (with or without byte-order mark) when the bytes are valid UTF-8, else the
+    // legacy single-byte code page that older installations wrote.
+    static QString decode(const QByteArray& bytes);
+    // The bytes written for the text: UTF-8 without byte-order mark on Linux; on Windows
+    // the ANSI code page when every character fits, else UTF-8 with byte-order mark.
+    // Never replaces a character by "?".
+    static QByteArray encode(const QString& text);
+
+    // The whole file, decoded; nothing when it cannot be opened.
+    static std::optional<QString> read(const QString& path);
+    // Replaces the file atomically: either the new content is on disk, or the old file is
+    // left as it was and false is returned.
+    static bool write(const QString& path, const QString& text);
+    static bool writeBytes(const QString& path, const QByteArray& bytes);
+
+private:
+    static QString decodeLegacy(const QByteArray& bytes);
+};

@@ -1,0 +1,8 @@
+#include "WebOpener.h"
+
+#include <QDesktopServices>
+
+void WebOpener::open(const QUrl& address)
+{
+    QDesktopServices::openUrl(address);
+}

@@ -1,0 +1,67 @@
+#include "app/SingleInstance.h"
+
+#include <QLockFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+class tst_SingleInstance : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void laterCopyReachesTheFirst();
+    void copyThatIsGoneNeverBlocksAStart();
+    void nobodyToReachEndsInTime();
+};
+
+void tst_SingleInstance::laterCopyReachesTheFirst()
+{
+    QTemporaryDir folder;
+    SingleInstance first(u"copy"_qs, folder.path());
+    QVERIFY(first.claim());
+    QSignalSpy activated(&first, &SingleInstance::activationRequested);
+
+    SingleInstance later(u"copy"_qs, folder.path());
+    QVERIFY(!later.claim());
+    // The first copy answers from its event loop; run the ask on a thread of its own.
+    bool reached = false;
+    std::unique_ptr<QThread> asker(
+        QThread::create([&] { reached = SingleInstance(u"copy"_qs, folder.path()).askFirstCopyToActivate(); }));
+    asker->start();
+    QTRY_COMPARE(activated.count(), 1);
+    QVERIFY(asker->wait(3000));
+    QVERIFY(reached);
+}
+
+void tst_SingleInstance::copyThatIsGoneNeverBlocksAStart()
+{
+    QTemporaryDir folder;
+    // A copy takes the lock and dies without letting it go.
+    const pid_t child = fork();
+    if (child == 0) {
+        SingleInstance crashed(u"copy"_qs, folder.path());
+        _exit(crashed.claim() ? 0 : 1);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QVERIFY(QFile::exists(folder.filePath(u"copy.lock"_qs)));
+
+    SingleInstance next(u"copy"_qs, folder.path());
+    QVERIFY(next.claim());
+}
+
+void tst_SingleInstance::nobodyToReachEndsInTime()
+{
+    QTemporaryDir folder;
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!SingleInstance(u"copy"_qs, folder.path()).askFirstCopyToActivate(300));
+    QVERIFY(timer.elapsed() < 1500);
+}
+
+QTEST_GUILESS_MAIN(tst_SingleInstance)
+#include "tst_singleinstance.moc"

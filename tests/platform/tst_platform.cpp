@@ -1,0 +1,171 @@
+#include "platform/DataFolder.h"
+#include "platform/RandomSource.h"
+#include "platform/SettingsArea.h"
+#include "platform/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void put(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class tst_Platform : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void decodesUtf8AndOlderFiles_data();
+    void decodesUtf8AndOlderFiles();
+    void encodesWithoutLoss();
+    void failedWriteLeavesTheOldFile();
+    void unreadableFileIsNothing();
+    void choosesTheDataFolder();
+    void preparesANewDataFolderOnce();
+    void settingsTellAbsentFromEmpty();
+    void randomValuesStayBelowOne();
+};
+
+void tst_Platform::decodesUtf8AndOlderFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ascii") << QByteArray("\"Calm\",#TRUE#\r\n") << u"\"Calm\",#TRUE#\r\n"_qs;
+    QTest::newRow("utf-8") << QByteArray("Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC") << u"Grüße €"_qs;
+    QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBFJa") << u"Ja"_qs;
+    // Bytes that are not UTF-8 come from an older Windows installation.
+    QTest::newRow("windows-1252") << QByteArray("Gr\xFC\xDF" "e \x80 \x93ok\x94")
+                                  << u"Grüße € \u201Cok\u201D"_qs;
+    QTest::newRow("nul byte") << QByteArray("a\0b", 3) << QString(u"a\0b"_qs);
+}
+
+void tst_Platform::decodesUtf8AndOlderFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(TextFile::decode(bytes), text);
+}
+
+void tst_Platform::encodesWithoutLoss()
+{
+    const QString typed = u"Ich schaffe das — 我能做到 ✓"_qs;
+    QCOMPARE(TextFile::decode(TextFile::encode(typed)), typed);
+    QVERIFY(!TextFile::encode(typed).contains('?'));
+}
+
+void tst_Platform::failedWriteLeavesTheOldFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("FileNames.txt"));
+    QVERIFY(TextFile::write(path, QStringLiteral("\"old\",#TRUE#\r\n")));
+    QCOMPARE(contents(path), QByteArray("\"old\",#TRUE#\r\n"));
+
+    // The disk fills up in the middle of the write (a file size limit stands in for it,
+    // and holds for every user, root included): the old file stays whole.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit limited = previous;
+    limited.rlim_cur = 4096;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const bool written = TextFile::write(path, QString(10000, QLatin1Char('x')));
+    setrlimit(RLIMIT_FSIZE, &previous);
+    QVERIFY(!written);
+    QCOMPARE(contents(path), QByteArray("\"old\",#TRUE#\r\n"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{u"FileNames.txt"_qs});
+}
+
+void tst_Platform::unreadableFileIsNothing()
+{
+    QTemporaryDir folder;
+    QVERIFY(!TextFile::read(folder.filePath(QStringLiteral("missing.txt"))).has_value());
+    QVERIFY(!TextFile::read(folder.path()).has_value() ||
+            TextFile::read(folder.path())->isEmpty());
+}
+
+void tst_Platform::choosesTheDataFolder()
+{
+    QTemporaryDir program;
+    const QString perUser = program.filePath(QStringLiteral("per-user"));
+    // No "plugins" beside the program: an installed copy keeps its data per user.
+    QCOMPARE(DataFolder::choose({}, program.path(), perUser), perUser);
+    // With "plugins" in a folder it may write, the copy is portable.
+    QVERIFY(QDir(program.path()).mkdir(QStringLiteral("plugins")));
+    QCOMPARE(DataFolder::choose({}, program.path(), perUser), program.path());
+    // The command line wins over both.
+    const QString given = program.filePath(QStringLiteral("given"));
+    QCOMPARE(DataFolder::choose(given, program.path(), perUser), given);
+}
+
+void tst_Platform::preparesANewDataFolderOnce()
+{
+    QTemporaryDir root;
+    const QString samples = root.filePath(QStringLiteral("samples"));
+    QVERIFY(QDir().mkpath(samples));
+    put(samples + QStringLiteral("/Confidence.txt"), "\"I can\",#TRUE#\r\n");
+    put(samples + QStringLiteral("/FileNames.txt"), "\"Confidence\",#TRUE#\r\n");
+
+    const QString folder = root.filePath(QStringLiteral("data"));
+    QVERIFY(DataFolder::prepare(folder, samples));
+    QCOMPARE(contents(folder + QStringLiteral("/plugins/Confidence.txt")),
+             QByteArray("\"I can\",#TRUE#\r\n"));
+    QCOMPARE(contents(folder + QStringLiteral("/FileNames.txt")),
+             QByteArray("\"Confidence\",#TRUE#\r\n"));
+    QVERIFY(QFileInfo(folder + QStringLiteral("/plugins/Confidence.txt")).isWritable());
+
+    // An existing folder is the user's: the samples never come back over their changes.
+    QVERIFY(QFile::remove(folder + QStringLiteral("/plugins/Confidence.txt")));
+    QVERIFY(DataFolder::prepare(folder, samples));
+    QVERIFY(!QFile::exists(folder + QStringLiteral("/plugins/Confidence.txt")));
+}
+
+void tst_Platform::settingsTellAbsentFromEmpty()
+{
+    QTemporaryDir root;
+    const QString file = root.filePath(QStringLiteral("s.ini"));
+    {
+        auto area = SettingsArea::inFile(file);
+        QVERIFY(!area->value(QStringLiteral("FontName")).has_value());
+        area->setValue(QStringLiteral("FontName"), QString());
+        area->setValue(QStringLiteral("FontSize"), QStringLiteral("10,5"));
+        QVERIFY(area->sync());
+    }
+    auto area = SettingsArea::inFile(file);
+    QCOMPARE(area->value(QStringLiteral("FontName")), std::optional<QString>(QString()));
+    QCOMPARE(area->value(QStringLiteral("FontSize")), std::optional<QString>(u"10,5"_qs));
+    QVERIFY(contents(file).contains("[Settings]"));
+}
+
+void tst_Platform::randomValuesStayBelowOne()
+{
+    RandomSource random;
+    float lowest = 1, highest = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const float value = random.next();
+        QVERIFY(value >= 0.0f && value < 1.0f);
+        lowest = std::min(lowest, value);
+        highest = std::max(highest, value);
+    }
+    QVERIFY(lowest < 0.001f);
+    QVERIFY(highest > 0.999f);
+}
+
+QTEST_GUILESS_MAIN(tst_Platform)
+#include "tst_platform.moc"

@@ -1,0 +1,66 @@
+#include "TestServices.h"
+
+#include <QDir>
+
+float ScriptedRandom::next()
+{
+    ++m_drawn;
+    if (m_values.empty())
+        return 0.0f;
+    const float value = m_values.front();
+    m_values.pop_front();
+    return value;
+}
+
+void ScriptedRandom::push(std::initializer_list<float> values)
+{
+    m_values.insert(m_values.end(), values);
+}
+
+Prompter::Answer ScriptedPrompter::ask(QWidget*, const Message& message)
+{
+    asked << message;
+    if (m_answers.empty()) {
+        ++unexpected;
+        return message.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+    }
+    const Answer next = m_answers.front();
+    m_answers.pop_front();
+    return next;
+}
+
+TestServices::TestServices()
+    : m_dataFolder(m_root.path() + QStringLiteral("/data"))
+{
+    QDir().mkpath(m_dataFolder + QStringLiteral("/plugins"));
+    settings = SettingsArea::inFile(settingsFile());
+}
+
+Services TestServices::services()
+{
+    return Services{.settings = settings.get(),
+                    .prompter = &prompter,
+                    .clock = &clock,
+                    .random = &random,
+                    .web = &web,
+                    .dataFolder = m_dataFolder,
+                    .applicationName = QStringLiteral("ZorvanTest"),
+                    .programFolder = m_root.path(),
+                    .arguments = arguments};
+}
+
+std::unique_ptr<SettingsArea> TestServices::reopenSettings() const
+{
+    settings->sync();
+    return SettingsArea::inFile(settingsFile());
+}
+
+QString TestServices::settingsFile() const
+{
+    return m_root.path() + QStringLiteral("/settings.ini");
+}
+
+QString TestServices::path(const QString& relative) const
+{
+    return m_dataFolder + QLatin1Char('/') + relative;
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Prompter.h"
+#include "platform/RandomSource.h"
+#include "platform/Services.h"
+#include "platform/SettingsArea.h"
+#include "platform/WebOpener.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <deque>
+#include <memory>
+
+// A clock that says what the test tells it.
+class FixedClock : public Clock {
+public:
+    explicit FixedClock(QDateTime now = QDateTime(QDate(2026, 3, 3), QTime(9, 30)))
+        : m_now(std::move(now))
+    {
+    }
+    QDateTime now() const override { return m_now; }
+    void set(const QDateTime& now) { m_now = now; }
+    void setToday(QDate today) { m_now = QDateTime(today, m_now.time()); }
+
+private:
+    QDateTime m_now;
+};
+
+// Draws the values the test lined up, in order; 0 when they run out.
+class ScriptedRandom : public RandomSource {
+public:
+    float next() override;
+    void push(std::initializer_list<float> values);
+    int drawn() const { return m_drawn; }
+
+private:
+    std::deque<float> m_values;
+    int m_drawn = 0;
+};
+
+// Records the addresses it was asked to open.
+class RecordingWebOpener : public WebOpener {
+public:
+    void open(const QUrl& address) override { opened << address; }
+    QList<QUrl> opened;
+};
+
+// Answers message boxes with the answers the test lined up and records every message.
+// A message with no answer lined up is recorded as unexpected and answered No (or OK).
+class ScriptedPrompter : public Prompter {
+public:
+    Answer ask(QWidget* parent, const Message& message) override;
+    void answer(Answer next) { m_answers.push_back(next); }
+
+    QList<Message> asked;
+    int unexpected = 0;
+
+private:
+    std::deque<Answer> m_answers;
+};
+
+// Everything the program needs, in a temporary folder that goes when the test ends.
+class TestServices {
+public:
+    TestServices();
+
+    Services services();
+    // A fresh view of the settings file, as the next start of the program would see it.
+    std::unique_ptr<SettingsArea> reopenSettings() const;
+    QString settingsFile() const;
+    QString dataFolder() const { return m_dataFolder; }
+    QString path(const QString& relative) const;
+
+    FixedClock clock;
+    ScriptedRandom random;
+    RecordingWebOpener web;
+    ScriptedPrompter prompter;
+    std::unique_ptr<SettingsArea> settings;
+    QStringList arguments;
+
+private:
+    QTemporaryDir m_root;
+    QString m_dataFolder;
+};
