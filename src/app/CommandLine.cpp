@@ -18,8 +18,7 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         QCoreApplication::translate("CommandLine", "Show the program's version."));
     const QCommandLineOption dataDir(
         QStringLiteral("data-dir"),
-        QCoreApplication::translate("CommandLine",
-                                    "Keep the message files and goals in FOLDER."),
+        QCoreApplication::translate("CommandLine", "Keep the message files and goals in FOLDER."),
         QStringLiteral("FOLDER"));
     parser.addOption(help);
     parser.addOption(version);
@@ -33,10 +32,10 @@ CommandLine CommandLine::parse(const QStringList& arguments)
 
     if (!parser.parse(arguments)) {
         result.action = Action::Fail;
-        result.message = parser.errorText() + QLatin1Char('\n') +
-                         QCoreApplication::translate("CommandLine",
-                                                     "Try '%1 --help' for the options.")
-                             .arg(QCoreApplication::applicationName());
+        result.message =
+            parser.errorText() + QLatin1Char('\n') +
+            QCoreApplication::translate("CommandLine", "Try '%1 --help' for the options.")
+                .arg(QCoreApplication::applicationName());
         return result;
     }
     if (parser.isSet(help)) {

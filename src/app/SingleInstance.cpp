@@ -17,8 +17,7 @@ SingleInstance::SingleInstance(const QString& key, const QString& folder, QObjec
     , m_key(key)
     , m_folder(folder)
     , m_lock(folder + QLatin1Char('/') + key + QStringLiteral(".lock"))
-{
-}
+{}
 
 SingleInstance::~SingleInstance() = default;
 

@@ -211,8 +211,7 @@ void frmAll::connectLinks()
 bool frmAll::Form_Load()
 {
     // 1. The update reminder, in every copy.
-    UpdateReminder(*m_services.settings, *m_services.clock, *m_services.prompter,
-                   *m_services.web)
+    UpdateReminder(*m_services.settings, *m_services.clock, *m_services.prompter, *m_services.web)
         .CheckUpdateReminder();
 
     // 2. One copy at a time: a later copy hands over to the first and ends.

@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
-
 #include <cstdio>
 
 int main(int argc, char* argv[])
@@ -25,7 +24,8 @@ int main(int argc, char* argv[])
 
     const CommandLine commandLine = CommandLine::parse(application.arguments());
     switch (commandLine.action) {
-    case CommandLine::Action::Run: break;
+    case CommandLine::Action::Run:
+        break;
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:
         std::fputs(qPrintable(commandLine.message + QLatin1Char('\n')), stdout);
@@ -39,9 +39,8 @@ int main(int argc, char* argv[])
     const QString applicationName =
         QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     const QString programFolder = QCoreApplication::applicationDirPath();
-    const QString dataFolder =
-        DataFolder::choose(commandLine.dataFolder, programFolder,
-                           DataFolder::perUserFolder(applicationName));
+    const QString dataFolder = DataFolder::choose(commandLine.dataFolder, programFolder,
+                                                  DataFolder::perUserFolder(applicationName));
     DataFolder::prepare(dataFolder, QStringLiteral(":/samples"));
 
     const auto settings = SettingsArea::forApplication(applicationName);

@@ -23,7 +23,8 @@ QString DataFolder::choose(const QString& commandLineFolder, const QString& prog
 {
     if (!commandLineFolder.isEmpty())
         return QDir::cleanPath(QDir(commandLineFolder).absolutePath());
-    if (QFileInfo(programFolder + QStringLiteral("/plugins")).isDir() && canWriteInto(programFolder))
+    if (QFileInfo(programFolder + QStringLiteral("/plugins")).isDir() &&
+        canWriteInto(programFolder))
         return programFolder;
     return perUserFolder;
 }
@@ -46,11 +47,11 @@ bool DataFolder::prepare(const QString& folder, const QString& samplesFolder)
         // Message files go into "plugins"; the index and the goal file next to it.
         const bool isMessageFile = sample.fileName() != QStringLiteral("FileNames.txt") &&
                                    sample.fileName() != QStringLiteral("goals.txt");
-        const QString target = (isMessageFile ? plugins : folder) + QLatin1Char('/') +
-                               sample.fileName();
+        const QString target =
+            (isMessageFile ? plugins : folder) + QLatin1Char('/') + sample.fileName();
         if (QFile::copy(sample.absoluteFilePath(), target))
-            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner |
-                                              QFile::ReadGroup | QFile::ReadOther);
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                              QFile::ReadOther);
     }
     return true;
 }

@@ -14,8 +14,7 @@ QString keyInSection(const QString& key)
 
 SettingsArea::SettingsArea(std::unique_ptr<QSettings> settings)
     : m_settings(std::move(settings))
-{
-}
+{}
 
 SettingsArea::~SettingsArea() = default;
 

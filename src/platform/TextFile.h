@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <optional>
 
 // The program's plain-text data files: how their bytes become text and back, and how a

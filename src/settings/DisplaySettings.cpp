@@ -31,6 +31,5 @@ QColor colorFromValue(qint32 value)
 
 qint32 valueFromColor(const QColor& color)
 {
-    return qint32(quint32(color.red()) | quint32(color.green()) << 8 |
-                  quint32(color.blue()) << 16);
+    return qint32(quint32(color.red()) | quint32(color.green()) << 8 | quint32(color.blue()) << 16);
 }

@@ -1,5 +1,7 @@
 #include "FontDialog.h"
 
+#include "settings/SettingText.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -12,8 +14,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QVBoxLayout>
-
-#include "settings/SettingText.h"
 
 namespace {
 
@@ -158,8 +158,8 @@ DisplayFont FontDialog::chosenFont() const
     font.italic = m_style->currentIndex() == Italic || m_style->currentIndex() == BoldItalic;
     // A size the font would refuse (a half-typed one, say) keeps the size it had.
     const auto size = SettingText::toNumber(m_size->currentText());
-    font.size = size && *size >= minimumFontSize && *size <= maximumFontSize ? *size
-                                                                             : m_initialSize;
+    font.size =
+        size && *size >= minimumFontSize && *size <= maximumFontSize ? *size : m_initialSize;
     font.strikethrough = m_strikeout->isChecked();
     font.underline = m_underline->isChecked();
     return font;

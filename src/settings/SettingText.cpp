@@ -1,7 +1,6 @@
 #include "SettingText.h"
 
 #include <QLocale>
-
 #include <cmath>
 
 std::optional<bool> SettingText::toBool(const QString& text)

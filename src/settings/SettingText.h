@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // The text forms of stored settings. Reading is forgiving, as a store edited by hand or

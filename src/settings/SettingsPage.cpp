@@ -16,8 +16,7 @@
 
 namespace {
 
-template <typename T, typename... Args>
-T* named(const QString& name, Args&&... args)
+template <typename T, typename... Args> T* named(const QString& name, Args&&... args)
 {
     auto* widget = new T(std::forward<Args>(args)...);
     widget->setObjectName(name);
@@ -35,14 +34,17 @@ SettingsPage::SettingsPage(QWidget* parent)
     , optMessage{named<QRadioButton>(QStringLiteral("optMessage(0)"), tr("Random")),
                  named<QRadioButton>(QStringLiteral("optMessage(1)"), tr("As Written"))}
     , fraMsgLocation(named<QGroupBox>(QStringLiteral("fraMsgLocation"), tr("Message Location")))
-    , optLocation{named<QRadioButton>(QStringLiteral("optLocation(0)"), tr("Randomly on the Screen")),
+    , optLocation{named<QRadioButton>(QStringLiteral("optLocation(0)"),
+                                      tr("Randomly on the Screen")),
                   named<QRadioButton>(QStringLiteral("optLocation(1)"), tr("Centre of the Screen"))}
     , cmdFont(named<QPushButton>(QStringLiteral("cmdFont"), tr("Font")))
-    , fraSystemTray(named<QGroupBox>(QStringLiteral("fraSystemTray"), tr("Run on Windows Start-Up")))
+    , fraSystemTray(
+          named<QGroupBox>(QStringLiteral("fraSystemTray"), tr("Run on Windows Start-Up")))
     , optRun(named<QRadioButton>(QStringLiteral("optRun"), tr("Run at start-up")))
     , optDontRun(named<QRadioButton>(QStringLiteral("optDontRun"), tr("Don't run at start-up")))
     , chkSysTray(named<QCheckBox>(QStringLiteral("chkSysTray"), tr("Start at system tray")))
-    , cmdStart(named<QPushButton>(QStringLiteral("cmdStart"), tr("Start Showing Subliminal Messages")))
+    , cmdStart(
+          named<QPushButton>(QStringLiteral("cmdStart"), tr("Start Showing Subliminal Messages")))
     , Label19(named<LinkLabel>(QStringLiteral("Label19"),
                                tr("Visit %1 now for news and more tools for a positive mind.")
                                    .arg(WebLinks::homePageShown())))

@@ -3,7 +3,6 @@
 #include "settings/DisplaySettings.h"
 
 #include <QWidget>
-
 #include <array>
 
 class LinkLabel;

@@ -4,7 +4,6 @@
 #include "settings/SettingText.h"
 
 #include <QStringList>
-
 #include <array>
 #include <limits>
 

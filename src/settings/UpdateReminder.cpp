@@ -16,8 +16,7 @@ UpdateReminder::UpdateReminder(SettingsArea& settings, const Clock& clock, Promp
     , m_clock(clock)
     , m_prompter(prompter)
     , m_web(web)
-{
-}
+{}
 
 void UpdateReminder::CheckUpdateReminder()
 {
@@ -40,13 +39,13 @@ void UpdateReminder::CheckUpdateReminder()
     if (days >= -14 && days <= 14)
         return;
 
-    const auto answer = m_prompter.ask(
-        nullptr, {.text = QCoreApplication::translate("UpdateReminder",
-                                                      "There maybe an update to this software "
-                                                      "available\rDo you want to check for an "
-                                                      "update?"),
-                  .buttons = Prompter::Buttons::YesNo,
-                  .icon = Prompter::Icon::Information});
+    const auto answer =
+        m_prompter.ask(nullptr, {.text = QCoreApplication::translate(
+                                     "UpdateReminder", "There maybe an update to this software "
+                                                       "available\rDo you want to check for an "
+                                                       "update?"),
+                                 .buttons = Prompter::Buttons::YesNo,
+                                 .icon = Prompter::Icon::Information});
     remember();
     if (answer == Prompter::Answer::Yes)
         modHelp::OpenDownloadPage(m_web);

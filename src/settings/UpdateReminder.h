@@ -8,8 +8,7 @@ class WebOpener;
 // Once every fourteen days at the most, asks whether to look for a newer version.
 class UpdateReminder {
 public:
-    UpdateReminder(SettingsArea& settings, const Clock& clock, Prompter& prompter,
-                   WebOpener& web);
+    UpdateReminder(SettingsArea& settings, const Clock& clock, Prompter& prompter, WebOpener& web);
 
     void CheckUpdateReminder();
 

@@ -1,9 +1,9 @@
 #include "TestServices.h"
-
 #include "app/SingleInstance.h"
 #include "app/frmAll.h"
 #include "platform/WebLinks.h"
 #include "settings/frmAbout.h"
+#include "widgets/LinkLabel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,12 +19,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "widgets/LinkLabel.h"
-
 namespace {
 
-template <typename T>
-T* child(QWidget* window, const char* name)
+template <typename T> T* child(QWidget* window, const char* name)
 {
     auto* found = window->findChild<T*>(QLatin1String(name));
     if (!found)
@@ -167,7 +164,7 @@ void tst_frmAll::settingsChosenOnThePageSurviveARestart()
     auto* interval = child<QComboBox>(window, "cboDispInterval");
     auto* duration = child<QComboBox>(window, "cboDispDuration");
     interval->setFocus();
-    QTest::keyClick(interval, Qt::Key_End); // "120"
+    QTest::keyClick(interval, Qt::Key_End);  // "120"
     QTest::keyClick(duration, Qt::Key_Home); // "20"
     clickOption(child<QRadioButton>(window, "optMessage(1)"));
     clickOption(child<QRadioButton>(window, "optLocation(1)"));
@@ -202,16 +199,46 @@ void tst_frmAll::unusableStoredValuesLeaveThePageUsable_data()
     QTest::addColumn<QString>("duration");
     QTest::addColumn<bool>("randomOrder");
 
-    QTest::newRow("interval 2 s") << "DispInterval" << "0" << "2" << "60" << true;
-    QTest::newRow("interval past the list") << "DispInterval" << "30" << "5" << "60" << true;
-    QTest::newRow("interval below -1") << "DispInterval" << "-2" << "5" << "60" << true;
-    QTest::newRow("interval -1 clears") << "DispInterval" << "-1" << "" << "60" << true;
-    QTest::newRow("interval garbage") << "DispInterval" << "\x01\x02" << "5" << "60" << true;
-    QTest::newRow("duration 8") << "DispDuration" << "8" << "5" << "60" << true;
-    QTest::newRow("duration 7") << "DispDuration" << "7" << "5" << "200" << true;
-    QTest::newRow("order 2") << "RandomMessage" << "2" << "5" << "60" << true;
-    QTest::newRow("order 1") << "RandomMessage" << "1" << "5" << "60" << false;
-    QTest::newRow("order word") << "RandomMessage" << "one" << "5" << "60" << true;
+    QTest::newRow("interval 2 s") << "DispInterval"
+                                  << "0"
+                                  << "2"
+                                  << "60" << true;
+    QTest::newRow("interval past the list") << "DispInterval"
+                                            << "30"
+                                            << "5"
+                                            << "60" << true;
+    QTest::newRow("interval below -1") << "DispInterval"
+                                       << "-2"
+                                       << "5"
+                                       << "60" << true;
+    QTest::newRow("interval -1 clears") << "DispInterval"
+                                        << "-1"
+                                        << ""
+                                        << "60" << true;
+    QTest::newRow("interval garbage") << "DispInterval"
+                                      << "\x01\x02"
+                                      << "5"
+                                      << "60" << true;
+    QTest::newRow("duration 8") << "DispDuration"
+                                << "8"
+                                << "5"
+                                << "60" << true;
+    QTest::newRow("duration 7") << "DispDuration"
+                                << "7"
+                                << "5"
+                                << "200" << true;
+    QTest::newRow("order 2") << "RandomMessage"
+                             << "2"
+                             << "5"
+                             << "60" << true;
+    QTest::newRow("order 1") << "RandomMessage"
+                             << "1"
+                             << "5"
+                             << "60" << false;
+    QTest::newRow("order word") << "RandomMessage"
+                                << "one"
+                                << "5"
+                                << "60" << true;
 }
 
 void tst_frmAll::unusableStoredValuesLeaveThePageUsable()

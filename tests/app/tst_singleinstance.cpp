@@ -4,7 +4,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,8 +27,8 @@ void tst_SingleInstance::laterCopyReachesTheFirst()
     QVERIFY(!later.claim());
     // The first copy answers from its event loop; run the ask on a thread of its own.
     bool reached = false;
-    std::unique_ptr<QThread> asker(
-        QThread::create([&] { reached = SingleInstance(u"copy"_qs, folder.path()).askFirstCopyToActivate(); }));
+    std::unique_ptr<QThread> asker(QThread::create(
+        [&] { reached = SingleInstance(u"copy"_qs, folder.path()).askFirstCopyToActivate(); }));
     asker->start();
     QTRY_COMPARE(activated.count(), 1);
     QVERIFY(asker->wait(3000));

@@ -5,11 +5,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
-
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-
 #include <csignal>
 
 namespace {
@@ -49,11 +47,11 @@ XServer::XServer(QSize screen)
         return;
     }
     // -displayfd 1: Xvfb picks a free display and writes its number to our pipe.
-    m_xvfb.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                        QStringLiteral("-screen"), QStringLiteral("0"),
-                        QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
-                        QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                        QStringLiteral("-noreset")});
+    m_xvfb.start(xvfb,
+                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                  QStringLiteral("0"),
+                  QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
+                  QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     QByteArray number;
     QElapsedTimer timer;
     timer.start();
@@ -98,12 +96,12 @@ QList<XWindow> XServer::topLevelWindows() const
         XWindowAttributes attributes;
         if (!XGetWindowAttributes(m_display, children[i], &attributes))
             continue;
-        windows << XWindow{.id = children[i],
-                           .name = windowName(m_display, children[i]),
-                           .geometry = QRect(attributes.x, attributes.y, attributes.width,
-                                             attributes.height),
-                           .viewable = attributes.map_state == IsViewable,
-                           .overrideRedirect = attributes.override_redirect != 0};
+        windows << XWindow{
+            .id = children[i],
+            .name = windowName(m_display, children[i]),
+            .geometry = QRect(attributes.x, attributes.y, attributes.width, attributes.height),
+            .viewable = attributes.map_state == IsViewable,
+            .overrideRedirect = attributes.override_redirect != 0};
     }
     if (children)
         XFree(children);
@@ -159,9 +157,11 @@ QProcessEnvironment ProgramUnderTest::environment() const
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.insert(QStringLiteral("HOME"), m_root.filePath(QStringLiteral("home")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_root.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       m_root.filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), m_root.filePath(QStringLiteral("share")));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_root.filePath(QStringLiteral("runtime")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
+                       m_root.filePath(QStringLiteral("runtime")));
     return environment;
 }
 

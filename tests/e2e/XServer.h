@@ -5,7 +5,6 @@
 #include <QRect>
 #include <QString>
 #include <QTemporaryDir>
-
 #include <chrono>
 #include <functional>
 #include <optional>

@@ -1,7 +1,6 @@
 #include "XServer.h"
 
 #include <QTest>
-
 #include <csignal>
 
 using namespace std::chrono_literals;
@@ -97,10 +96,10 @@ void tst_E2eFrame::terminationSavesEverySetting()
         QVERIFY(copy->waitForFinished(3000));
         QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
         QCOMPARE(copy->exitCode(), 0);
-        const QStringList keys = {u"AutoDisplay"_qs,    u"DispInterval"_qs, u"DispDuration"_qs,
-                                  u"RandomMessage"_qs,  u"RandomLocation"_qs, u"FontColor"_qs,
-                                  u"FontName"_qs,       u"FontBold"_qs,     u"FontItalic"_qs,
-                                  u"FontSize"_qs,       u"Strikethrough"_qs, u"Underline"_qs,
+        const QStringList keys = {u"AutoDisplay"_qs,   u"DispInterval"_qs,   u"DispDuration"_qs,
+                                  u"RandomMessage"_qs, u"RandomLocation"_qs, u"FontColor"_qs,
+                                  u"FontName"_qs,      u"FontBold"_qs,       u"FontItalic"_qs,
+                                  u"FontSize"_qs,      u"Strikethrough"_qs,  u"Underline"_qs,
                                   u"RunAtSysTray"_qs};
         for (const QString& key : keys)
             QVERIFY2(program.setting(key).has_value(), qPrintable(key));

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <csignal>
 #include <sys/resource.h>
 
@@ -48,10 +47,13 @@ void tst_Platform::decodesUtf8AndOlderFiles_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::newRow("ascii") << QByteArray("\"Calm\",#TRUE#\r\n") << u"\"Calm\",#TRUE#\r\n"_qs;
-    QTest::newRow("utf-8") << QByteArray("Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC") << u"Grüße €"_qs;
+    QTest::newRow("utf-8") << QByteArray("Gr\xC3\xBC\xC3\x9F"
+                                         "e \xE2\x82\xAC")
+                           << u"Grüße €"_qs;
     QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBFJa") << u"Ja"_qs;
     // Bytes that are not UTF-8 come from an older Windows installation.
-    QTest::newRow("windows-1252") << QByteArray("Gr\xFC\xDF" "e \x80 \x93ok\x94")
+    QTest::newRow("windows-1252") << QByteArray("Gr\xFC\xDF"
+                                                "e \x80 \x93ok\x94")
                                   << u"Grüße € \u201Cok\u201D"_qs;
     QTest::newRow("nul byte") << QByteArray("a\0b", 3) << QString(u"a\0b"_qs);
 }
@@ -96,8 +98,7 @@ void tst_Platform::unreadableFileIsNothing()
 {
     QTemporaryDir folder;
     QVERIFY(!TextFile::read(folder.filePath(QStringLiteral("missing.txt"))).has_value());
-    QVERIFY(!TextFile::read(folder.path()).has_value() ||
-            TextFile::read(folder.path())->isEmpty());
+    QVERIFY(!TextFile::read(folder.path()).has_value() || TextFile::read(folder.path())->isEmpty());
 }
 
 void tst_Platform::choosesTheDataFolder()

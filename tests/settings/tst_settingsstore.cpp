@@ -1,9 +1,8 @@
 #include "TestServices.h"
-
+#include "platform/WebLinks.h"
 #include "settings/SettingText.h"
 #include "settings/SettingsStore.h"
 #include "settings/UpdateReminder.h"
-#include "platform/WebLinks.h"
 
 #include <QFile>
 #include <QLocale>
@@ -50,8 +49,12 @@ void tst_SettingsStore::saveThenLoadKeepsEveryValue()
     saved.messageOrder = 1;
     saved.location = 1;
     saved.fontColor = 0x00FF8000;
-    saved.font = {.name = u"DejaVu Serif"_qs, .size = 10.5, .bold = true, .italic = true,
-                  .strikethrough = true, .underline = true};
+    saved.font = {.name = u"DejaVu Serif"_qs,
+                  .size = 10.5,
+                  .bold = true,
+                  .italic = true,
+                  .strikethrough = true,
+                  .underline = true};
     saved.runAtSysTray = true;
     SettingsStore::save(*test.settings, saved);
 
@@ -86,30 +89,75 @@ void tst_SettingsStore::storedTexts_data()
     QTest::addColumn<QVariant>("expected");
 
     // What a load makes of texts a user, an older version or a damaged store left.
-    QTest::newRow("bold as number") << "FontBold" << "1" << "bold" << QVariant(true);
-    QTest::newRow("bold zero") << "FontBold" << "0" << "bold" << QVariant(false);
-    QTest::newRow("bold any case") << "FontBold" << "tRUE" << "bold" << QVariant(true);
-    QTest::newRow("bold word") << "FontBold" << "yes" << "bold" << QVariant(false);
-    QTest::newRow("bold empty") << "FontBold" << "" << "bold" << QVariant(false);
-    QTest::newRow("auto display") << "AutoDisplay" << "TRUE" << "auto" << QVariant(true);
-    QTest::newRow("interval 2 s") << "DispInterval" << "0" << "interval" << QVariant(0);
-    QTest::newRow("interval decimal") << "DispInterval" << "2.5" << "interval" << QVariant(2);
-    QTest::newRow("interval word") << "DispInterval" << "five" << "interval" << QVariant(9);
-    QTest::newRow("interval huge") << "DispInterval" << "99999999999" << "interval" << QVariant(9);
-    QTest::newRow("interval empty") << "DispInterval" << "" << "interval" << QVariant(9);
-    QTest::newRow("order 1") << "RandomMessage" << "1" << "order" << QVariant(1);
-    QTest::newRow("colour red") << "FontColor" << "255" << "color" << QVariant(255);
-    QTest::newRow("colour negative") << "FontColor" << "-16777216" << "color"
-                                     << QVariant(-16777216);
-    QTest::newRow("colour too big") << "FontColor" << "4294967296" << "color" << QVariant(0);
-    QTest::newRow("name") << "FontName" << "No Such Font" << "name" << QVariant(u"No Such Font"_qs);
-    QTest::newRow("name empty") << "FontName" << "" << "name" << QVariant(u"Arial"_qs);
-    QTest::newRow("size half") << "FontSize" << "10.5" << "size" << QVariant(10.5);
-    QTest::newRow("size zero") << "FontSize" << "0" << "size" << QVariant(12.0);
-    QTest::newRow("size negative") << "FontSize" << "-8" << "size" << QVariant(12.0);
-    QTest::newRow("size enormous") << "FontSize" << "100000" << "size" << QVariant(12.0);
-    QTest::newRow("size word") << "FontSize" << "big" << "size" << QVariant(12.0);
-    QTest::newRow("size nan") << "FontSize" << "nan" << "size" << QVariant(12.0);
+    QTest::newRow("bold as number") << "FontBold"
+                                    << "1"
+                                    << "bold" << QVariant(true);
+    QTest::newRow("bold zero") << "FontBold"
+                               << "0"
+                               << "bold" << QVariant(false);
+    QTest::newRow("bold any case") << "FontBold"
+                                   << "tRUE"
+                                   << "bold" << QVariant(true);
+    QTest::newRow("bold word") << "FontBold"
+                               << "yes"
+                               << "bold" << QVariant(false);
+    QTest::newRow("bold empty") << "FontBold"
+                                << ""
+                                << "bold" << QVariant(false);
+    QTest::newRow("auto display") << "AutoDisplay"
+                                  << "TRUE"
+                                  << "auto" << QVariant(true);
+    QTest::newRow("interval 2 s") << "DispInterval"
+                                  << "0"
+                                  << "interval" << QVariant(0);
+    QTest::newRow("interval decimal") << "DispInterval"
+                                      << "2.5"
+                                      << "interval" << QVariant(2);
+    QTest::newRow("interval word") << "DispInterval"
+                                   << "five"
+                                   << "interval" << QVariant(9);
+    QTest::newRow("interval huge") << "DispInterval"
+                                   << "99999999999"
+                                   << "interval" << QVariant(9);
+    QTest::newRow("interval empty") << "DispInterval"
+                                    << ""
+                                    << "interval" << QVariant(9);
+    QTest::newRow("order 1") << "RandomMessage"
+                             << "1"
+                             << "order" << QVariant(1);
+    QTest::newRow("colour red") << "FontColor"
+                                << "255"
+                                << "color" << QVariant(255);
+    QTest::newRow("colour negative") << "FontColor"
+                                     << "-16777216"
+                                     << "color" << QVariant(-16777216);
+    QTest::newRow("colour too big") << "FontColor"
+                                    << "4294967296"
+                                    << "color" << QVariant(0);
+    QTest::newRow("name") << "FontName"
+                          << "No Such Font"
+                          << "name" << QVariant(u"No Such Font"_qs);
+    QTest::newRow("name empty") << "FontName"
+                                << ""
+                                << "name" << QVariant(u"Arial"_qs);
+    QTest::newRow("size half") << "FontSize"
+                               << "10.5"
+                               << "size" << QVariant(10.5);
+    QTest::newRow("size zero") << "FontSize"
+                               << "0"
+                               << "size" << QVariant(12.0);
+    QTest::newRow("size negative") << "FontSize"
+                                   << "-8"
+                                   << "size" << QVariant(12.0);
+    QTest::newRow("size enormous") << "FontSize"
+                                   << "100000"
+                                   << "size" << QVariant(12.0);
+    QTest::newRow("size word") << "FontSize"
+                               << "big"
+                               << "size" << QVariant(12.0);
+    QTest::newRow("size nan") << "FontSize"
+                              << "nan"
+                              << "size" << QVariant(12.0);
 }
 
 void tst_SettingsStore::storedTexts()
@@ -132,9 +180,12 @@ void tst_SettingsStore::storedTexts()
         QCOMPARE(settings.font.name, u"Verdana"_qs);
 
     const QHash<QString, QVariant> actual = {
-        {u"bold"_qs, settings.font.bold},       {u"auto"_qs, settings.autoDisplay},
-        {u"interval"_qs, settings.intervalPosition}, {u"order"_qs, settings.messageOrder},
-        {u"color"_qs, settings.fontColor},      {u"name"_qs, settings.font.name},
+        {u"bold"_qs, settings.font.bold},
+        {u"auto"_qs, settings.autoDisplay},
+        {u"interval"_qs, settings.intervalPosition},
+        {u"order"_qs, settings.messageOrder},
+        {u"color"_qs, settings.fontColor},
+        {u"name"_qs, settings.font.name},
         {u"size"_qs, settings.font.size},
     };
     QCOMPARE(actual.value(field), expected);
@@ -181,7 +232,8 @@ void tst_SettingsStore::updateReminder()
 
     QCOMPARE(test.prompter.asked.size(), asks ? 1 : 0);
     const QString now = test.clock.now().toString(Qt::ISODate);
-    const QString after = test.reopenSettings()->value(QLatin1String(UpdateReminder::key)).value_or(QString());
+    const QString after =
+        test.reopenSettings()->value(QLatin1String(UpdateReminder::key)).value_or(QString());
     QCOMPARE(after, rewrites ? now : stored);
     QVERIFY(test.web.opened.isEmpty());
 

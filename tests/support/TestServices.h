@@ -11,7 +11,6 @@
 #include <QList>
 #include <QTemporaryDir>
 #include <QUrl>
-
 #include <deque>
 #include <memory>
 
@@ -20,8 +19,7 @@ class FixedClock : public Clock {
 public:
     explicit FixedClock(QDateTime now = QDateTime(QDate(2026, 3, 3), QTime(9, 30)))
         : m_now(std::move(now))
-    {
-    }
+    {}
     QDateTime now() const override { return m_now; }
     void set(const QDateTime& now) { m_now = now; }
     void setToday(QDate today) { m_now = QDateTime(today, m_now.time()); }

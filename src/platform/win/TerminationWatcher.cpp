@@ -4,7 +4,6 @@
 // already turns into the application's session-management signals.
 TerminationWatcher::TerminationWatcher(QObject* parent)
     : QObject(parent)
-{
-}
+{}
 
 TerminationWatcher::~TerminationWatcher() = default;

@@ -8,8 +8,8 @@ QString TextFile::decodeLegacy(const QByteArray& bytes)
 {
     if (bytes.isEmpty())
         return {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.constData(), int(bytes.size()),
-                                           nullptr, 0);
+    const int length =
+        MultiByteToWideChar(CP_ACP, 0, bytes.constData(), int(bytes.size()), nullptr, 0);
     if (length <= 0)
         return QString::fromLatin1(bytes);
     std::wstring wide(size_t(length), L'\0');

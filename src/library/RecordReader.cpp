@@ -1,0 +1,187 @@
+#include "RecordReader.h"
+
+namespace {
+
+bool isSpace(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+bool isLineEnd(QChar c)
+{
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+} // namespace
+
+RecordReader::RecordReader(QStringView content, TextLines lines)
+    : m_content(content)
+    , m_lines(lines)
+{}
+
+qsizetype RecordReader::skipSpaces(qsizetype pos) const
+{
+    while (pos < m_content.size() && isSpace(m_content[pos]))
+        ++pos;
+    return pos;
+}
+
+qsizetype RecordReader::lineEnd(qsizetype pos) const
+{
+    while (pos < m_content.size() && !isLineEnd(m_content[pos]))
+        ++pos;
+    return pos;
+}
+
+qsizetype RecordReader::afterRecordEnd(qsizetype pos) const
+{
+    pos = skipSpaces(pos);
+    if (pos == m_content.size())
+        return pos;
+    if (m_content[pos] == QLatin1Char('\n'))
+        return pos + 1;
+    if (m_content[pos] == QLatin1Char('\r')) {
+        const bool pair = pos + 1 < m_content.size() && m_content[pos + 1] == QLatin1Char('\n');
+        return pos + (pair ? 2 : 1);
+    }
+    return -1;
+}
+
+bool RecordReader::atBlankLine() const
+{
+    const qsizetype pos = skipSpaces(m_pos);
+    return pos < m_content.size() && isLineEnd(m_content[pos]);
+}
+
+std::optional<QList<RecordReader::Value>> RecordReader::read(std::initializer_list<Field> fields)
+{
+    if (atEnd() || fields.size() == 0)
+        return std::nullopt;
+    if (m_searches.size() < qsizetype(fields.size()))
+        m_searches.resize(qsizetype(fields.size()));
+    QList<Value> values(qsizetype(fields.size()));
+    qsizetype end = 0;
+    if (!readFields(m_pos, Fields(fields.begin(), fields.size()), 0, values, end))
+        return std::nullopt;
+    m_pos = end;
+    return values;
+}
+
+QStringView RecordReader::takeLine()
+{
+    const qsizetype end = lineEnd(m_pos);
+    const QStringView line = m_content.sliced(m_pos, end - m_pos);
+    m_pos = end;
+    if (m_pos < m_content.size())
+        m_pos = afterRecordEnd(m_pos);
+    return line;
+}
+
+bool RecordReader::readFields(qsizetype pos, Fields fields, size_t i, QList<Value>& values,
+                              qsizetype& end)
+{
+    pos = skipSpaces(pos);
+    Value& value = values[qsizetype(i)];
+    const QStringView rest = m_content.sliced(pos);
+
+    switch (fields[i]) {
+    case Field::Text:
+        return readText(pos, fields, i, values, end);
+
+    case Field::Flag:
+        if (rest.startsWith(QLatin1String("#TRUE#"), Qt::CaseInsensitive)) {
+            value.flag = true;
+            return readRest(pos + 6, fields, i, values, end);
+        }
+        if (rest.startsWith(QLatin1String("#FALSE#"), Qt::CaseInsensitive)) {
+            value.flag = false;
+            return readRest(pos + 7, fields, i, values, end);
+        }
+        return false;
+
+    case Field::Date: {
+        if (!rest.startsWith(QLatin1Char('#')))
+            return false;
+        // #yyyy-mm-dd#, or #yyyy-mm-dd hh:mm:ss# whose time is of no interest here.
+        const qsizetype close = rest.indexOf(QLatin1Char('#'), 1);
+        if (close < 11 || close > 21)
+            return false;
+        const QStringView inside = rest.sliced(1, close - 1);
+        if (inside.size() > 10 && inside[10] != QLatin1Char(' '))
+            return false;
+        value.date = QDate::fromString(inside.first(10).toString(), Qt::ISODate);
+        if (!value.date.isValid())
+            return false;
+        return readRest(pos + close + 1, fields, i, values, end);
+    }
+
+    case Field::Number: {
+        qsizetype length = 0;
+        if (!rest.isEmpty() && (rest[0] == QLatin1Char('-') || rest[0] == QLatin1Char('+')))
+            ++length;
+        const qsizetype digitsStart = length;
+        while (length < rest.size() && rest[length].isDigit() && rest[length].unicode() < 128)
+            ++length;
+        if (length == digitsStart || length - digitsStart > 18)
+            return false; // no digits, or more than a 64-bit number holds
+        value.number = rest.first(length).toLongLong();
+        return readRest(pos + length, fields, i, values, end);
+    }
+    }
+    return false;
+}
+
+bool RecordReader::readText(qsizetype pos, Fields fields, size_t i, QList<Value>& values,
+                            qsizetype& end)
+{
+    if (pos < m_content.size() && m_content[pos] == QLatin1Char('"')) {
+        const qsizetype open = pos;
+        const qsizetype limit = m_lines == TextLines::Single ? lineEnd(open + 1) : m_content.size();
+        const auto closeAt = [&](qsizetype quote) {
+            values[qsizetype(i)].text = m_content.sliced(open + 1, quote - open - 1).toString();
+            return true;
+        };
+
+        QuoteSearch& search = m_searches[qsizetype(i)];
+        qsizetype quote = open + 1;
+        qsizetype searchedFrom = quote;
+        if (search.from <= quote && quote <= search.to) {
+            if (search.closes) // and nothing before it does
+                return search.to < limit && readRest(search.to + 1, fields, i, values, end) &&
+                       closeAt(search.to);
+            searchedFrom = search.from;
+            quote = search.to;
+        }
+        for (; quote < limit; ++quote) {
+            if (m_content[quote] == QLatin1Char('"') &&
+                readRest(quote + 1, fields, i, values, end)) {
+                m_searches[qsizetype(i)] = {searchedFrom, quote, true};
+                return closeAt(quote);
+            }
+        }
+        m_searches[qsizetype(i)] = {searchedFrom, limit, false};
+        return false;
+    }
+    // A text without quotes runs to the next comma or the end of the line.
+    qsizetype stop = pos;
+    while (stop < m_content.size() && m_content[stop] != QLatin1Char(',') &&
+           !isLineEnd(m_content[stop]))
+        ++stop;
+    if (!readRest(stop, fields, i, values, end))
+        return false;
+    values[qsizetype(i)].text = m_content.sliced(pos, stop - pos).trimmed().toString();
+    return true;
+}
+
+bool RecordReader::readRest(qsizetype pos, Fields fields, size_t i, QList<Value>& values,
+                            qsizetype& end)
+{
+    pos = skipSpaces(pos);
+    if (i + 1 < fields.size()) {
+        if (pos >= m_content.size() || m_content[pos] != QLatin1Char(','))
+            return false;
+        return readFields(pos + 1, fields, i + 1, values, end);
+    }
+    end = afterRecordEnd(pos);
+    return end >= 0;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// Writes records in the program's comma-delimited record form: text fields in double
+// quotes exactly as held (nothing escaped), flags as #TRUE# or #FALSE#, dates as
+// #yyyy-mm-dd#, whole numbers as plain digits; fields joined by commas, each record
+// ended by CR LF. No header, count or trailer.
+class RecordWriter {
+public:
+    RecordWriter& text(const QString& value);
+    RecordWriter& flag(bool value);
+    RecordWriter& date(QDate value);
+    RecordWriter& number(qint64 value);
+    // Ends the record with CR LF; the next field starts a new record.
+    RecordWriter& endRecord();
+
+    const QString& result() const { return m_out; }
+    void reserve(qsizetype characters) { m_out.reserve(characters); }
+
+private:
+    void separate();
+
+    QString m_out;
+    bool m_recordStarted = false;
+};
