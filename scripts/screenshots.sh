@@ -10,11 +10,13 @@ caption="Zorvan Subliminal Message Software v1.50"
 work=$(mktemp -d)
 mkdir -p "$out" "$work/runtime" && chmod 700 "$work/runtime"
 
-Xvfb :77 -screen 0 1024x768x24 -nolisten tcp -noreset &
+# Xvfb picks a free display and tells its number through a pipe.
+exec {display_pipe}<> <(:)
+Xvfb -displayfd "$display_pipe" -screen 0 1024x768x24 -nolisten tcp -noreset &
 pids=($!)
-trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=:77
-sleep 1
+trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+read -r -t 10 number <&"$display_pipe"
+export DISPLAY=":$number"
 openbox >/dev/null 2>&1 &
 pids+=($!)
 sleep 0.5
