@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -63,6 +65,7 @@ private Q_SLOTS:
     void settingsChosenOnThePageSurviveARestart();
     void unusableStoredValuesLeaveThePageUsable_data();
     void unusableStoredValuesLeaveThePageUsable();
+    void fontDialogChoiceReachesTheNextSave();
     void exitAsksFirst();
     void menuExitAndSystemCloseSaveWithoutAsking();
     void menusSwitchPagesAndOpenPages();
@@ -262,6 +265,50 @@ void tst_frmAll::unusableStoredValuesLeaveThePageUsable()
     intervalList->setFocus();
     QTest::keyClick(intervalList, Qt::Key_Home);
     QCOMPARE(intervalList->currentText(), u"2"_qs);
+}
+
+void tst_frmAll::fontDialogChoiceReachesTheNextSave()
+{
+    m_test->settings->setValue(u"FontName"_qs, u"DejaVu Serif"_qs);
+    m_test->settings->setValue(u"FontSize"_qs, u"14"_qs);
+    frmAll* window = load();
+    window->findChild<QTabWidget*>(u"UserControl1"_qs)->setCurrentIndex(2);
+    auto* font = child<QPushButton>(window, "cmdFont");
+
+    // Cancel takes nothing over.
+    QTimer::singleShot(0, this, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->findChild<QComboBox*>(u"style"_qs)->setCurrentIndex(2);
+        dialog->reject();
+    });
+    QTest::mouseClick(font, Qt::LeftButton);
+    window->cmdSaveSettings_Click();
+    QCOMPARE(m_test->reopenSettings()->value(u"FontBold"_qs), std::optional(u"False"_qs));
+
+    // The dialog opens on the current choice; OK takes face, style, size, effects and colour.
+    QString shownSize;
+    QTimer::singleShot(0, this, [&shownSize] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        shownSize = dialog->findChild<QComboBox*>(u"size"_qs)->currentText();
+        dialog->findChild<QComboBox*>(u"style"_qs)->setCurrentIndex(3); // bold italic
+        auto* colour = dialog->findChild<QComboBox*>(u"color"_qs);
+        colour->setCurrentIndex(colour->findText(u"Red"_qs));
+        dialog->findChild<QCheckBox*>()->setChecked(true); // strikeout
+        dialog->accept();
+    });
+    QTest::mouseClick(font, Qt::LeftButton);
+    QCOMPARE(shownSize, u"14"_qs);
+    window->cmdSaveSettings_Click();
+    const auto stored = m_test->reopenSettings();
+    QCOMPARE(stored->value(u"FontName"_qs), std::optional(u"DejaVu Serif"_qs));
+    QCOMPARE(stored->value(u"FontSize"_qs), std::optional(u"14"_qs));
+    QCOMPARE(stored->value(u"FontBold"_qs), std::optional(u"True"_qs));
+    QCOMPARE(stored->value(u"FontItalic"_qs), std::optional(u"True"_qs));
+    QCOMPARE(stored->value(u"Strikethrough"_qs), std::optional(u"True"_qs));
+    QCOMPARE(stored->value(u"Underline"_qs), std::optional(u"False"_qs));
+    QCOMPARE(stored->value(u"FontColor"_qs), std::optional(u"255"_qs));
 }
 
 void tst_frmAll::exitAsksFirst()
