@@ -71,9 +71,13 @@ void DatePicker::fixSize()
 {
     // Whatever room the host offers, the control keeps its own size: the designed one,
     // or more when the font needs it.
-    cboDate->setFixedWidth(qMax(dayWidth, cboDate->sizeHint().width()));
-    cboMonth->setFixedWidth(qMax(monthWidth, cboMonth->sizeHint().width()));
-    cboYear->setFixedWidth(qMax(yearWidth, cboYear->sizeHint().width()));
+    const auto fit = [](QComboBox* box, int designedWidth) {
+        box->setFixedWidth(
+            qMax(designedWidth, box->sizeHint().expandedTo(box->minimumSizeHint()).width()));
+    };
+    fit(cboDate, dayWidth);
+    fit(cboMonth, monthWidth);
+    fit(cboYear, yearWidth);
     layout()->invalidate();
     setFixedSize(designedSize.expandedTo(layout()->minimumSize()));
 }
