@@ -22,6 +22,7 @@
 #include <QStackedLayout>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace {
 
@@ -222,6 +223,8 @@ QWidget* GoalsPage::buildGoalColumn()
 
 QWidget* GoalsPage::buildEditorColumn()
 {
+    // A name read from the file is never cut short by the box.
+    txtGoalName->setMaxLength(std::numeric_limits<int>::max());
     txtGoalDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtGoalDesc->setTabChangesFocus(true);
     txtGoalDesc->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
