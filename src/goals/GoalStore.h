@@ -37,7 +37,6 @@ public:
     Goals& goals() { return m_goals; }
     // Whether the last load read the whole file (or found none).
     bool readWhole() const { return m_readWhole; }
-    QString path() const { return m_path; }
 
 private:
     QString m_path;

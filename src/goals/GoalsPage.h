@@ -50,8 +50,6 @@ public:
     void AddGoalFromEditor();
     void ShowGoalProgress();
 
-    const GoalStore& store() const { return m_store; }
-
 Q_SIGNALS:
     void homePageClicked();
 
