@@ -2,6 +2,7 @@
 
 #include "app/SingleInstance.h"
 #include "app/modUtlts.h"
+#include "goals/GoalsPage.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsArea.h"
 #include "settings/SettingsPage.h"
@@ -42,7 +43,7 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
     , m_services(services)
     , m_instance(instance)
     , UserControl1(new QTabWidget)
-    , m_goalsPage(new QWidget)
+    , m_goalsPage(new GoalsPage(m_services))
     , m_programsPage(new QWidget)
     , m_settingsPage(new SettingsPage)
     , cmdExit(new QPushButton(tr("E&xit Program")))
@@ -206,6 +207,7 @@ void frmAll::connectLinks()
     connect(lblCobrand, &LinkLabel::clicked, this, opens(modHelp::OpenCoBrandPage));
     connect(lblFullBrand, &LinkLabel::clicked, this, opens(modHelp::OpenFullBrandPage));
     connect(m_settingsPage, &SettingsPage::homePageClicked, this, opens(modHelp::OpenHomePage));
+    connect(m_goalsPage, &GoalsPage::homePageClicked, this, opens(modHelp::OpenHomePage));
 }
 
 bool frmAll::Form_Load()
@@ -228,6 +230,9 @@ bool frmAll::Form_Load()
 
     // 5. The goals page in front.
     UserControl1->setCurrentIndex(0);
+
+    // 6. The goals, the current ones listed.
+    m_goalsPage->LoadGoalsAtStartup();
 
     // 9. The stored display settings.
     cmdLoadSettings_Click();

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class GoalsPage;
 class LinkLabel;
 class QAction;
 class QFrame;
@@ -70,7 +71,7 @@ private:
     bool bAutoDisplay = false;
 
     QTabWidget* UserControl1;
-    QWidget* m_goalsPage;
+    GoalsPage* m_goalsPage;
     QWidget* m_programsPage;
     SettingsPage* m_settingsPage;
 
