@@ -211,10 +211,9 @@ void ProgramsPage::ListMessageFiles()
         if (!items.isEmpty())
             selectFile(items.first());
     }
-    // The index drops the files that are gone and takes in those that came. It is only
-    // rewritten from a listing it was read into, and never from a message folder that is
-    // not there (a drive not mounted), which would lose every check mark.
-    if (index && m_library.hasMessageFolder())
+    // The index drops the files that are gone and takes in those that came; it is only
+    // rewritten from a listing it was read into.
+    if (index)
         lvwDisplayFiles_ItemCheck();
     // Shown also when there is no index yet: a message added to an empty-looking list
     // would otherwise replace every message of the selected file.
@@ -266,7 +265,10 @@ void ProgramsPage::emptyMessageList()
 
 void ProgramsPage::lvwDisplayFiles_ItemCheck()
 {
-    m_library.writeIndex(entriesOf(lvwDisplayFiles));
+    // Without the message folder (a drive not mounted, say) the list knows none of the
+    // files, and an index written from it would lose every check mark.
+    if (m_library.hasMessageFolder())
+        m_library.writeIndex(entriesOf(lvwDisplayFiles));
 }
 
 void ProgramsPage::lvwDisplay_ItemClick(QTreeWidgetItem* item)

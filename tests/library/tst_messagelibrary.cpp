@@ -43,7 +43,6 @@ private Q_SLOTS:
     void createNeverEmptiesAnExistingFile();
 
     void listsTheMessageFilesOnly();
-    void restoresCheckMarksFromTheIndex();
 
     void poolTakesCheckedMessagesOfCheckedFilesInIndexOrder();
     void poolIsRebuiltAtEveryLoad();
@@ -172,22 +171,6 @@ void tst_MessageLibrary::listsTheMessageFilesOnly()
     QCOMPARE(MessageLibrary(missing.dataFolder()).listMessageFiles(), QStringList());
 }
 
-void tst_MessageLibrary::restoresCheckMarksFromTheIndex()
-{
-    const QStringList names = {u"Calm"_qs, u"Health"_qs, u"New"_qs, u"Work"_qs};
-    const QList<MessageRecord> index = {
-        {u"calm"_qs, true},    // letter case does not matter
-        {u"Gone"_qs, true},    // a file no longer there
-        {u"Health"_qs, true},  // named twice: the later record wins
-        {u"Health"_qs, false}, //
-        {u"Work"_qs, true},
-    };
-    const QList<MessageRecord> expected = {
-        {u"Calm"_qs, true}, {u"Health"_qs, false}, {u"New"_qs, false}, {u"Work"_qs, true}};
-    QCOMPARE(MessageLibrary::restoreChecks(names, index), expected);
-    QCOMPARE(MessageLibrary::restoreChecks({}, index), QList<MessageRecord>());
-}
-
 void tst_MessageLibrary::poolTakesCheckedMessagesOfCheckedFilesInIndexOrder()
 {
     put(plugin(u"First.txt"_qs), "\"one\",#TRUE#\r\n\"off\",#FALSE#\r\n\"\",#TRUE#\r\n\"He said "
@@ -296,14 +279,6 @@ void tst_MessageLibrary::readsFilesOthersWrote()
                                                          "e an alle\",#TRUE#\r\n"
                                                          "\"\xE2\x80\x9Cquoted\xE2\x80\x9D\","
                                                          "#FALSE#\r\n\"last\",#TRUE#\r\n"));
-    QVERIFY(m_library->writeIndex({{u"Old"_qs, true}, {u"Marked"_qs, false}}));
-    QCOMPARE(contents(m_test->path(u"FileNames.txt"_qs)),
-             QByteArray("\"Old\",#TRUE#\r\n\"Marked\",#FALSE#\r\n"));
-
-    // No folder to write into: the write says it failed.
-    QDir(m_test->path(u"plugins"_qs)).removeRecursively();
-    QVERIFY(!m_library->writeMessageFile(u"Old"_qs, old));
-    QVERIFY(!m_library->createMessageFile(u"Old"_qs));
 }
 
 QTEST_GUILESS_MAIN(tst_MessageLibrary)

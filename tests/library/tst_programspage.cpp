@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -71,7 +70,6 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void controlsAsDesigned();
     void listingWithoutAnIndexWritesNothing();
     void listingRewritesTheIndex();
     void missingMessageFolderKeepsTheIndex();
@@ -86,7 +84,6 @@ private Q_SLOTS:
     void nameBoxTakesOnlyLettersDigitsAndSpaces_data();
     void nameBoxTakesOnlyLettersDigitsAndSpaces();
 
-    void editButtonsFollowTheEditBox();
     void addEditAndDeleteMessages();
     void editAndDeleteWithoutASelectionChangeNothing();
     void checkMarksAreWrittenAtOnce();
@@ -152,29 +149,6 @@ void tst_ProgramsPage::sample()
     put(index(), "\"Calm\",#TRUE#\r\n\"Health\",#FALSE#\r\n\"Work\",#TRUE#\r\n");
 }
 
-void tst_ProgramsPage::controlsAsDesigned()
-{
-    load();
-    QCOMPARE(child<QWidget>("Frame2")->property("title").toString(), u"Programs"_qs);
-    QCOMPARE(child<QWidget>("Frame3")->property("title").toString(), u"Messages"_qs);
-    QVERIFY(child<QWidget>("Frame2")->font().bold());
-    QVERIFY(!nameBox()->font().bold());
-    QCOMPARE(files()->headerItem()->text(0), u"Files"_qs);
-    QCOMPARE(messages()->headerItem()->text(0), u"Text"_qs);
-    QCOMPARE(editBox()->palette().color(QPalette::Text), QColor(128, 64, 64));
-    const QList<std::pair<const char*, QString>> buttons = {
-        {"cmdCreateFile", u"&Create"_qs}, {"cmdDeleteFile", u"&Delete"_qs},
-        {"cmdUpdate", u"E&dit"_qs},       {"cmdAddNew", u"&Add New"_qs},
-        {"cmdDeleteText", u"D&elete"_qs},
-    };
-    for (const auto& [name, caption] : buttons)
-        QCOMPARE(child<QPushButton>(name)->text(), caption);
-
-    QSignalSpy homePage(m_page.get(), &ProgramsPage::homePageClicked);
-    QTest::mouseClick(child<QWidget>("Label18"), Qt::LeftButton);
-    QCOMPARE(homePage.count(), 1);
-}
-
 void tst_ProgramsPage::listingWithoutAnIndexWritesNothing()
 {
     put(plugin(u"Work.txt"_qs), "\"I finish\",#TRUE#\r\n");
@@ -235,6 +209,7 @@ void tst_ProgramsPage::missingMessageFolderKeepsTheIndex()
     QVERIFY(m_test->prompter.asked.isEmpty());
     QCOMPARE(QDir(m_test->dataFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{u"FileNames.txt"_qs});
+    QCOMPARE(contents(index()), QByteArray("\"Calm\",#TRUE#\r\n"));
 }
 
 void tst_ProgramsPage::messageListFollowsTheSelection()
@@ -335,7 +310,8 @@ void tst_ProgramsPage::createWithATakenNameLosesNothing_data()
     QTest::newRow("not listed yet")
         << u"FRESH"_qs << u"Fresh"_qs
         << QStringList{u"[x] Calm"_qs, u"[ ] Health"_qs, u"[x] Work"_qs, u"[x] Fresh"_qs}
-        << before + "\"Fresh\",#TRUE#\r\n" << 4;
+        << before + "\"Fresh\",#TRUE#\r\n"
+        << 4;
 }
 
 void tst_ProgramsPage::createWithATakenNameLosesNothing()
@@ -398,14 +374,11 @@ void tst_ProgramsPage::nameBoxTakesOnlyLettersDigitsAndSpaces_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("refused");
     QTest::newRow("letter") << int(Qt::Key_Q) << 0 << u"q"_qs << false;
-    QTest::newRow("capital") << int(Qt::Key_Q) << int(Qt::ShiftModifier) << u"Q"_qs << false;
-    QTest::newRow("digit") << int(Qt::Key_7) << 0 << u"7"_qs << false;
     QTest::newRow("space") << int(Qt::Key_Space) << 0 << u" "_qs << false;
     QTest::newRow("backspace") << int(Qt::Key_Backspace) << 0 << u"\b"_qs << false;
     QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << QString() << false;
     QTest::newRow("enter") << int(Qt::Key_Return) << 0 << u"\r"_qs << true;
     QTest::newRow("dot") << int(Qt::Key_Period) << 0 << u"."_qs << true;
-    QTest::newRow("slash") << int(Qt::Key_Slash) << 0 << u"/"_qs << true;
     QTest::newRow("accented letter") << int(Qt::Key_Eacute) << 0 << u"é"_qs << true;
     QTest::newRow("ctrl+v") << int(Qt::Key_V) << int(Qt::ControlModifier) << u"v"_qs << true;
 }
@@ -441,35 +414,24 @@ void tst_ProgramsPage::nameBoxTakesOnlyLettersDigitsAndSpaces()
     }
 }
 
-void tst_ProgramsPage::editButtonsFollowTheEditBox()
-{
-    put(plugin(u"Empty.txt"_qs), "");
-    put(index(), "\"Empty\",#TRUE#\r\n");
-    load();
-    auto* addNew = child<QPushButton>("cmdAddNew");
-    auto* edit = child<QPushButton>("cmdUpdate");
-    auto* deleteText = child<QPushButton>("cmdDeleteText");
-    QVERIFY(!addNew->isEnabled() && !edit->isEnabled() && deleteText->isEnabled());
-    editBox()->setFocus();
-    QTest::keyClicks(editBox(), u"I"_qs);
-    QVERIFY(addNew->isEnabled() && edit->isEnabled());
-    QTest::keyClick(editBox(), Qt::Key_Backspace);
-    QVERIFY(!addNew->isEnabled() && !edit->isEnabled() && deleteText->isEnabled());
-}
-
 void tst_ProgramsPage::addEditAndDeleteMessages()
 {
     sample();
     load();
     clickRow(files(), 2); // Work: "I finish", "I focus"
+    auto* addNew = child<QPushButton>("cmdAddNew");
+    auto* edit = child<QPushButton>("cmdUpdate");
 
-    // Add New appends checked, even a text already in the list, and empties the box.
+    // The buttons follow the edit box. Add New appends checked, even a text already in
+    // the list, and empties the box.
     editBox()->clear();
+    QVERIFY(!addNew->isEnabled() && !edit->isEnabled());
     editBox()->setFocus();
     QTest::keyClicks(editBox(), u"I focus"_qs);
+    QVERIFY(addNew->isEnabled() && edit->isEnabled());
     click("cmdAddNew");
     QVERIFY(editBox()->text().isEmpty());
-    QVERIFY(!child<QPushButton>("cmdAddNew")->isEnabled());
+    QVERIFY(!addNew->isEnabled() && !edit->isEnabled());
     QCOMPARE(contents(plugin(u"Work.txt"_qs)),
              QByteArray("\"I finish\",#TRUE#\r\n\"I focus\",#TRUE#\r\n\"I focus\",#TRUE#\r\n"));
 
