@@ -3,6 +3,8 @@
 #include "app/SingleInstance.h"
 #include "app/modUtlts.h"
 #include "goals/GoalsPage.h"
+#include "library/MessageLibrary.h"
+#include "library/ProgramsPage.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsArea.h"
 #include "settings/SettingsPage.h"
@@ -44,7 +46,7 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
     , m_instance(instance)
     , UserControl1(new QTabWidget)
     , m_goalsPage(new GoalsPage(m_services))
-    , m_programsPage(new QWidget)
+    , m_programsPage(new ProgramsPage(services.dataFolder, *services.prompter))
     , m_settingsPage(new SettingsPage)
     , cmdExit(new QPushButton(tr("E&xit Program")))
     , cmdNext(new QPushButton(tr("Start Showing Subliminal Messages")))
@@ -208,6 +210,7 @@ void frmAll::connectLinks()
     connect(lblFullBrand, &LinkLabel::clicked, this, opens(modHelp::OpenFullBrandPage));
     connect(m_settingsPage, &SettingsPage::homePageClicked, this, opens(modHelp::OpenHomePage));
     connect(m_goalsPage, &GoalsPage::homePageClicked, this, opens(modHelp::OpenHomePage));
+    connect(m_programsPage, &ProgramsPage::homePageClicked, this, opens(modHelp::OpenHomePage));
 }
 
 bool frmAll::Form_Load()
@@ -233,6 +236,9 @@ bool frmAll::Form_Load()
 
     // 6. The goals, the current ones listed.
     m_goalsPage->LoadGoalsAtStartup();
+
+    // 8. The message files.
+    m_programsPage->ListMessageFiles();
 
     // 9. The stored display settings.
     cmdLoadSettings_Click();
@@ -276,6 +282,11 @@ void frmAll::cmdStart_Click()
     // The store keeps the state from before the click; the new one reaches it with the
     // next save.
     cmdSaveSettings_Click();
+}
+
+bool frmAll::LoadMessagePool()
+{
+    return MessageLibrary(m_services.dataFolder).LoadMessagePool(m_messagePool);
 }
 
 void frmAll::cmdExit_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/MessagePool.h"
 #include "platform/Services.h"
 
 #include <QMainWindow>
@@ -7,6 +8,7 @@
 
 class GoalsPage;
 class LinkLabel;
+class ProgramsPage;
 class QAction;
 class QFrame;
 class QMenu;
@@ -43,6 +45,12 @@ public:
     void cmdSaveSettings_Click();
     void cmdStart_Click();
 
+    // Rebuilds the message pool from the checked messages of the checked files. False
+    // when there is no index of message files; the display does not start then.
+    bool LoadMessagePool();
+    // What the display draws from.
+    const MessagePool& messagePool() const { return m_messagePool; }
+
     bool isSecondCopy() const { return m_secondCopy; }
 
 Q_SIGNALS:
@@ -69,10 +77,11 @@ private:
     bool m_unloaded = false;
 
     bool bAutoDisplay = false;
+    MessagePool m_messagePool;
 
     QTabWidget* UserControl1;
     GoalsPage* m_goalsPage;
-    QWidget* m_programsPage;
+    ProgramsPage* m_programsPage;
     SettingsPage* m_settingsPage;
 
     QPushButton* cmdExit;
