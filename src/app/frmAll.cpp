@@ -2,6 +2,9 @@
 
 #include "app/SingleInstance.h"
 #include "app/modUtlts.h"
+#include "goals/GoalsPage.h"
+#include "library/MessageLibrary.h"
+#include "library/ProgramsPage.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsArea.h"
 #include "settings/SettingsPage.h"
@@ -42,8 +45,8 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
     , m_services(services)
     , m_instance(instance)
     , UserControl1(new QTabWidget)
-    , m_goalsPage(new QWidget)
-    , m_programsPage(new QWidget)
+    , m_goalsPage(new GoalsPage(m_services))
+    , m_programsPage(new ProgramsPage(services.dataFolder, *services.prompter))
     , m_settingsPage(new SettingsPage)
     , cmdExit(new QPushButton(tr("E&xit Program")))
     , cmdNext(new QPushButton(tr("Start Showing Subliminal Messages")))
@@ -206,6 +209,8 @@ void frmAll::connectLinks()
     connect(lblCobrand, &LinkLabel::clicked, this, opens(modHelp::OpenCoBrandPage));
     connect(lblFullBrand, &LinkLabel::clicked, this, opens(modHelp::OpenFullBrandPage));
     connect(m_settingsPage, &SettingsPage::homePageClicked, this, opens(modHelp::OpenHomePage));
+    connect(m_goalsPage, &GoalsPage::homePageClicked, this, opens(modHelp::OpenHomePage));
+    connect(m_programsPage, &ProgramsPage::homePageClicked, this, opens(modHelp::OpenHomePage));
 }
 
 bool frmAll::Form_Load()
@@ -228,6 +233,12 @@ bool frmAll::Form_Load()
 
     // 5. The goals page in front.
     UserControl1->setCurrentIndex(0);
+
+    // 6. The goals, the current ones listed.
+    m_goalsPage->LoadGoalsAtStartup();
+
+    // 8. The message files.
+    m_programsPage->ListMessageFiles();
 
     // 9. The stored display settings.
     cmdLoadSettings_Click();
@@ -271,6 +282,11 @@ void frmAll::cmdStart_Click()
     // The store keeps the state from before the click; the new one reaches it with the
     // next save.
     cmdSaveSettings_Click();
+}
+
+bool frmAll::LoadMessagePool()
+{
+    return MessageLibrary(m_services.dataFolder).LoadMessagePool(m_messagePool);
 }
 
 void frmAll::cmdExit_Click()

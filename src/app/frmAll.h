@@ -1,11 +1,14 @@
 #pragma once
 
+#include "library/MessagePool.h"
 #include "platform/Services.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
+class GoalsPage;
 class LinkLabel;
+class ProgramsPage;
 class QAction;
 class QFrame;
 class QMenu;
@@ -42,6 +45,12 @@ public:
     void cmdSaveSettings_Click();
     void cmdStart_Click();
 
+    // Rebuilds the message pool from the checked messages of the checked files. False
+    // when there is no index of message files; the display does not start then.
+    bool LoadMessagePool();
+    // What the display draws from.
+    const MessagePool& messagePool() const { return m_messagePool; }
+
     bool isSecondCopy() const { return m_secondCopy; }
 
 Q_SIGNALS:
@@ -68,10 +77,11 @@ private:
     bool m_unloaded = false;
 
     bool bAutoDisplay = false;
+    MessagePool m_messagePool;
 
     QTabWidget* UserControl1;
-    QWidget* m_goalsPage;
-    QWidget* m_programsPage;
+    GoalsPage* m_goalsPage;
+    ProgramsPage* m_programsPage;
     SettingsPage* m_settingsPage;
 
     QPushButton* cmdExit;

@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -71,6 +72,7 @@ private Q_SLOTS:
     void menusSwitchPagesAndOpenPages();
     void aboutBoxIsOneAtATime();
     void secondCopyActivatesTheFirstAndWritesNothing();
+    void programsPageListsTheFilesAndFeedsThePool();
 
 private:
     std::unique_ptr<TestServices> m_test;
@@ -450,6 +452,49 @@ void tst_frmAll::secondCopyActivatesTheFirstAndWritesNothing()
     QVERIFY(first.isVisible());
     QVERIFY(!first.isMinimized());
     QCOMPARE(fileBytes(m_test->settingsFile()), before);
+}
+
+void tst_frmAll::programsPageListsTheFilesAndFeedsThePool()
+{
+    const auto put = [this](const QString& relative, const QByteArray& bytes) {
+        QFile file(m_test->path(relative));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    put(u"plugins/Calm.txt"_qs, "\"I am calm\",#TRUE#\r\n\"I rest\",#FALSE#\r\n");
+    put(u"plugins/Work.txt"_qs, "\"I finish\",#TRUE#\r\n");
+    put(u"FileNames.txt"_qs, "\"Work\",#TRUE#\r\n\"Gone\",#TRUE#\r\n\"Calm\",#TRUE#\r\n");
+    frmAll* window = load();
+    QVERIFY(!window->messagePool().count());
+
+    // The start lists the files and rewrites the index in list order.
+    auto* files = child<QTreeWidget>(window, "lvwDisplayFiles");
+    QCOMPARE(files->topLevelItemCount(), 2);
+    QCOMPARE(fileBytes(m_test->path(u"FileNames.txt"_qs)),
+             QByteArray("\"Calm\",#TRUE#\r\n\"Work\",#TRUE#\r\n"));
+    QVERIFY(window->LoadMessagePool());
+    QCOMPARE(window->messagePool().messages(), (QStringList{u"I am calm"_qs, u"I finish"_qs}));
+    QVERIFY(window->LoadMessagePool());
+    QCOMPARE(window->messagePool().count(), 2);
+
+    // The page fits the window, and its link opens the home page.
+    auto* tabs = child<QTabWidget>(window, "UserControl1");
+    tabs->setCurrentIndex(1);
+    int controls = 0;
+    for (QWidget* control : tabs->widget(1)->findChildren<QWidget*>()) {
+        // The parts of a list, which it sizes itself, have no name or one of Qt's.
+        if (control->objectName().isEmpty() || control->objectName().startsWith(u"qt_"_qs))
+            continue;
+        ++controls;
+        QVERIFY2(control->size().expandedTo(control->minimumSizeHint()) == control->size(),
+                 qPrintable(control->objectName()));
+    }
+    QCOMPARE(controls, 12);
+    QTest::mouseClick(child<LinkLabel>(window, "Label18"), Qt::LeftButton);
+    QCOMPARE(m_test->web.opened, QList<QUrl>{WebLinks::homePage()});
+
+    QVERIFY(QFile::remove(m_test->path(u"FileNames.txt"_qs)));
+    QVERIFY(!window->LoadMessagePool());
 }
 
 QTEST_MAIN(tst_frmAll)

@@ -1,0 +1,305 @@
+#include "MessageLibrary.h"
+
+#include "library/MessagePool.h"
+#include "platform/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <array>
+
+namespace {
+
+#ifdef Q_OS_WIN
+constexpr bool windowsFileNames = true;
+#else
+constexpr bool windowsFileNames = false;
+#endif
+
+// No message file of ours comes near this (it would hold millions of messages); a file
+// this big in the folder is something else, and reading it whole would only stall the
+// program.
+constexpr qint64 largestFile = 64 * 1024 * 1024;
+
+// A new file's name stays well inside every file system's limit, also with ".txt" and
+// the suffix of the temporary file a safe write goes through.
+constexpr qsizetype longestNameBytes = 150;
+
+std::optional<QList<MessageRecord>> readRecords(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > largestFile)
+        return std::nullopt;
+    const std::optional<QString> content = TextFile::read(path);
+    if (!content)
+        return std::nullopt;
+    return MessageRecords::parse(*content);
+}
+
+// The names Windows keeps for devices, whatever follows them after a dot.
+bool isDeviceName(QStringView name)
+{
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    const QStringView stem = (dot < 0 ? name : name.first(dot)).trimmed();
+    for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
+        if (stem.compare(QLatin1String(device), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    if (stem.size() != 4)
+        return false;
+    const QStringView port = stem.first(3);
+    const QChar number = stem[3];
+    return (port.compare(QLatin1String("COM"), Qt::CaseInsensitive) == 0 ||
+            port.compare(QLatin1String("LPT"), Qt::CaseInsensitive) == 0) &&
+           ((number >= QLatin1Char('0') && number <= QLatin1Char('9')) || number == u'\u00B9' ||
+            number == u'\u00B2' || number == u'\u00B3');
+}
+
+bool isStrippedAtTheEnds(QChar c)
+{
+    return c.isSpace() || c == QLatin1Char('.');
+}
+
+QString strippedAtTheEnds(const QString& name)
+{
+    qsizetype begin = 0;
+    qsizetype end = name.size();
+    while (begin < end && isStrippedAtTheEnds(name[begin]))
+        ++begin;
+    while (end > begin && isStrippedAtTheEnds(name[end - 1]))
+        --end;
+    return name.sliced(begin, end - begin);
+}
+
+} // namespace
+
+MessageLibrary::MessageLibrary(QString dataFolder)
+    : m_dataFolder(std::move(dataFolder))
+{}
+
+QString MessageLibrary::messageFolder() const
+{
+    return m_dataFolder + QStringLiteral("/plugins");
+}
+
+bool MessageLibrary::hasMessageFolder() const
+{
+    return QFileInfo(messageFolder()).isDir();
+}
+
+QString MessageLibrary::indexPath() const
+{
+    return m_dataFolder + QStringLiteral("/FileNames.txt");
+}
+
+std::optional<QString> MessageLibrary::messageFilePath(const QString& name) const
+{
+    if (!staysInFolder(name))
+        return std::nullopt;
+    return messageFolder() + QLatin1Char('/') + name + QStringLiteral(".txt");
+}
+
+QStringList MessageLibrary::listMessageFiles() const
+{
+    QDir::Filters filters = QDir::Files;
+    // Where names differ by case, "x.TXT" is not the file "x.txt" that the name leads to.
+    if (!windowsFileNames)
+        filters |= QDir::CaseSensitive;
+    QStringList names =
+        QDir(messageFolder())
+            .entryList({QStringLiteral("*.txt")}, filters, QDir::Name | QDir::IgnoreCase);
+    for (QString& name : names)
+        name.chop(4);
+    return names;
+}
+
+std::optional<QString> MessageLibrary::findMessageFile(const QString& name) const
+{
+    for (const QString& listed : listMessageFiles()) {
+        if (listed.compare(name, Qt::CaseInsensitive) == 0)
+            return listed;
+    }
+    return std::nullopt;
+}
+
+bool MessageLibrary::hasIndex() const
+{
+    return QFileInfo(indexPath()).isFile();
+}
+
+std::optional<QList<MessageRecord>> MessageLibrary::readIndex() const
+{
+    return readRecords(indexPath());
+}
+
+bool MessageLibrary::writeIndex(const QList<MessageRecord>& entries) const
+{
+    return TextFile::write(indexPath(), MessageRecords::format(entries));
+}
+
+bool MessageLibrary::hasMessageFile(const QString& name) const
+{
+    const auto path = messageFilePath(name);
+    return path && QFileInfo(*path).isFile();
+}
+
+std::optional<QList<MessageRecord>> MessageLibrary::readMessageFile(const QString& name) const
+{
+    const auto path = messageFilePath(name);
+    if (!path)
+        return std::nullopt;
+    return readRecords(*path);
+}
+
+bool MessageLibrary::writeMessageFile(const QString& name,
+                                      const QList<MessageRecord>& messages) const
+{
+    const auto path = messageFilePath(name);
+    return path && TextFile::write(*path, MessageRecords::format(messages));
+}
+
+bool MessageLibrary::createMessageFile(const QString& name) const
+{
+    const auto path = messageFilePath(name);
+    if (!path)
+        return false;
+    QFile file(*path);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+}
+
+bool MessageLibrary::deleteMessageFile(const QString& name) const
+{
+    const auto path = messageFilePath(name);
+    return path && QFile::remove(*path);
+}
+
+bool MessageLibrary::LoadMessagePool(MessagePool& pool) const
+{
+    if (!hasIndex())
+        return false;
+    const auto index = readIndex();
+    if (!index)
+        return false;
+
+    // An index that names a file more than once (edited by hand, or left so by a folder
+    // that could not be written) puts it in the pool once, at its first place, checked
+    // as its last record says, as the file list shows it.
+    QStringList names;
+    QHash<QString, bool> checked;
+    for (const MessageRecord& record : *index) {
+        QString name = record.text;
+        name.remove(QStringLiteral("\r\n"));
+        if (name.isEmpty())
+            continue;
+        if (!checked.contains(name))
+            names << name;
+        checked.insert(name, record.checked);
+    }
+
+    MessagePool rebuilt;
+    for (const QString& name : std::as_const(names)) {
+        if (checked.value(name))
+            AddFileToPool(name, rebuilt);
+    }
+    pool = std::move(rebuilt);
+    return true;
+}
+
+void MessageLibrary::AddFileToPool(const QString& name, MessagePool& pool) const
+{
+    const auto messages = readMessageFile(name);
+    if (!messages)
+        return;
+    for (const MessageRecord& message : *messages) {
+        if (!message.checked || message.text.isEmpty())
+            continue;
+        if (message.text.contains(QLatin1Char('\r'))) {
+            QString text = message.text;
+            text.remove(QStringLiteral("\r\n"));
+            if (!text.isEmpty())
+                pool.append(text);
+        } else {
+            pool.append(message.text);
+        }
+    }
+}
+
+QList<MessageRecord> MessageLibrary::restoreChecks(const QStringList& names,
+                                                   const QList<MessageRecord>& index)
+{
+    QList<MessageRecord> entries;
+    entries.reserve(names.size());
+    QHash<QString, qsizetype> firstEntry;
+    firstEntry.reserve(names.size());
+    for (const QString& name : names) {
+        const QString key = name.toCaseFolded();
+        if (!firstEntry.contains(key))
+            firstEntry.insert(key, entries.size());
+        entries << MessageRecord{name, false};
+    }
+    for (const MessageRecord& record : index) {
+        const auto found = firstEntry.constFind(record.text.toCaseFolded());
+        if (found != firstEntry.cend())
+            entries[*found].checked = record.checked;
+    }
+    return entries;
+}
+
+QString MessageLibrary::safeName(const QString& typed)
+{
+    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
+    // Half a character (a lone surrogate) is dropped too: no file system takes it.
+    QString kept;
+    kept.reserve(typed.size());
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        const QChar c = typed[i];
+        if (c.isHighSurrogate() && i + 1 < typed.size() && typed[i + 1].isLowSurrogate()) {
+            kept += c;
+            kept += typed[++i];
+        } else if (!c.isSurrogate() && c.category() != QChar::Other_Control &&
+                   !forbidden.contains(c)) {
+            kept += c;
+        }
+    }
+    QString name = strippedAtTheEnds(kept);
+
+    // Cut to length at a whole character.
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t c = name[i].unicode();
+        const bool pair = QChar::isHighSurrogate(c) && i + 1 < name.size() &&
+                          QChar::isLowSurrogate(name[i + 1].unicode());
+        const qsizetype length = pair ? 4 : c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+        if (bytes + length > longestNameBytes) {
+            name = strippedAtTheEnds(name.first(i));
+            break;
+        }
+        bytes += length;
+        if (pair)
+            ++i;
+    }
+
+    if (isDeviceName(name)) {
+        const qsizetype dot = name.indexOf(QLatin1Char('.'));
+        qsizetype stemEnd = dot < 0 ? name.size() : dot;
+        while (stemEnd > 0 && name[stemEnd - 1].isSpace())
+            --stemEnd;
+        name.insert(stemEnd, QLatin1Char('_'));
+    }
+    return name;
+}
+
+bool MessageLibrary::staysInFolder(QStringView name)
+{
+    if (name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
+        return false;
+    if (windowsFileNames) {
+        // A backslash leads elsewhere, a colon to a drive or a hidden stream, a device
+        // name to the device.
+        if (name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char(':')) ||
+            isDeviceName(name))
+            return false;
+    }
+    return true;
+}

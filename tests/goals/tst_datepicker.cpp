@@ -1,0 +1,170 @@
+#include "goals/DatePicker.h"
+
+#include <QComboBox>
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QComboBox* list(DatePicker& picker, const QString& name)
+{
+    return picker.findChild<QComboBox*>(name);
+}
+
+} // namespace
+
+class tst_DatePicker : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsAtToday_data();
+    void startsAtToday();
+    void pickPullsTheDayBackToTheMonthsLast_data();
+    void pickPullsTheDayBackToTheMonthsLast();
+    void valueShowsExactlyTheDateGiven_data();
+    void valueShowsExactlyTheDateGiven();
+    void datesOutsideItsYearsAreRefused_data();
+    void datesOutsideItsYearsAreRefused();
+    void listsDoNotFollowTheSystemLanguage();
+    void enabledGreysAllThreeLists();
+    void keepsItsOwnSize();
+};
+
+void tst_DatePicker::startsAtToday_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QDate>("shown");
+    QTest::newRow("today") << QDate(2026, 3, 3) << QDate(2026, 3, 3);
+    QTest::newRow("leap day") << QDate(2008, 2, 29) << QDate(2008, 2, 29);
+    QTest::newRow("before its years") << QDate(1970, 6, 15) << QDate(1980, 6, 15);
+    QTest::newRow("leap day after its years") << QDate(2104, 2, 29) << QDate(2099, 2, 28);
+}
+
+void tst_DatePicker::startsAtToday()
+{
+    QFETCH(QDate, today);
+    DatePicker picker(today);
+    QTEST(picker.Value(), "shown");
+}
+
+void tst_DatePicker::pickPullsTheDayBackToTheMonthsLast_data()
+{
+    QTest::addColumn<QDate>("shown");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QDate>("picked");
+    QTest::addColumn<int>("announcements");
+    // A correction is a pick of its own: two announcements.
+    QTest::newRow("February 2007") << QDate(2007, 1, 31) << "cboMonth" << QDate(2007, 2, 28) << 2;
+    QTest::newRow("February 2008") << QDate(2008, 1, 31) << "cboMonth" << QDate(2008, 2, 29) << 2;
+    QTest::newRow("April") << QDate(2026, 3, 31) << "cboMonth" << QDate(2026, 4, 30) << 2;
+    QTest::newRow("leap day to 2009") << QDate(2008, 2, 29) << "cboYear" << QDate(2009, 2, 28) << 2;
+    QTest::newRow("31 May") << QDate(2026, 5, 30) << "cboDate" << QDate(2026, 5, 31) << 1;
+}
+
+void tst_DatePicker::pickPullsTheDayBackToTheMonthsLast()
+{
+    QFETCH(QDate, shown);
+    QFETCH(QString, list);
+    QFETCH(QDate, picked);
+    DatePicker picker(shown);
+    picker.show();
+    // Each announcement comes once the date is whole again.
+    QList<QDate> announced;
+    connect(&picker, &DatePicker::DateChanged, this, [&] { announced << picker.Value(); });
+
+    // A pick as the user makes it: an arrow key moves the list's choice.
+    ::list(picker, list)->setFocus();
+    QTest::keyClick(::list(picker, list), Qt::Key_Down);
+    QCOMPARE(picker.Value(), picked);
+    QFETCH(int, announcements);
+    QCOMPARE(announced, QList<QDate>(announcements, picked));
+}
+
+void tst_DatePicker::valueShowsExactlyTheDateGiven_data()
+{
+    QTest::addColumn<QDate>("shown");
+    QTest::addColumn<QDate>("value");
+    QTest::addColumn<int>("announcements");
+    QTest::newRow("31 January over February") << QDate(2007, 2, 28) << QDate(2007, 1, 31) << 3;
+    QTest::newRow("leap day over 2007") << QDate(2007, 2, 28) << QDate(2008, 2, 29) << 3;
+    // The year comes first: 2007 pulls 29 February back on the way.
+    QTest::newRow("2007 over a leap day") << QDate(2008, 2, 29) << QDate(2007, 3, 31) << 4;
+    QTest::newRow("last year it offers") << QDate(2026, 3, 3) << QDate(2099, 6, 15) << 3;
+    QTest::newRow("first day it offers") << QDate(2026, 3, 3) << QDate(1980, 1, 1) << 3;
+}
+
+void tst_DatePicker::valueShowsExactlyTheDateGiven()
+{
+    QFETCH(QDate, shown);
+    QFETCH(QDate, value);
+    DatePicker picker(shown);
+    QSignalSpy changed(&picker, &DatePicker::DateChanged);
+    QVERIFY(picker.setValue(value));
+    QCOMPARE(picker.Value(), value);
+    QTEST(int(changed.count()), "announcements");
+}
+
+void tst_DatePicker::datesOutsideItsYearsAreRefused_data()
+{
+    QTest::addColumn<QDate>("value");
+    QTest::newRow("1979") << QDate(1979, 12, 31);
+    QTest::newRow("2100") << QDate(2100, 1, 1);
+    QTest::newRow("no date") << QDate();
+}
+
+void tst_DatePicker::datesOutsideItsYearsAreRefused()
+{
+    QFETCH(QDate, value);
+    DatePicker picker(QDate(2026, 3, 31));
+    QSignalSpy changed(&picker, &DatePicker::DateChanged);
+    QVERIFY(!picker.setValue(value));
+    QCOMPARE(picker.Value(), QDate(2026, 3, 31));
+    QCOMPARE(changed.count(), 0);
+}
+
+void tst_DatePicker::listsDoNotFollowTheSystemLanguage()
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    DatePicker picker(QDate(2026, 12, 3));
+    QLocale::setDefault(before);
+    QCOMPARE(list(picker, u"cboMonth"_qs)->currentText(), u"December"_qs);
+    QCOMPARE(list(picker, u"cboYear"_qs)->itemText(119), u"2099"_qs);
+    QCOMPARE(list(picker, u"cboDate"_qs)->count(), 31);
+}
+
+void tst_DatePicker::enabledGreysAllThreeLists()
+{
+    DatePicker picker(QDate(2026, 3, 3));
+    const QList<QComboBox*> lists = picker.findChildren<QComboBox*>();
+    QCOMPARE(lists.size(), 3);
+    for (const bool enabled : {false, true}) {
+        picker.setEnabled(enabled);
+        QCOMPARE(picker.isEnabled(), enabled);
+        for (QComboBox* list : lists)
+            QCOMPARE(list->isEnabled(), enabled);
+    }
+}
+
+void tst_DatePicker::keepsItsOwnSize()
+{
+    DatePicker picker(QDate(2026, 9, 30)); // the longest month name
+    const QSize size = picker.size();
+    QVERIFY(size.width() >= 213 && size.height() >= 27);
+    picker.resize(600, 200);
+    QCOMPARE(picker.size(), size);
+    // A larger font makes room for itself.
+    QFont large = picker.font();
+    large.setPointSizeF(large.pointSizeF() * 1.5);
+    picker.setFont(large);
+    QVERIFY(picker.width() > size.width());
+    picker.show();
+    for (QComboBox* list : picker.findChildren<QComboBox*>()) {
+        QVERIFY(list->width() >= list->sizeHint().expandedTo(list->minimumSizeHint()).width());
+        QVERIFY(picker.rect().contains(list->geometry()));
+    }
+}
+
+QTEST_MAIN(tst_DatePicker)
+#include "tst_datepicker.moc"
