@@ -11,18 +11,17 @@
 
 namespace {
 
-QStringList makePool(int size)
+MessagePool makePool(int size)
 {
-    QStringList pool;
-    pool.reserve(size);
+    MessagePool pool;
     for (int i = 0; i < size; ++i)
-        pool << QStringLiteral("I grow calmer and stronger every day, number %1").arg(i);
+        pool.append(QStringLiteral("I grow calmer and stronger every day, number %1").arg(i));
     return pool;
 }
 
 void tickToShown(benchmark::State& state, bool randomOrder, bool randomLocation)
 {
-    const QStringList pool = makePool(100000);
+    const MessagePool pool = makePool(100000);
     RandomSource random;
     QFont font(QStringLiteral("Verdana"));
     font.setPointSize(14);

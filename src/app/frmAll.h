@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class DisplayScheduler;
 class GoalsPage;
 class LinkLabel;
 class ProgramsPage;
@@ -70,6 +71,7 @@ private:
     void Form_Unload();
     void mnuAbout_Click();
     void centreOnScreen();
+    void setStartCaptions(const QString& caption);
 
     Services m_services;
     SingleInstance* m_instance;
@@ -78,6 +80,7 @@ private:
 
     bool bAutoDisplay = false;
     MessagePool m_messagePool;
+    DisplayScheduler* m_display;
 
     QTabWidget* UserControl1;
     GoalsPage* m_goalsPage;

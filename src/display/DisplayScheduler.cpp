@@ -3,7 +3,7 @@
 #include "display/FlashPlanner.h"
 #include "display/FlashWindow.h"
 
-DisplayScheduler::DisplayScheduler(const QStringList& pool, RandomSource& random,
+DisplayScheduler::DisplayScheduler(const MessagePool& pool, RandomSource& random,
                                    OptionsSource options, ScreenSource screen, QObject* parent)
     : QObject(parent)
     , m_pool(pool)
@@ -60,7 +60,7 @@ void DisplayScheduler::Timer1_Timer()
 
     const DisplayOptions options = m_options();
     const auto index =
-        FlashPlanner::nextIndex(m_pool.size(), options.randomOrder, lMessageIndex, m_random);
+        FlashPlanner::nextIndex(m_pool.count(), options.randomOrder, lMessageIndex, m_random);
     bool prepared = false;
     if (index) {
         const QString& text = m_pool.at(*index);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "display/DisplayOptions.h"
+#include "library/MessagePool.h"
 
 #include <QObject>
 #include <QRect>
-#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -26,7 +26,7 @@ public:
 
     // pool is the message pool, read by position at every tick; options are read afresh
     // at every tick; screen gives the screen the messages go on.
-    DisplayScheduler(const QStringList& pool, RandomSource& random, OptionsSource options,
+    DisplayScheduler(const MessagePool& pool, RandomSource& random, OptionsSource options,
                      ScreenSource screen, QObject* parent = nullptr);
     ~DisplayScheduler() override;
 
@@ -54,7 +54,7 @@ Q_SIGNALS:
 private:
     void flashFinished();
 
-    const QStringList& m_pool;
+    const MessagePool& m_pool;
     RandomSource& m_random;
     OptionsSource m_options;
     ScreenSource m_screen;

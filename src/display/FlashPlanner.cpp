@@ -42,3 +42,17 @@ QPoint FlashPlanner::place(QSize text, QRect screen, bool randomLocation, Random
     }
     return screen.topLeft() + QPoint(roomAcross / 2, roomDown / 2);
 }
+
+int FlashPlanner::intervalMilliseconds(const QString& secondsText)
+{
+    bool ok = false;
+    const int seconds = secondsText.toInt(&ok);
+    return ok && seconds > 0 && seconds <= 24 * 3600 ? seconds * 1000 : 5000;
+}
+
+int FlashPlanner::durationMilliseconds(const QString& millisecondsText)
+{
+    bool ok = false;
+    const int milliseconds = millisecondsText.toInt(&ok);
+    return ok && milliseconds > 0 && milliseconds <= 60000 ? milliseconds : 60;
+}

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QString>
 #include <optional>
 
 class RandomSource;
@@ -25,4 +26,11 @@ public:
     // that fits on the screen is always wholly on it. Centred: half the room left, the
     // remainder dropped (negative when the text is wider than the screen).
     static QPoint place(QSize text, QRect screen, bool randomLocation, RandomSource& random);
+
+    // The interval and the display time from the texts of their lists. A list whose
+    // selection was cleared gives no number; the default choice ("5" seconds, "60"
+    // milliseconds) stands in for it, as a time of 0 would mean no message ever
+    // appears or one never vanishes.
+    static int intervalMilliseconds(const QString& secondsText);
+    static int durationMilliseconds(const QString& millisecondsText);
 };

@@ -125,8 +125,16 @@ void tst_FlashWindow::whiteTextIsNeverShown()
 
 namespace {
 
+MessagePool poolOf(const QStringList& messages)
+{
+    MessagePool pool;
+    for (const QString& message : messages)
+        pool.append(message);
+    return pool;
+}
+
 struct Rig {
-    QStringList pool = {u"Alpha"_qs, u"Beta"_qs, u"Gamma"_qs};
+    MessagePool pool = poolOf({u"Alpha"_qs, u"Beta"_qs, u"Gamma"_qs});
     ScriptedRandom random;
     DisplayOptions options{.durationMilliseconds = 20,
                            .randomOrder = false,
