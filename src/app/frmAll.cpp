@@ -105,7 +105,7 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
 
     buildMenus();
     connectLinks();
-    m_trayIcon = new TrayIcon(*this, *mnuPopUp, {}, this);
+    m_trayIcon = new TrayIcon(*this, *mnuPopUp, this);
     connect(mnuPop, &QAction::triggered, m_trayIcon, &TrayIcon::mnuPop_Click);
 
     connect(cmdExit, &QPushButton::clicked, this, &frmAll::cmdExit_Click);

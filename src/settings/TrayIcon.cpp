@@ -4,14 +4,10 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
-TrayIcon::TrayIcon(QWidget& window, QMenu& menu, std::function<bool()> notificationAreaAvailable,
-                   QObject* parent)
+TrayIcon::TrayIcon(QWidget& window, QMenu& menu, QObject* parent)
     : QObject(parent)
     , m_window(window)
     , m_icon(new QSystemTrayIcon(this))
-    , m_notificationAreaAvailable(notificationAreaAvailable
-                                      ? std::move(notificationAreaAvailable)
-                                      : &QSystemTrayIcon::isSystemTrayAvailable)
 {
     m_icon->setObjectName(QStringLiteral("trayIcon"));
     m_icon->setContextMenu(&menu);
@@ -27,7 +23,7 @@ void TrayIcon::AddTrayIcon()
     m_icon->setIcon(m_window.windowIcon());
     m_icon->setToolTip(tr("Recent"));
     m_icon->show();
-    if (m_notificationAreaAvailable()) {
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
         m_window.setWindowState(m_window.windowState() | Qt::WindowMinimized);
         m_window.hide();
     } else {

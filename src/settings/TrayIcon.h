@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
 
 class QMenu;
 class QSystemTrayIcon;
@@ -15,10 +14,8 @@ class TrayIcon : public QObject {
 
 public:
     // window: the window the icon stands in for; menu: the icon's right-click menu, whose
-    // default item is "Show". notificationAreaAvailable tells whether the desktop has a
-    // place for the icon at this moment (the system is asked when it is not given).
-    TrayIcon(QWidget& window, QMenu& menu, std::function<bool()> notificationAreaAvailable = {},
-             QObject* parent = nullptr);
+    // default item is "Show".
+    TrayIcon(QWidget& window, QMenu& menu, QObject* parent = nullptr);
 
     // Puts the icon in the notification area and hides the window behind it. Without a
     // notification area a hidden window could not be brought back, so it is minimised to
@@ -34,5 +31,4 @@ public:
 private:
     QWidget& m_window;
     QSystemTrayIcon* m_icon;
-    std::function<bool()> m_notificationAreaAvailable;
 };

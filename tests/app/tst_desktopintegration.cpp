@@ -1,6 +1,5 @@
 #include "ReadOnlyFolder.h"
 #include "TestServices.h"
-#include "app/SingleInstance.h"
 #include "app/frmAll.h"
 
 #include <QAction>
@@ -40,14 +39,6 @@ void pressCloseBox(QWidget* window)
     QApplication::instance()->notify(window, &event);
 }
 
-void put(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 } // namespace
 
 // Starting with the session, the notification icon and the close box, on the main window.
@@ -65,12 +56,10 @@ private Q_SLOTS:
     void startUpShowsTheStoredChoice_data();
     void startUpShowsTheStoredChoice();
     void entryOfAnOlderFolderIsRewritten();
-    void unwritableAutostartFolderIsReported_data();
-    void unwritableAutostartFolderIsReported();
+    void readOnlyAutostartFolderIsReported();
     void startWithTheSession_data();
     void startWithTheSession();
     void closeBoxKeepsTheProgramRunning();
-    void secondCopyBringsTheWindowBackFromTheIcon();
 
 private:
     std::unique_ptr<TestServices> m_test;
@@ -210,36 +199,19 @@ void tst_DesktopIntegration::entryOfAnOlderFolderIsRewritten()
              entry.constData());
 }
 
-void tst_DesktopIntegration::unwritableAutostartFolderIsReported_data()
+void tst_DesktopIntegration::readOnlyAutostartFolderIsReported()
 {
-    QTest::addColumn<bool>("readOnlyFolder"); // else a file stands where the folder should be
-    QTest::addColumn<QString>("text");
-    QTest::newRow("read-only folder") << true << u"Error 13 setting key\nPermission denied"_qs;
-    QTest::newRow("file in the way") << false << u"Error 20 opening key\nNot a directory"_qs;
-}
-
-void tst_DesktopIntegration::unwritableAutostartFolderIsReported()
-{
-    QFETCH(bool, readOnlyFolder);
-    QFETCH(QString, text);
-
     const QString folder = QFileInfo(m_test->startupEntryFile()).path();
-    std::unique_ptr<ReadOnlyFolder> guard;
-    if (readOnlyFolder) {
-        QDir().mkpath(folder);
-        guard = std::make_unique<ReadOnlyFolder>(folder);
-        if (!guard->holds())
-            QSKIP("permission bits do not bind here");
-    } else {
-        put(folder, "not a folder");
-    }
+    QDir().mkpath(folder);
+    ReadOnlyFolder guard(folder);
+    if (!guard.holds())
+        QSKIP("permission bits do not bind here");
     load();
     clickOption(optRun());
-    guard.reset();
 
     QCOMPARE(m_test->prompter.asked.size(), 1);
     const Prompter::Message& message = m_test->prompter.asked.first();
-    QCOMPARE(message.text, text);
+    QCOMPARE(message.text, u"Error 13 setting key\nPermission denied"_qs);
     QCOMPARE(message.buttons, Prompter::Buttons::Ok);
     QCOMPARE(message.icon, Prompter::Icon::None);
     QVERIFY(message.title.isEmpty()); // the program's title
@@ -310,27 +282,6 @@ void tst_DesktopIntegration::closeBoxKeepsTheProgramRunning()
     QCOMPARE(ended.count(), 1);
     QVERIFY(!trayIcon()->isVisible());
     QCOMPARE(m_test->reopenSettings()->value(u"AutoDisplay"_qs), std::optional(u"False"_qs));
-}
-
-void tst_DesktopIntegration::secondCopyBringsTheWindowBackFromTheIcon()
-{
-    QTemporaryDir runtime;
-    SingleInstance firstInstance(u"zorvan-test"_qs, runtime.path());
-    frmAll first(m_test->services(), &firstInstance);
-    QVERIFY(first.Form_Load());
-    pressCloseBox(&first);
-    auto* icon = first.findChild<QSystemTrayIcon*>();
-    QVERIFY(icon->isVisible());
-
-    QSignalSpy activated(&firstInstance, &SingleInstance::activationRequested);
-    SingleInstance secondInstance(u"zorvan-test"_qs, runtime.path());
-    frmAll second(m_test->services(), &secondInstance);
-    QVERIFY(!second.Form_Load());
-    QTRY_COMPARE(activated.count(), 1);
-    QVERIFY(first.isVisible());
-    QVERIFY(!first.isMinimized());
-    QVERIFY(!icon->isVisible());
-    QVERIFY(!second.findChild<QSystemTrayIcon*>()->isVisible());
 }
 
 QTEST_MAIN(tst_DesktopIntegration)
