@@ -24,7 +24,8 @@ void TrayIcon::AddTrayIcon()
     m_icon->setToolTip(tr("Recent"));
     m_icon->show();
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        m_window.setWindowState(m_window.windowState() | Qt::WindowMinimized);
+        // Only hidden, not minimised first: a window manager may carry out the request
+        // to minimise after the window is gone and bring it back minimised later.
         m_window.hide();
     } else {
         m_window.showMinimized();
