@@ -10,6 +10,9 @@ packages=(
 )
 if [[ ${1:-} == --test ]]; then
     packages+=(xvfb xauth x11-utils libx11-dev)
+    # The notification icon and the close box are tested against a real notification
+    # area and window manager; the autostart entry against the desktop-entry checker.
+    packages+=(trayer openbox xdotool desktop-file-utils)
 fi
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the screenshots of the README and the manual: each page of the main window, on
-# an Xvfb with a window manager, with a sample data folder.
-# Needs: xvfb openbox xdotool imagemagick.   Usage: scripts/screenshots.sh [binary] [folder]
+# an Xvfb with a window manager and a notification area, with a sample data folder,
+# and the notification icon's menu after the close box.
+# Needs: xvfb openbox trayer xdotool imagemagick.   Usage: scripts/screenshots.sh [binary] [folder]
 set -euo pipefail
 
 binary=${1:-build/release/src/app/ZorvanFreeSubliminalMessageSoftware}
@@ -18,6 +19,9 @@ trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 read -r -t 10 number <&"$display_pipe"
 export DISPLAY=":$number"
 openbox >/dev/null 2>&1 &
+pids+=($!)
+# A notification area at the top right corner, as wide as its icons.
+trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
 pids+=($!)
 sleep 0.5
 
@@ -50,4 +54,11 @@ shoot() { # page access key, file name
 shoot m goals
 shoot p programs
 shoot s settings
+
+# The close box puts the window behind its icon; a right click opens the icon's menu.
+xdotool windowactivate --sync "$window" key alt+F4
+sleep 0.8
+xdotool mousemove 1012 12 sleep 0.3 click 3
+sleep 0.8
+import -window root -crop 240x90+784+0 "$out/tray.png"
 echo "screenshots in $out"

@@ -11,11 +11,14 @@
 #include "platform/SettingsArea.h"
 #include "settings/SettingsPage.h"
 #include "settings/SettingsStore.h"
+#include "settings/StartupOptions.h"
+#include "settings/TrayIcon.h"
 #include "settings/UpdateReminder.h"
 #include "settings/frmAbout.h"
 #include "settings/modHelp.h"
 #include "widgets/LinkLabel.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -50,6 +53,7 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
     , m_goalsPage(new GoalsPage(m_services))
     , m_programsPage(new ProgramsPage(services.dataFolder, *services.prompter))
     , m_settingsPage(new SettingsPage)
+    , m_startupOptions(new StartupOptions(*m_settingsPage, m_services, this))
     , cmdExit(new QPushButton(tr("E&xit Program")))
     , cmdNext(new QPushButton(tr("Start Showing Subliminal Messages")))
     , Command5(new QPushButton(tr("Donate")))
@@ -106,6 +110,8 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
 
     buildMenus();
     connectLinks();
+    m_trayIcon = new TrayIcon(*this, *mnuPopUp, this);
+    connect(mnuPop, &QAction::triggered, m_trayIcon, &TrayIcon::mnuPop_Click);
 
     connect(cmdExit, &QPushButton::clicked, this, &frmAll::cmdExit_Click);
     connect(cmdNext, &QPushButton::clicked, this, &frmAll::cmdStart_Click);
@@ -254,20 +260,36 @@ bool frmAll::Form_Load()
     // 6. The goals, the current ones listed.
     m_goalsPage->LoadGoalsAtStartup();
 
+    // 7. Whether the program starts with the session, and then in the tray.
+    m_startupOptions->showStoredChoice();
+
     // 8. The message files.
     m_programsPage->ListMessageFiles();
 
     // 9. The stored display settings.
     cmdLoadSettings_Click();
 
+    // 10. A start with the session and the tray option leaves only the icon.
+    centreOnScreen();
+    const bool inTray = m_settingsPage->sysTrayCheckBox()->isChecked() && startedWithSession();
+    if (inTray)
+        m_trayIcon->AddTrayIcon();
+
     // 11. The display resumes when it was running at the last save.
     if (bAutoDisplay)
         cmdStart_Click();
 
-    // 12. The window appears.
-    centreOnScreen();
-    show();
+    // 12. The window appears, unless it waits behind its icon.
+    if (!inTray)
+        show();
     return true;
+}
+
+bool frmAll::startedWithSession() const
+{
+    // The entry that starts the program with the session passes "/STARTUP"; it counts
+    // wherever it stands, in this letter case.
+    return m_services.arguments.join(QLatin1Char(' ')).contains(QStringLiteral("/STARTUP"));
 }
 
 void frmAll::centreOnScreen()
@@ -353,11 +375,7 @@ void frmAll::bringToFront()
 {
     if (m_unloaded)
         return;
-    if (isMinimized())
-        showNormal();
-    show();
-    raise();
-    activateWindow();
+    m_trayIcon->mnuPop_Click();
 }
 
 void frmAll::mnuAbout_Click()
@@ -389,7 +407,12 @@ void frmAll::closeEvent(QCloseEvent* event)
 
 bool frmAll::Form_QueryUnload(int unloadMode)
 {
-    Q_UNUSED(unloadMode)
+    // The close box does not end the program: the window goes behind its icon and the
+    // messages go on.
+    if (unloadMode == 0 && !m_secondCopy && !m_unloaded) {
+        m_trayIcon->AddTrayIcon();
+        return true;
+    }
     if (!m_secondCopy && !m_unloaded)
         cmdSaveSettings_Click();
     return false;
@@ -400,6 +423,7 @@ void frmAll::Form_Unload()
     if (m_secondCopy || m_unloaded)
         return;
     cmdSaveSettings_Click();
+    m_trayIcon->RemoveTrayIcon();
     m_unloaded = true;
     // Whatever else is open ends with the main window; no message may follow.
     m_display->stop();

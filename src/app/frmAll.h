@@ -17,6 +17,8 @@ class QPushButton;
 class QTabWidget;
 class SettingsPage;
 class SingleInstance;
+class StartupOptions;
+class TrayIcon;
 class frmAbout;
 
 // The main window: three tabbed pages, the menus and the row of buttons and links at
@@ -39,7 +41,8 @@ public:
     // The system asks the program to end (end of the session, SIGTERM, SIGHUP, SIGINT):
     // the settings are saved and the program ends.
     void closeBySystem();
-    // Another copy was started: show this copy's window in front.
+    // Another copy was started: show this copy's window in front, as "Show" on the
+    // notification icon's menu does.
     void bringToFront();
 
     void cmdLoadSettings_Click();
@@ -72,6 +75,7 @@ private:
     void mnuAbout_Click();
     void centreOnScreen();
     void setStartCaptions(const QString& caption);
+    bool startedWithSession() const;
 
     Services m_services;
     SingleInstance* m_instance;
@@ -86,6 +90,8 @@ private:
     GoalsPage* m_goalsPage;
     ProgramsPage* m_programsPage;
     SettingsPage* m_settingsPage;
+    StartupOptions* m_startupOptions;
+    TrayIcon* m_trayIcon = nullptr;
 
     QPushButton* cmdExit;
     QPushButton* cmdNext;

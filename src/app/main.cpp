@@ -6,6 +6,7 @@
 #include "platform/Prompter.h"
 #include "platform/RandomSource.h"
 #include "platform/SettingsArea.h"
+#include "platform/StartupEntry.h"
 #include "platform/TerminationWatcher.h"
 #include "platform/WebOpener.h"
 #include "platform/WindowSystem.h"
@@ -50,11 +51,13 @@ int main(int argc, char* argv[])
     Clock clock;
     RandomSource random;
     WebOpener web;
+    const auto startup = StartupEntry::forUser();
     const Services services{.settings = settings.get(),
                             .prompter = &prompter,
                             .clock = &clock,
                             .random = &random,
                             .web = &web,
+                            .startup = startup.get(),
                             .dataFolder = dataFolder,
                             .applicationName = applicationName,
                             .programFolder = programFolder,

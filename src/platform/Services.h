@@ -7,6 +7,7 @@ class Clock;
 class Prompter;
 class RandomSource;
 class SettingsArea;
+class StartupEntry;
 class WebOpener;
 
 // What the program needs from the machine it runs on. main() fills it with the real
@@ -17,6 +18,7 @@ struct Services {
     Clock* clock = nullptr;
     RandomSource* random = nullptr;
     WebOpener* web = nullptr;
+    StartupEntry* startup = nullptr;
 
     QString dataFolder;      // message files, their index and the goal file
     QString applicationName; // the executable's base name

@@ -37,6 +37,58 @@ QString windowName(Display* display, Window window)
     return name;
 }
 
+qint64 windowPid(Display* display, Window window)
+{
+    const Atom netPid = XInternAtom(display, "_NET_WM_PID", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    qint64 pid = 0;
+    if (XGetWindowProperty(display, window, netPid, 0, 1, False, XA_CARDINAL, &type, &format,
+                           &count, &after, &data) == Success &&
+        data) {
+        if (count == 1 && format == 32)
+            pid = qint64(*reinterpret_cast<unsigned long*>(data));
+        XFree(data);
+    }
+    return pid;
+}
+
+std::optional<XWindow> describe(Display* display, Window window, bool topLevel)
+{
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes))
+        return std::nullopt;
+    int x = attributes.x, y = attributes.y;
+    Window ignored = 0;
+    if (!topLevel)
+        XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &ignored);
+    return XWindow{.id = window,
+                   .name = windowName(display, window),
+                   .geometry = QRect(x, y, attributes.width, attributes.height),
+                   .viewable = attributes.map_state == IsViewable,
+                   .overrideRedirect = attributes.override_redirect != 0,
+                   .topLevel = topLevel,
+                   .pid = windowPid(display, window)};
+}
+
+void collectWindows(Display* display, Window parent, bool topLevel, QList<XWindow>& windows)
+{
+    Window root = 0, ignored = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, parent, &root, &ignored, &children, &count))
+        return;
+    for (unsigned int i = 0; i < count; ++i) {
+        if (const auto window = describe(display, children[i], topLevel))
+            windows << *window;
+        collectWindows(display, children[i], false, windows);
+    }
+    if (children)
+        XFree(children);
+}
+
 } // namespace
 
 XServer::XServer(QSize screen)
@@ -73,6 +125,12 @@ XServer::XServer(QSize screen)
 
 XServer::~XServer()
 {
+    for (QProcess* client : m_clients) {
+        client->terminate();
+        if (!client->waitForFinished(3000))
+            client->kill();
+        delete client;
+    }
     if (m_display)
         XCloseDisplay(m_display);
     if (m_xvfb.state() != QProcess::NotRunning) {
@@ -93,19 +151,121 @@ QList<XWindow> XServer::topLevelWindows() const
     if (!XQueryTree(m_display, DefaultRootWindow(m_display), &root, &parent, &children, &count))
         return windows;
     for (unsigned int i = 0; i < count; ++i) {
-        XWindowAttributes attributes;
-        if (!XGetWindowAttributes(m_display, children[i], &attributes))
-            continue;
-        windows << XWindow{
-            .id = children[i],
-            .name = windowName(m_display, children[i]),
-            .geometry = QRect(attributes.x, attributes.y, attributes.width, attributes.height),
-            .viewable = attributes.map_state == IsViewable,
-            .overrideRedirect = attributes.override_redirect != 0};
+        if (const auto window = describe(m_display, children[i], true))
+            windows << *window;
     }
     if (children)
         XFree(children);
     return windows;
+}
+
+QList<XWindow> XServer::windowsOf(qint64 pid) const
+{
+    QList<XWindow> all;
+    if (!m_display)
+        return all;
+    // Windows come and go while the tree is walked; a vanished one is no error.
+    const auto previousHandler = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    XSync(m_display, False);
+    collectWindows(m_display, DefaultRootWindow(m_display), true, all);
+    XSync(m_display, False);
+    XSetErrorHandler(previousHandler);
+    QList<XWindow> owned;
+    for (const XWindow& window : all) {
+        if (window.pid == pid)
+            owned << window;
+    }
+    return owned;
+}
+
+bool XServer::startClient(const QString& program, const QStringList& arguments)
+{
+    auto* client = new QProcess;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), m_name);
+    client->setProcessEnvironment(environment);
+    client->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    client->setStandardOutputFile(QProcess::nullDevice());
+    client->start(program, arguments);
+    m_clients << client;
+    return client->waitForStarted(5000);
+}
+
+bool XServer::hasNotificationArea() const
+{
+    if (!m_display)
+        return false;
+    const QByteArray selection =
+        "_NET_SYSTEM_TRAY_S" + QByteArray::number(DefaultScreen(m_display));
+    return XGetSelectionOwner(m_display, XInternAtom(m_display, selection.constData(), False)) !=
+           None;
+}
+
+bool XServer::hasWindowManager() const
+{
+    if (!m_display)
+        return false;
+    // A window manager that follows the desktop conventions names its check window on
+    // the root window once it manages the screen.
+    const Atom check = XInternAtom(m_display, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    const bool found =
+        XGetWindowProperty(m_display, DefaultRootWindow(m_display), check, 0, 1, False, XA_WINDOW,
+                           &type, &format, &count, &after, &data) == Success &&
+        data && count == 1;
+    if (data)
+        XFree(data);
+    return found;
+}
+
+void XServer::pressCloseBox(unsigned long window) const
+{
+    XEvent event = {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(m_display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(m_display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(m_display, window, False, NoEventMask, &event);
+    XFlush(m_display);
+}
+
+int XServer::windowManagerState(unsigned long window) const
+{
+    const Atom wmState = XInternAtom(m_display, "WM_STATE", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    int state = -1;
+    if (XGetWindowProperty(m_display, window, wmState, 0, 2, False, wmState, &type, &format, &count,
+                           &after, &data) == Success &&
+        data) {
+        if (count >= 1 && format == 32)
+            state = int(*reinterpret_cast<long*>(data));
+        XFree(data);
+    }
+    return state;
+}
+
+bool XServer::click(QPoint at, int button, int count) const
+{
+    QProcess xdotool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), m_name);
+    xdotool.setProcessEnvironment(environment);
+    xdotool.start(QStringLiteral("xdotool"),
+                  // No --sync: it waits for ever when the pointer is there already; the
+                  // server takes the fake events in order all the same.
+                  {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                   QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(count),
+                   QStringLiteral("--delay"), QStringLiteral("80"), QString::number(button)});
+    return xdotool.waitForFinished(5000) && xdotool.exitStatus() == QProcess::NormalExit &&
+           xdotool.exitCode() == 0;
 }
 
 QList<XWindow> XServer::viewableWindowsNamed(const QString& name) const
@@ -156,6 +316,9 @@ QProcessEnvironment ProgramUnderTest::environment() const
     environment.insert(QStringLiteral("DISPLAY"), m_server.displayName());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    // The program's notification icon is to go where the test can see it, not to a
+    // session bus outside the test.
+    environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
     environment.insert(QStringLiteral("HOME"), m_root.filePath(QStringLiteral("home")));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
                        m_root.filePath(QStringLiteral("config")));
@@ -202,6 +365,12 @@ void ProgramUnderTest::storeSetting(const QString& key, const QString& text)
 {
     QSettings settings(settingsFile(), QSettings::IniFormat);
     settings.setValue(QStringLiteral("Settings/") + key, text);
+}
+
+QString ProgramUnderTest::startupEntryFile() const
+{
+    return m_root.filePath(
+        QStringLiteral("config/autostart/ZorvanFreeSubliminalMessageSoftware.desktop"));
 }
 
 QString ProgramUnderTest::mainWindowCaption()

@@ -11,13 +11,15 @@
 
 using Display = struct _XDisplay;
 
-// A top-level window as the X server sees it.
+// A window as the X server sees it.
 struct XWindow {
     unsigned long id = 0;
     QString name;
-    QRect geometry;
+    QRect geometry; // on the screen
     bool viewable = false;
     bool overrideRedirect = false;
+    bool topLevel = true; // a child of the root window
+    qint64 pid = 0;       // the process that owns it, as the window says (_NET_WM_PID)
 };
 
 // An Xvfb of the test's own, and a connection to it for looking at its windows.
@@ -37,11 +39,31 @@ public:
     QList<XWindow> topLevelWindows() const;
     // The viewable top-level windows whose name is exactly name.
     QList<XWindow> viewableWindowsNamed(const QString& name) const;
+    // Every window of the process, at any depth: a window manager's frame or a
+    // notification area may hold them.
+    QList<XWindow> windowsOf(qint64 pid) const;
     // Polls until check() holds or the time is up; true when it held.
     static bool waitFor(const std::function<bool()>& check, std::chrono::milliseconds timeout);
 
+    // Starts a program on this display (a window manager, a notification area); it ends
+    // with the server.
+    bool startClient(const QString& program, const QStringList& arguments = {});
+    // Whether a notification area has claimed the screen.
+    bool hasNotificationArea() const;
+    // Whether a window manager has taken over the screen.
+    bool hasWindowManager() const;
+    // What a window manager does when the user clicks a window's close box.
+    void pressCloseBox(unsigned long window) const;
+    // The state a window manager gave the window: 1 normal, 3 minimised, 0 withdrawn or
+    // none, -1 when the window does not say.
+    int windowManagerState(unsigned long window) const;
+    // Clicks with the mouse (button 1 left, 3 right) at a place on the screen; count 2
+    // is a double click.
+    bool click(QPoint at, int button, int count = 1) const;
+
 private:
     QProcess m_xvfb;
+    QList<QProcess*> m_clients;
     QString m_name;
     QString m_problem;
     Display* m_display = nullptr;
@@ -61,6 +83,10 @@ public:
     // The stored settings, key by key (section "Settings").
     std::optional<QString> setting(const QString& key) const;
     void storeSetting(const QString& key, const QString& text);
+
+    // The entry that starts the program with the session, in the program's own
+    // configuration folder.
+    QString startupEntryFile() const;
 
     static QString mainWindowCaption();
 

@@ -1,6 +1,7 @@
 #include "TestServices.h"
 
 #include <QDir>
+#include <QFile>
 
 float ScriptedRandom::next()
 {
@@ -31,9 +32,23 @@ Prompter::Answer ScriptedPrompter::ask(QWidget*, const Message& message)
 
 TestServices::TestServices()
     : m_dataFolder(m_root.path() + QStringLiteral("/data"))
+    , m_configHomeBefore(qgetenv("XDG_CONFIG_HOME"))
+    , m_hadConfigHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
 {
     QDir().mkpath(m_dataFolder + QStringLiteral("/plugins"));
     settings = SettingsArea::inFile(settingsFile());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_root.path() + QStringLiteral("/config")));
+}
+
+TestServices::~TestServices()
+{
+    // A later TestServices may have taken over already; it restores in its turn.
+    if (qgetenv("XDG_CONFIG_HOME") != QFile::encodeName(m_root.path() + QStringLiteral("/config")))
+        return;
+    if (m_hadConfigHome)
+        qputenv("XDG_CONFIG_HOME", m_configHomeBefore);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
 }
 
 Services TestServices::services()
@@ -43,6 +58,7 @@ Services TestServices::services()
                     .clock = &clock,
                     .random = &random,
                     .web = &web,
+                    .startup = startup.get(),
                     .dataFolder = m_dataFolder,
                     .applicationName = QStringLiteral("ZorvanTest"),
                     .programFolder = m_root.path(),
@@ -63,4 +79,15 @@ QString TestServices::settingsFile() const
 QString TestServices::path(const QString& relative) const
 {
     return m_dataFolder + QLatin1Char('/') + relative;
+}
+
+QString TestServices::startupEntryFile() const
+{
+    return m_root.path() + QStringLiteral("/config/autostart/ZorvanTest.desktop");
+}
+
+QByteArray TestServices::startupEntryText() const
+{
+    QFile file(startupEntryFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -5,6 +5,7 @@
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
 #include "platform/SettingsArea.h"
+#include "platform/StartupEntry.h"
 #include "platform/WebOpener.h"
 
 #include <QDateTime>
@@ -62,9 +63,12 @@ private:
 };
 
 // Everything the program needs, in a temporary folder that goes when the test ends.
+// While it lives, XDG_CONFIG_HOME points into that folder too, so the entry that starts
+// the program with the session is never the user's own.
 class TestServices {
 public:
     TestServices();
+    ~TestServices();
 
     Services services();
     // A fresh view of the settings file, as the next start of the program would see it.
@@ -72,15 +76,21 @@ public:
     QString settingsFile() const;
     QString dataFolder() const { return m_dataFolder; }
     QString path(const QString& relative) const;
+    // Where the program's entry for the session start is, and its text ("" when absent).
+    QString startupEntryFile() const;
+    QByteArray startupEntryText() const;
 
     FixedClock clock;
     ScriptedRandom random;
     RecordingWebOpener web;
     ScriptedPrompter prompter;
     std::unique_ptr<SettingsArea> settings;
+    std::unique_ptr<StartupEntry> startup = StartupEntry::forUser();
     QStringList arguments;
 
 private:
     QTemporaryDir m_root;
     QString m_dataFolder;
+    QByteArray m_configHomeBefore;
+    bool m_hadConfigHome = false;
 };

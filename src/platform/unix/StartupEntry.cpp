@@ -1,0 +1,206 @@
+#include "../StartupEntry.h"
+
+#include "platform/ApplicationTitle.h"
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// $XDG_CONFIG_HOME/autostart, read at every call so that the entry follows the
+// environment; a relative XDG_CONFIG_HOME is to be ignored.
+QString autostartFolder()
+{
+    QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!QDir::isAbsolutePath(configHome))
+        configHome = QDir::homePath() + QStringLiteral("/.config");
+    return configHome + QStringLiteral("/autostart");
+}
+
+QString entryPath(const QString& name)
+{
+    return autostartFolder() + QLatin1Char('/') + name + QStringLiteral(".desktop");
+}
+
+// One argument of an Exec line. Characters the launcher reads as syntax make it a
+// quoted argument; inside the quotes four characters take a backslash. "%" starts a
+// field code anywhere, and the general string escapes apply on top of all that.
+QString execArgument(const QString& argument)
+{
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    QString quoted = argument;
+    if (std::any_of(argument.begin(), argument.end(),
+                    [](QChar c) { return reserved.contains(c); })) {
+        quoted = QStringLiteral("\"");
+        for (const QChar c : argument) {
+            if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
+                quoted += u'\\';
+            quoted += c;
+        }
+        quoted += u'"';
+    }
+    quoted.replace(QStringLiteral("%"), QStringLiteral("%%"));
+
+    QString escaped;
+    for (const QChar c : quoted) {
+        switch (c.unicode()) {
+        case u'\\':
+            escaped += QStringLiteral("\\\\");
+            break;
+        case u'\n':
+            escaped += QStringLiteral("\\n");
+            break;
+        case u'\t':
+            escaped += QStringLiteral("\\t");
+            break;
+        case u'\r':
+            escaped += QStringLiteral("\\r");
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+QByteArray entryText(const QString& executable)
+{
+    const QString text = QStringLiteral("[Desktop Entry]\n"
+                                        "Type=Application\n"
+                                        "Name=%1\n"
+                                        "Exec=%2 /STARTUP\n"
+                                        "Terminal=false\n")
+                             .arg(applicationTitle(), execArgument(executable));
+    return text.toUtf8();
+}
+
+// A desktop's own settings switch an autostart entry off by marking it rather than
+// deleting it; such an entry starts nothing, so it does not count as present.
+bool switchedOff(const QByteArray& entry)
+{
+    bool inMainGroup = false;
+    for (const QByteArray& rawLine : entry.split('\n')) {
+        const QByteArray line = rawLine.trimmed();
+        if (line.startsWith('[')) {
+            inMainGroup = line == "[Desktop Entry]";
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (!inMainGroup || equals < 0)
+            continue;
+        const QByteArray key = line.left(equals).trimmed();
+        const QByteArray value = line.mid(equals + 1).trimmed();
+        if ((key == "Hidden" && value == "true") ||
+            (key == "X-GNOME-Autostart-enabled" && value == "false"))
+            return true;
+    }
+    return false;
+}
+
+// mkdir -p that tells why it failed: 0 or an errno value.
+int makeFolder(const QByteArray& path)
+{
+    if (::mkdir(path.constData(), 0700) == 0)
+        return 0;
+    int error = errno;
+    if (error == ENOENT) {
+        const qsizetype slash = path.lastIndexOf('/');
+        if (slash > 0) {
+            if (const int parentError = makeFolder(path.left(slash)))
+                return parentError;
+            if (::mkdir(path.constData(), 0700) == 0)
+                return 0;
+            error = errno;
+        }
+    }
+    if (error == EEXIST) {
+        struct stat status = {};
+        if (::stat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode))
+            return 0;
+        return ENOTDIR;
+    }
+    return error;
+}
+
+// Writes a new file beside the entry and renames it over the entry, so that a session
+// starting at that moment sees either the old entry or the new one, never half of one.
+int replaceFile(const QByteArray& path, const QByteArray& bytes)
+{
+    QByteArray temporary = path + ".XXXXXX";
+    const int file = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (file < 0)
+        return errno;
+    int error = 0;
+    if (::fchmod(file, 0644) != 0)
+        error = errno;
+    const char* next = bytes.constData();
+    size_t left = size_t(bytes.size());
+    while (left > 0 && error == 0) {
+        const ssize_t written = ::write(file, next, left);
+        if (written < 0) {
+            if (errno != EINTR)
+                error = errno;
+            continue;
+        }
+        next += written;
+        left -= size_t(written);
+    }
+    if (error == 0 && ::fsync(file) != 0)
+        error = errno;
+    if (::close(file) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.constData(), path.constData()) != 0)
+        error = errno;
+    if (error != 0)
+        ::unlink(temporary.constData());
+    return error;
+}
+
+StartupEntry::Failure failure(StartupEntry::Failure::Step step, int error)
+{
+    return {
+        .step = step, .code = error, .description = QString::fromLocal8Bit(std::strerror(error))};
+}
+
+class AutostartEntry final : public StartupEntry {
+public:
+    std::optional<Failure> set(const QString& name, const QString& folder, bool enable) override
+    {
+        const QByteArray path = QFile::encodeName(entryPath(name));
+        if (!enable) {
+            ::unlink(path.constData());
+            return std::nullopt;
+        }
+
+        if (const int error = makeFolder(QFile::encodeName(autostartFolder())))
+            return failure(Failure::Step::Opening, error);
+        const QByteArray text = entryText(QDir(folder).absoluteFilePath(name));
+        // An entry that already says the same is left alone: nothing to write, nothing
+        // that can fail.
+        QFile current(QFile::decodeName(path));
+        if (current.open(QIODevice::ReadOnly) && current.readAll() == text)
+            return std::nullopt;
+        if (const int error = replaceFile(path, text))
+            return failure(Failure::Step::Setting, error);
+        return std::nullopt;
+    }
+
+    bool isPresent(const QString& name) const override
+    {
+        QFile entry(entryPath(name));
+        return entry.open(QIODevice::ReadOnly) && !switchedOff(entry.readAll());
+    }
+};
+
+} // namespace
+
+std::unique_ptr<StartupEntry> StartupEntry::forUser()
+{
+    return std::make_unique<AutostartEntry>();
+}

@@ -1,0 +1,82 @@
+#include "../StartupEntry.h"
+
+#include <QDir>
+#include <string>
+#include <windows.h>
+
+namespace {
+
+const wchar_t runKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+QString describe(LSTATUS code)
+{
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, DWORD(code), 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
+    const QString text =
+        length > 0 ? QString::fromWCharArray(buffer, int(length)).trimmed() : QString();
+    LocalFree(buffer);
+    return text;
+}
+
+// The folder and the name are joined as they are, so a program at the root of a drive
+// gets a doubled backslash, which Windows reads all the same. The path is quoted when it
+// holds a space: unquoted, "C:\Program Files\..." would first try to start "C:\Program".
+std::wstring commandLine(const QString& name, const QString& folder)
+{
+    QString path =
+        QDir::toNativeSeparators(folder) + QLatin1Char('\\') + name + QStringLiteral(".exe");
+    if (path.contains(QLatin1Char(' ')))
+        path = QLatin1Char('"') + path + QLatin1Char('"');
+    return (path + QStringLiteral(" /STARTUP")).toStdWString();
+}
+
+class RunKeyEntry final : public StartupEntry {
+public:
+    std::optional<Failure> set(const QString& name, const QString& folder, bool enable) override
+    {
+        HKEY key = nullptr;
+        LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, runKey, 0, nullptr, 0, KEY_WRITE,
+                                         nullptr, &key, nullptr);
+        if (status != ERROR_SUCCESS)
+            return Failure{
+                .step = Failure::Step::Opening, .code = status, .description = describe(status)};
+
+        std::optional<Failure> failure;
+        const std::wstring valueName = name.toStdWString();
+        if (enable) {
+            const std::wstring data = commandLine(name, folder);
+            // The terminating NUL is part of the data.
+            status = RegSetValueExW(key, valueName.c_str(), 0, REG_SZ,
+                                    reinterpret_cast<const BYTE*>(data.c_str()),
+                                    DWORD((data.size() + 1) * sizeof(wchar_t)));
+            if (status != ERROR_SUCCESS)
+                failure = Failure{.step = Failure::Step::Setting,
+                                  .code = status,
+                                  .description = describe(status)};
+        } else {
+            RegDeleteValueW(key, valueName.c_str());
+        }
+        RegCloseKey(key);
+        return failure;
+    }
+
+    bool isPresent(const QString& name) const override
+    {
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, runKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return false;
+        const bool found = RegQueryValueExW(key, name.toStdWString().c_str(), nullptr, nullptr,
+                                            nullptr, nullptr) == ERROR_SUCCESS;
+        RegCloseKey(key);
+        return found;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<StartupEntry> StartupEntry::forUser()
+{
+    return std::make_unique<RunKeyEntry>();
+}

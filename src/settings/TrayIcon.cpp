@@ -1,0 +1,51 @@
+#include "TrayIcon.h"
+
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QWidget>
+
+TrayIcon::TrayIcon(QWidget& window, QMenu& menu, QObject* parent)
+    : QObject(parent)
+    , m_window(window)
+    , m_icon(new QSystemTrayIcon(this))
+{
+    m_icon->setObjectName(QStringLiteral("trayIcon"));
+    m_icon->setContextMenu(&menu);
+    connect(m_icon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::DoubleClick)
+                    mnuPop_Click();
+            });
+}
+
+void TrayIcon::AddTrayIcon()
+{
+    m_icon->setIcon(m_window.windowIcon());
+    m_icon->setToolTip(tr("Recent"));
+    m_icon->show();
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        // Only hidden, not minimised first: a window manager may carry out the request
+        // to minimise after the window is gone and bring it back minimised later.
+        m_window.hide();
+    } else {
+        m_window.showMinimized();
+    }
+}
+
+void TrayIcon::RemoveTrayIcon()
+{
+    m_icon->hide();
+}
+
+void TrayIcon::mnuPop_Click()
+{
+    m_window.showNormal();
+    m_window.raise();
+    m_window.activateWindow();
+    RemoveTrayIcon();
+}
+
+bool TrayIcon::isAdded() const
+{
+    return m_icon->isVisible();
+}

@@ -1,0 +1,236 @@
+#include "ReadOnlyFolder.h"
+#include "TestServices.h"
+#include "platform/StartupEntry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+using Step = StartupEntry::Failure::Step;
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void put(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+// The Linux entry: an XDG autostart desktop entry.
+class tst_StartupEntry : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { m_test = std::make_unique<TestServices>(); }
+    void cleanup() { m_test.reset(); }
+
+    void entryStartsTheProgramFromItsFolder_data();
+    void entryStartsTheProgramFromItsFolder();
+    void presenceIsWhatCounts_data();
+    void presenceIsWhatCounts();
+    void placeFollowsTheConfigurationHome_data();
+    void placeFollowsTheConfigurationHome();
+    void unwritablePlaceIsReportedAndChangesNothing_data();
+    void unwritablePlaceIsReportedAndChangesNothing();
+
+private:
+    std::unique_ptr<TestServices> m_test;
+    const QString m_name = QStringLiteral("ZorvanTest");
+
+    StartupEntry& entry() { return *m_test->startup; }
+};
+
+void tst_StartupEntry::entryStartsTheProgramFromItsFolder_data()
+{
+    // A launcher first undoes the string escapes (\\ \t), then the quoting (\" \$ \` \\),
+    // then reads %% as %.
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QByteArray>("exec");
+    QTest::newRow("plain") << u"/opt/zorvan"_qs << QByteArray("/opt/zorvan/ZorvanTest /STARTUP");
+    QTest::newRow("spaces") << u"/home/jo/My Programs/Zorvan 1.50"_qs
+                            << QByteArray(
+                                   "\"/home/jo/My Programs/Zorvan 1.50/ZorvanTest\" /STARTUP");
+    QTest::newRow("shell characters")
+        << u"/home/jo/it's \"mine\" $HOME `id` (a)&b;c|d<e>~f*?#"_qs
+        << QByteArray("\"/home/jo/it's \\\\\"mine\\\\\" \\\\$HOME \\\\`id\\\\` "
+                      "(a)&b;c|d<e>~f*?#/ZorvanTest\" /STARTUP");
+    QTest::newRow("backslash") << u"/home/jo/a\\b"_qs
+                               << QByteArray("\"/home/jo/a\\\\\\\\b/ZorvanTest\" /STARTUP");
+    QTest::newRow("percent") << u"/home/jo/100%"_qs
+                             << QByteArray("/home/jo/100%%/ZorvanTest /STARTUP");
+    QTest::newRow("tab") << u"/home/jo/odd\tname"_qs
+                         << QByteArray("\"/home/jo/odd\\tname/ZorvanTest\" /STARTUP");
+    QTest::newRow("non-ASCII") << u"/home/jo/Grüße/程序"_qs
+                               << QByteArray("/home/jo/Grüße/程序/ZorvanTest /STARTUP");
+}
+
+void tst_StartupEntry::entryStartsTheProgramFromItsFolder()
+{
+    QFETCH(QString, folder);
+    QFETCH(QByteArray, exec);
+    QVERIFY(!entry().isPresent(m_name));
+    QCOMPARE(entry().set(m_name, folder, true).has_value(), false);
+    QVERIFY(entry().isPresent(m_name));
+
+    const QByteArray text = m_test->startupEntryText();
+    QVERIFY2(text.startsWith("[Desktop Entry]\n"), text.constData());
+    QVERIFY2(text.contains("\nType=Application\n"), text.constData());
+    QVERIFY2(text.contains("\nExec=" + exec + "\n"), text.constData());
+    QCOMPARE(QFile::permissions(m_test->startupEntryFile()) & QFile::WriteOther, 0);
+
+    const QString validator = QStandardPaths::findExecutable(u"desktop-file-validate"_qs);
+    if (validator.isEmpty())
+        QSKIP("desktop-file-validate is not installed (apt install desktop-file-utils)");
+    QProcess validate;
+    validate.start(validator, {m_test->startupEntryFile()});
+    QVERIFY(validate.waitForFinished(10000));
+    const QByteArray complaints =
+        validate.readAllStandardOutput() + validate.readAllStandardError();
+    QVERIFY2(validate.exitCode() == 0 && complaints.isEmpty(), complaints.constData());
+}
+
+void tst_StartupEntry::presenceIsWhatCounts_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("present");
+    QTest::newRow("any content") << QByteArray("garbage\n") << true;
+    QTest::newRow("empty") << QByteArray() << true;
+    // What desktops write when the user switches an entry off in their own settings.
+    QTest::newRow("hidden") << QByteArray("[Desktop Entry]\nExec=x\nHidden=true\n") << false;
+    QTest::newRow("switched off") << QByteArray(
+                                         "[Desktop Entry]\nX-GNOME-Autostart-enabled=false\n")
+                                  << false;
+    QTest::newRow("not hidden") << QByteArray("[Desktop Entry]\nHidden=false\n") << true;
+    QTest::newRow("hidden elsewhere")
+        << QByteArray("[Desktop Entry]\nExec=x\n[Desktop Action a]\nHidden=true\n") << true;
+}
+
+void tst_StartupEntry::presenceIsWhatCounts()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(bool, present);
+    put(m_test->startupEntryFile(), text);
+    QCOMPARE(entry().isPresent(m_name), present);
+    QVERIFY(!entry().isPresent(u"ZorvanOther"_qs));
+
+    // Removing is silent, also when there is nothing left to remove.
+    QCOMPARE(entry().set(m_name, u"/opt/zorvan"_qs, false).has_value(), false);
+    QVERIFY(!QFile::exists(m_test->startupEntryFile()));
+    QCOMPARE(entry().set(m_name, u"/opt/zorvan"_qs, false).has_value(), false);
+    QVERIFY(!entry().isPresent(m_name));
+}
+
+void tst_StartupEntry::placeFollowsTheConfigurationHome_data()
+{
+    QTest::addColumn<QByteArray>("configHome");
+    QTest::addColumn<QString>("expected"); // relative to the temporary root
+    QTest::newRow("set") << QByteArray("<root>/elsewhere") << u"elsewhere/autostart"_qs;
+    QTest::newRow("unset") << QByteArray() << u"home/.config/autostart"_qs;
+    // The base directory rules say a relative path is to be ignored.
+    QTest::newRow("relative") << QByteArray("relative/config") << u"home/.config/autostart"_qs;
+}
+
+void tst_StartupEntry::placeFollowsTheConfigurationHome()
+{
+    QFETCH(QByteArray, configHome);
+    QFETCH(QString, expected);
+    QTemporaryDir root;
+    const QByteArray homeBefore = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(root.filePath(u"home"_qs)));
+    if (configHome.isEmpty())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", configHome.replace("<root>", QFile::encodeName(root.path())));
+
+    const auto failure = entry().set(m_name, u"/opt/zorvan"_qs, true);
+    const bool present = entry().isPresent(m_name);
+    qputenv("HOME", homeBefore);
+    QCOMPARE(failure.has_value(), false);
+    QVERIFY(present);
+    QVERIFY(QFile::exists(root.filePath(expected + u"/ZorvanTest.desktop"_qs)));
+}
+
+void tst_StartupEntry::unwritablePlaceIsReportedAndChangesNothing_data()
+{
+    QTest::addColumn<QString>("readOnly"); // relative to the configuration home
+    QTest::addColumn<QString>("fileInTheWay");
+    QTest::addColumn<QByteArray>("oldEntry");
+    QTest::addColumn<bool>("fails");
+    QTest::addColumn<Step>("step");
+    QTest::addColumn<int>("code");
+
+    QTest::newRow("read-only folder")
+        << u"autostart"_qs << QString() << QByteArray() << true << Step::Setting << EACCES;
+    QTest::newRow("read-only folder, older entry")
+        << u"autostart"_qs << QString() << QByteArray("[Desktop Entry]\nExec=/old/ZorvanTest\n")
+        << true << Step::Setting << EACCES;
+    QTest::newRow("read-only configuration home")
+        << u"."_qs << QString() << QByteArray() << true << Step::Opening << EACCES;
+    // An entry that already says what would be written needs no writing.
+    QTest::newRow("read-only folder, entry up to date")
+        << u"autostart"_qs << QString() << QByteArray("<up to date>") << false << Step::Setting
+        << 0;
+    // Root is not stopped by permission bits, but no one writes into a file.
+    QTest::newRow("a file in place of the folder")
+        << QString() << u"autostart"_qs << QByteArray() << true << Step::Opening << ENOTDIR;
+}
+
+void tst_StartupEntry::unwritablePlaceIsReportedAndChangesNothing()
+{
+    QFETCH(QString, readOnly);
+    QFETCH(QString, fileInTheWay);
+    QFETCH(QByteArray, oldEntry);
+    QFETCH(bool, fails);
+    QFETCH(Step, step);
+    QFETCH(int, code);
+
+    const QString configHome = QFileInfo(QFileInfo(m_test->startupEntryFile()).path()).path();
+    QDir().mkpath(configHome);
+    if (oldEntry == "<up to date>") {
+        QCOMPARE(entry().set(m_name, u"/opt/zorvan"_qs, true).has_value(), false);
+        oldEntry = m_test->startupEntryText();
+    } else if (!oldEntry.isEmpty()) {
+        put(m_test->startupEntryFile(), oldEntry);
+    }
+    if (!fileInTheWay.isEmpty())
+        put(configHome + u'/' + fileInTheWay, "not a folder");
+    std::unique_ptr<ReadOnlyFolder> guard;
+    if (!readOnly.isEmpty()) {
+        QDir().mkpath(configHome + u'/' + readOnly);
+        guard = std::make_unique<ReadOnlyFolder>(configHome + u'/' + readOnly);
+        if (!guard->holds())
+            QSKIP("permission bits do not bind here");
+    }
+
+    const auto failure = entry().set(m_name, u"/opt/zorvan"_qs, true);
+    const QStringList left =
+        QDir(QFileInfo(m_test->startupEntryFile()).path()).entryList(QDir::Files | QDir::Hidden);
+    guard.reset();
+
+    QCOMPARE(failure.has_value(), fails);
+    if (fails) {
+        QCOMPARE(failure->step, step);
+        QCOMPARE(failure->code, code);
+        QCOMPARE(failure->description, QString::fromLocal8Bit(std::strerror(code)));
+    }
+    QCOMPARE(contents(m_test->startupEntryFile()),
+             oldEntry.isEmpty() ? QByteArray("<missing>") : oldEntry);
+    QCOMPARE(left, oldEntry.isEmpty() ? QStringList() : QStringList{u"ZorvanTest.desktop"_qs});
+}
+
+QTEST_GUILESS_MAIN(tst_StartupEntry)
+#include "tst_startupentry.moc"

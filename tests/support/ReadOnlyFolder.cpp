@@ -1,0 +1,72 @@
+#include "ReadOnlyFolder.h"
+
+#include <QFile>
+#include <fcntl.h>
+#include <unistd.h>
+
+#ifdef Q_OS_LINUX
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#endif
+
+namespace {
+
+#ifdef Q_OS_LINUX
+constexpr unsigned int overrides =
+    (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);
+
+bool capabilities(__user_cap_data_struct (&data)[2])
+{
+    __user_cap_header_struct header = {_LINUX_CAPABILITY_VERSION_3, 0};
+    return ::syscall(SYS_capget, &header, data) == 0;
+}
+
+bool setCapabilities(__user_cap_data_struct (&data)[2])
+{
+    __user_cap_header_struct header = {_LINUX_CAPABILITY_VERSION_3, 0};
+    return ::syscall(SYS_capset, &header, data) == 0;
+}
+#endif
+
+bool canCreateFileIn(const QString& folder)
+{
+    const QByteArray probe = QFile::encodeName(folder + QStringLiteral("/.write-probe"));
+    const int file = ::open(probe.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+    if (file < 0)
+        return false;
+    ::close(file);
+    ::unlink(probe.constData());
+    return true;
+}
+
+} // namespace
+
+ReadOnlyFolder::ReadOnlyFolder(const QString& path)
+    : m_path(path)
+{
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                    QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+#ifdef Q_OS_LINUX
+    __user_cap_data_struct data[2] = {};
+    if (::geteuid() == 0 && capabilities(data)) {
+        m_savedEffective[0] = data[0].effective;
+        m_savedEffective[1] = data[1].effective;
+        data[0].effective &= ~overrides;
+        m_capabilitiesLowered = setCapabilities(data);
+    }
+#endif
+    m_holds = !canCreateFileIn(path);
+}
+
+ReadOnlyFolder::~ReadOnlyFolder()
+{
+#ifdef Q_OS_LINUX
+    __user_cap_data_struct data[2] = {};
+    if (m_capabilitiesLowered && capabilities(data)) {
+        data[0].effective = m_savedEffective[0];
+        data[1].effective = m_savedEffective[1];
+        setCapabilities(data);
+    }
+#endif
+    QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
