@@ -118,12 +118,12 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
     m_display = new DisplayScheduler(
         m_messagePool, *m_services.random,
         [page = m_settingsPage] {
-            return DisplayOptions{
-                .durationMilliseconds = FlashPlanner::durationMilliseconds(page->durationText()),
-                .randomOrder = page->randomOrder(),
-                .randomLocation = page->randomLocation(),
-                .font = page->displayFont(),
-                .color = page->displayColor()};
+            return DisplayOptions{.durationMilliseconds =
+                                      FlashPlanner::durationMilliseconds(page->durationText()),
+                                  .randomOrder = page->randomOrder(),
+                                  .randomLocation = page->randomLocation(),
+                                  .font = page->displayFont(),
+                                  .color = page->displayColor()};
         },
         [] {
             const QScreen* screen = QGuiApplication::primaryScreen();

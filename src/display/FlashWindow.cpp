@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 
 FlashWindow::FlashWindow()
@@ -70,7 +71,9 @@ bool FlashWindow::prepare(const QString& text, const QFont& font, const QColor& 
 
 void FlashWindow::showFor(int milliseconds)
 {
-    // The time counts from just before the window goes up.
+    // Shape, place and size reach the window system first, so that showing is a single
+    // step for it; the time then counts from just before the window goes up.
+    QGuiApplication::sync();
     Timer1.start(milliseconds);
     show();
 }

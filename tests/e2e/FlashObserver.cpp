@@ -2,7 +2,6 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-
 #include <poll.h>
 #include <time.h>
 

@@ -3,7 +3,6 @@
 #include <QList>
 #include <QRect>
 #include <QString>
-
 #include <atomic>
 #include <mutex>
 #include <thread>
