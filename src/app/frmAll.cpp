@@ -2,6 +2,8 @@
 
 #include "app/SingleInstance.h"
 #include "app/modUtlts.h"
+#include "display/DisplayScheduler.h"
+#include "display/FlashPlanner.h"
 #include "goals/GoalsPage.h"
 #include "library/MessageLibrary.h"
 #include "library/ProgramsPage.h"
@@ -113,6 +115,21 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
 
     connect(cmdExit, &QPushButton::clicked, this, &frmAll::cmdExit_Click);
     connect(cmdNext, &QPushButton::clicked, this, &frmAll::cmdStart_Click);
+    m_display = new DisplayScheduler(
+        m_messagePool, *m_services.random,
+        [page = m_settingsPage] {
+            return DisplayOptions{.durationMilliseconds =
+                                      FlashPlanner::durationMilliseconds(page->durationText()),
+                                  .randomOrder = page->randomOrder(),
+                                  .randomLocation = page->randomLocation(),
+                                  .font = page->displayFont(),
+                                  .color = page->displayColor()};
+        },
+        [] {
+            const QScreen* screen = QGuiApplication::primaryScreen();
+            return screen ? screen->geometry() : QRect();
+        },
+        this);
     connect(m_settingsPage, &SettingsPage::startClicked, this, &frmAll::cmdStart_Click);
     if (m_instance)
         connect(m_instance, &SingleInstance::activationRequested, this, &frmAll::bringToFront);
@@ -258,6 +275,10 @@ bool frmAll::Form_Load()
     if (inTray)
         m_trayIcon->AddTrayIcon();
 
+    // 11. The display resumes when it was running at the last save.
+    if (bAutoDisplay)
+        cmdStart_Click();
+
     // 12. The window appears, unless it waits behind its icon.
     if (!inTray)
         show();
@@ -304,6 +325,25 @@ void frmAll::cmdStart_Click()
     // The store keeps the state from before the click; the new one reaches it with the
     // next save.
     cmdSaveSettings_Click();
+
+    if (!m_display->isRunning()) {
+        if (!LoadMessagePool())
+            return; // no index of message files yet: nothing starts, nothing is said
+        setStartCaptions(tr("Stop"));
+        // The interval is read here only; a change takes effect at the next start.
+        m_display->start(FlashPlanner::intervalMilliseconds(m_settingsPage->intervalText()));
+        bAutoDisplay = true;
+    } else {
+        m_display->stop();
+        setStartCaptions(tr("Start Showing Subliminal Messages"));
+        bAutoDisplay = false;
+    }
+}
+
+void frmAll::setStartCaptions(const QString& caption)
+{
+    m_settingsPage->startButton()->setText(caption);
+    cmdNext->setText(caption);
 }
 
 bool frmAll::LoadMessagePool()
@@ -385,7 +425,8 @@ void frmAll::Form_Unload()
     cmdSaveSettings_Click();
     m_trayIcon->RemoveTrayIcon();
     m_unloaded = true;
-    // Whatever else is open ends with the main window.
+    // Whatever else is open ends with the main window; no message may follow.
+    m_display->stop();
     if (m_about)
         m_about->close();
     Q_EMIT programEnded();

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class DisplayScheduler;
 class GoalsPage;
 class LinkLabel;
 class ProgramsPage;
@@ -73,6 +74,7 @@ private:
     void Form_Unload();
     void mnuAbout_Click();
     void centreOnScreen();
+    void setStartCaptions(const QString& caption);
     bool startedWithSession() const;
 
     Services m_services;
@@ -82,6 +84,7 @@ private:
 
     bool bAutoDisplay = false;
     MessagePool m_messagePool;
+    DisplayScheduler* m_display;
 
     QTabWidget* UserControl1;
     GoalsPage* m_goalsPage;

@@ -9,6 +9,7 @@
 #include "platform/StartupEntry.h"
 #include "platform/TerminationWatcher.h"
 #include "platform/WebOpener.h"
+#include "platform/WindowSystem.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 
 int main(int argc, char* argv[])
 {
+    WindowSystem::preferX11(argc, argv);
     QApplication application(argc, argv);
     application.setApplicationVersion(QStringLiteral(ZORVAN_VERSION));
     // The program lives on behind its notification icon when its window is hidden.

@@ -1,3 +1,4 @@
+#include "FlashObserver.h"
 #include "XServer.h"
 
 #include <QDir>
@@ -149,17 +150,42 @@ void tst_E2eDesktop::iconMenuExitEndsAndSaves()
 
 void tst_E2eDesktop::closeBoxHidesTheWindowBehindTheIcon()
 {
+    // The display runs: the messages must go on behind the icon.
     ProgramUnderTest program(*m_server);
+    QDir(program.dataFolder()).mkpath(u"plugins"_qs);
+    QFile messages(program.dataFolder() + u"/plugins/Calm.txt"_qs);
+    QVERIFY(messages.open(QIODevice::WriteOnly));
+    messages.write("\"I am calm\",#TRUE#\r\n");
+    messages.close();
+    QFile index(program.dataFolder() + u"/FileNames.txt"_qs);
+    QVERIFY(index.open(QIODevice::WriteOnly));
+    index.write("\"Calm\",#TRUE#\r\n");
+    index.close();
+    program.storeSetting(u"AutoDisplay"_qs, u"True"_qs);
+    program.storeSetting(u"DispInterval"_qs, u"0"_qs);
+    FlashObserver observer(m_server->displayName());
     QProcess* copy = program.start();
     QVERIFY(XServer::waitFor([&] { return mainWindowShown(copy); }, 10s));
     QVERIFY(icons(copy).isEmpty());
+    const auto settingsFile = [&] {
+        QFile file(program.settingsFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray settingsBefore = settingsFile();
 
     m_server->pressCloseBox(mainWindow(*m_server, copy)->id);
     QVERIFY(
         XServer::waitFor([&] { return !mainWindowShown(copy) && icons(copy).size() == 1; }, 5s));
-    QTest::qWait(300);
+    const double hidden = FlashObserver::now();
+    QVERIFY(XServer::waitFor(
+        [&] {
+            const auto flashes =
+                observer.flashesNamed(u"Zorvan Subliminal Message Software v1.45"_qs);
+            return !flashes.isEmpty() && flashes.last().mappedAt > hidden;
+        },
+        5s));
     QCOMPARE(copy->state(), QProcess::Running);
-    QVERIFY(!program.setting(u"FontName"_qs).has_value()); // nothing was saved: no way out
+    QCOMPARE(settingsFile(), settingsBefore); // no way out: nothing was saved
 
     // Starting the program again brings the window back from behind the icon.
     QProcess* second = program.start();

@@ -2,6 +2,7 @@
 #include "platform/RandomSource.h"
 #include "platform/SettingsArea.h"
 #include "platform/TextFile.h"
+#include "platform/WindowSystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,6 +41,8 @@ private Q_SLOTS:
     void preparesANewDataFolderOnce();
     void settingsTellAbsentFromEmpty();
     void randomValuesStayBelowOne();
+    void waylandSessionsRunThroughXWayland_data();
+    void waylandSessionsRunThroughXWayland();
 };
 
 void tst_Platform::decodesUtf8AndOlderFiles_data()
@@ -166,6 +169,47 @@ void tst_Platform::randomValuesStayBelowOne()
     }
     QVERIFY(lowest < 0.001f);
     QVERIFY(highest > 0.999f);
+}
+
+void tst_Platform::waylandSessionsRunThroughXWayland_data()
+{
+    QTest::addColumn<QByteArray>("wayland");
+    QTest::addColumn<QByteArray>("display");
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::addColumn<QByteArray>("argument");
+    QTest::addColumn<QByteArray>("platform");
+
+    using B = QByteArray;
+    QTest::newRow("wayland with xwayland") << B("wayland-0") << B(":0") << B() << B() << B("xcb");
+    QTest::newRow("wayland without xwayland") << B("wayland-0") << B() << B() << B() << B();
+    QTest::newRow("x11 session") << B() << B(":0") << B() << B() << B();
+    QTest::newRow("user's variable")
+        << B("wayland-0") << B(":0") << B("wayland") << B() << B("wayland");
+    QTest::newRow("user's argument") << B("wayland-0") << B(":0") << B() << B("-platform") << B();
+}
+
+void tst_Platform::waylandSessionsRunThroughXWayland()
+{
+    QFETCH(QByteArray, wayland);
+    QFETCH(QByteArray, display);
+    QFETCH(QByteArray, chosen);
+    QFETCH(QByteArray, argument);
+    QFETCH(QByteArray, platform);
+
+    const auto set = [](const char* name, const QByteArray& value) {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    };
+    set("WAYLAND_DISPLAY", wayland);
+    set("DISPLAY", display);
+    set("QT_QPA_PLATFORM", chosen);
+    qunsetenv("XDG_SESSION_TYPE");
+    QByteArray program = "program", next = "wayland";
+    char* argv[] = {program.data(), argument.data(), next.data()};
+    WindowSystem::preferX11(argument.isEmpty() ? 1 : 3, argv);
+    QCOMPARE(qgetenv("QT_QPA_PLATFORM"), platform);
 }
 
 QTEST_GUILESS_MAIN(tst_Platform)

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "display/DisplayOptions.h"
+#include "library/MessagePool.h"
+
+#include <QObject>
+#include <QRect>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+class FlashWindow;
+class RandomSource;
+
+// Decides when the next message appears, which one, in which font and colour and where.
+// While waiting, the interval timer runs; its tick puts one message on the screen and
+// stops the timer; the flash window starts it again when the message vanishes. So the
+// interval counts from the moment a message disappears and two messages are never on
+// screen together.
+class DisplayScheduler : public QObject {
+    Q_OBJECT
+
+public:
+    using OptionsSource = std::function<DisplayOptions()>;
+    using ScreenSource = std::function<QRect()>;
+
+    // pool is the message pool, read by position at every tick; options are read afresh
+    // at every tick; screen gives the screen the messages go on.
+    DisplayScheduler(const MessagePool& pool, RandomSource& random, OptionsSource options,
+                     ScreenSource screen, QObject* parent = nullptr);
+    ~DisplayScheduler() override;
+
+    // Starts waiting for the first message, one full interval from now.
+    void start(int intervalMilliseconds);
+    // Stops at once: a message on screen vanishes and no other follows.
+    void stop();
+    bool isRunning() const { return m_running; }
+
+    // The tick of the interval timer.
+    void Timer1_Timer();
+
+    qint32 lMessageIndex = 0;
+
+    // For tests and tools: the interval timer and the flash window.
+    const QTimer& intervalTimer() const { return Timer1; }
+    FlashWindow* flashWindow() const { return m_flash.get(); }
+    // True while a message is on the screen.
+    bool IsFormLoaded() const;
+
+Q_SIGNALS:
+    // A message has been put on the screen.
+    void flashShown(const QString& text);
+
+private:
+    void flashFinished();
+
+    const MessagePool& m_pool;
+    RandomSource& m_random;
+    OptionsSource m_options;
+    ScreenSource m_screen;
+    QTimer Timer1;
+    std::unique_ptr<FlashWindow> m_flash;
+    bool m_running = false;
+};

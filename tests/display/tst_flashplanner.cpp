@@ -1,0 +1,128 @@
+#include "TestServices.h"
+#include "display/FlashPlanner.h"
+
+#include <QTest>
+
+class tst_FlashPlanner : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void asWrittenRunsThroughThePoolAndStartsAgain();
+    void asWrittenWrapsWhenThePoolBecameShorter();
+    void emptyPoolChoosesNothing();
+    void randomRoundsHalvesToEven_data();
+    void randomRoundsHalvesToEven();
+    void randomEndsComeHalfAsOften();
+    void centredPlacement_data();
+    void centredPlacement();
+    void randomPlacementKeepsAFittingTextOnTheScreen();
+};
+
+void tst_FlashPlanner::asWrittenRunsThroughThePoolAndStartsAgain()
+{
+    ScriptedRandom random;
+    qint32 index = 0;
+    QList<qsizetype> shown;
+    for (int i = 0; i < 7; ++i)
+        shown << *FlashPlanner::nextIndex(3, false, index, random);
+    QCOMPARE(shown, (QList<qsizetype>{0, 1, 2, 0, 1, 2, 0}));
+    QCOMPARE(index, 1);
+    QCOMPARE(random.drawn(), 0); // no draw in written order
+}
+
+void tst_FlashPlanner::asWrittenWrapsWhenThePoolBecameShorter()
+{
+    ScriptedRandom random;
+    qint32 index = 5;
+    QCOMPARE(FlashPlanner::nextIndex(3, false, index, random), std::optional<qsizetype>(0));
+    QCOMPARE(index, 1);
+    index = -4;
+    QCOMPARE(FlashPlanner::nextIndex(3, false, index, random), std::optional<qsizetype>(0));
+}
+
+void tst_FlashPlanner::emptyPoolChoosesNothing()
+{
+    ScriptedRandom random;
+    qint32 index = 0;
+    QVERIFY(!FlashPlanner::nextIndex(0, false, index, random));
+    QVERIFY(!FlashPlanner::nextIndex(0, true, index, random));
+    QCOMPARE(index, 0);
+}
+
+void tst_FlashPlanner::randomRoundsHalvesToEven_data()
+{
+    QTest::addColumn<int>("poolSize");
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("index");
+    QTest::newRow("one message") << 1 << 0.99f << 0;
+    QTest::newRow("two, below half") << 2 << 0.25f << 0;
+    QTest::newRow("two, half") << 2 << 0.5f << 0;
+    QTest::newRow("two, above half") << 2 << 0.5000001f << 1;
+    QTest::newRow("five, 1.5 to even") << 5 << 0.375f << 2;
+    QTest::newRow("five, 2.5 to even") << 5 << 0.625f << 2;
+    QTest::newRow("five, top") << 5 << 0.9999999f << 4;
+    QTest::newRow("large pool") << 100000 << 0.5f << 50000;
+}
+
+void tst_FlashPlanner::randomRoundsHalvesToEven()
+{
+    QFETCH(int, poolSize);
+    QFETCH(float, r);
+    QFETCH(int, index);
+    ScriptedRandom random;
+    random.push({r});
+    qint32 written = 7;
+    QCOMPARE(FlashPlanner::nextIndex(poolSize, true, written, random),
+             std::optional<qsizetype>(index));
+    QCOMPARE(written, 7); // the written-order position is neither read nor changed
+}
+
+void tst_FlashPlanner::randomEndsComeHalfAsOften()
+{
+    RandomSource random;
+    QList<int> counts(5, 0);
+    qint32 unused = 0;
+    const int draws = 400000;
+    for (int i = 0; i < draws; ++i)
+        ++counts[*FlashPlanner::nextIndex(5, true, unused, random)];
+    // Positions 1 to 3 each take a quarter; 0 and 4 an eighth.
+    for (int position : {1, 2, 3})
+        QVERIFY(qAbs(counts[position] - draws / 4) < draws / 100);
+    for (int position : {0, 4})
+        QVERIFY(qAbs(counts[position] - draws / 8) < draws / 100);
+}
+
+void tst_FlashPlanner::centredPlacement_data()
+{
+    QTest::addColumn<QSize>("text");
+    QTest::addColumn<QPoint>("place");
+    QTest::newRow("small") << QSize(200, 30) << QPoint(540, 385);
+    QTest::newRow("odd room") << QSize(201, 31) << QPoint(539, 384);
+    QTest::newRow("wider than the screen") << QSize(1501, 30) << QPoint(-110, 385);
+}
+
+void tst_FlashPlanner::centredPlacement()
+{
+    QFETCH(QSize, text);
+    QFETCH(QPoint, place);
+    ScriptedRandom random;
+    QCOMPARE(FlashPlanner::place(text, QRect(0, 0, 1280, 800), false, random), place);
+    QCOMPARE(random.drawn(), 0);
+}
+
+void tst_FlashPlanner::randomPlacementKeepsAFittingTextOnTheScreen()
+{
+    const QRect screen(0, 0, 1280, 800);
+    ScriptedRandom random;
+    // Top is drawn first, then left.
+    random.push({0.5f, 0.25f});
+    QCOMPARE(FlashPlanner::place(QSize(280, 40), screen, true, random), QPoint(250, 380));
+    // The highest draws still leave the text wholly on the screen.
+    random.push({0.9999999f, 0.9999999f});
+    const QPoint corner = FlashPlanner::place(QSize(900, 40), screen, true, random);
+    QVERIFY(screen.contains(QRect(corner, QSize(900, 40))));
+    QCOMPARE(random.drawn(), 4);
+}
+
+QTEST_GUILESS_MAIN(tst_FlashPlanner)
+#include "tst_flashplanner.moc"

@@ -1,0 +1,81 @@
+#include "FlashObserver.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <poll.h>
+#include <time.h>
+
+double FlashObserver::now()
+{
+    timespec time{};
+    clock_gettime(CLOCK_MONOTONIC, &time);
+    return double(time.tv_sec) * 1000.0 + double(time.tv_nsec) / 1e6;
+}
+
+FlashObserver::FlashObserver(const QString& displayName)
+{
+    m_display = XOpenDisplay(displayName.toLocal8Bit().constData());
+    if (!m_display)
+        return;
+    XSelectInput(m_display, DefaultRootWindow(m_display), SubstructureNotifyMask);
+    XSync(m_display, False);
+    m_thread = std::thread([this] { watch(); });
+}
+
+FlashObserver::~FlashObserver()
+{
+    m_stop = true;
+    if (m_thread.joinable())
+        m_thread.join();
+    if (m_display)
+        XCloseDisplay(m_display);
+}
+
+QList<FlashObserver::Flash> FlashObserver::flashesNamed(const QString& name) const
+{
+    const std::lock_guard lock(m_mutex);
+    QList<Flash> named;
+    for (const Flash& flash : m_flashes) {
+        if (flash.name == name && flash.unmappedAt > 0)
+            named << flash;
+    }
+    return named;
+}
+
+void FlashObserver::watch()
+{
+    // Windows may vanish before they are looked at; such errors are no concern here.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    pollfd connection{ConnectionNumber(m_display), POLLIN, 0};
+    while (!m_stop) {
+        if (!XPending(m_display)) {
+            poll(&connection, 1, 20);
+            continue;
+        }
+        XEvent event;
+        XNextEvent(m_display, &event);
+        const double time = now();
+        if (event.type == MapNotify && !event.xmap.send_event) {
+            Flash flash{.window = event.xmap.window, .mappedAt = time};
+            XWindowAttributes attributes;
+            if (XGetWindowAttributes(m_display, flash.window, &attributes)) {
+                flash.geometry =
+                    QRect(attributes.x, attributes.y, attributes.width, attributes.height);
+                flash.overrideRedirect = attributes.override_redirect;
+            }
+            char* name = nullptr;
+            if (XFetchName(m_display, flash.window, &name) && name) {
+                flash.name = QString::fromLocal8Bit(name);
+                XFree(name);
+            }
+            const std::lock_guard lock(m_mutex);
+            m_flashes << flash;
+        } else if (event.type == UnmapNotify && !event.xunmap.send_event) {
+            const std::lock_guard lock(m_mutex);
+            for (Flash& flash : m_flashes) {
+                if (flash.window == event.xunmap.window && flash.unmappedAt == 0)
+                    flash.unmappedAt = time;
+            }
+        }
+    }
+}

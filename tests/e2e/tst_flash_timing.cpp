@@ -1,0 +1,168 @@
+// The display's figures, measured from outside on an X server of the test's own:
+// how long each message is on screen, the time from one message vanishing to the next
+// appearing, whether that drifts, the processor time used while waiting and the memory
+// used while flashing. Slow (several minutes): run with `ctest --preset timing`.
+// ZORVAN_TIMING_FLASHES sets the number of flashes per duration (default 50).
+#include "FlashObserver.h"
+#include "XServer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <algorithm>
+#include <numeric>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString flashCaption = QStringLiteral("Zorvan Subliminal Message Software v1.45");
+
+double percentile(QList<double> values, double p)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values[qsizetype(p * double(values.size() - 1) + 0.5)];
+}
+
+// Processor time (user + system) the process has used, in ms.
+double cpuMs(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = stat.readAll().split(' ');
+    return (fields.value(13).toDouble() + fields.value(14).toDouble()) * 1000.0 /
+           double(sysconf(_SC_CLK_TCK));
+}
+
+double residentMb(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+void prepareMessages(const ProgramUnderTest& program)
+{
+    QDir(program.dataFolder()).mkpath(u"plugins"_qs);
+    QFile messages(program.dataFolder() + u"/plugins/Calm.txt"_qs);
+    messages.open(QIODevice::WriteOnly);
+    for (int i = 0; i < 200; ++i)
+        messages.write(QStringLiteral("\"I am calm and strong, %1\",#TRUE#\r\n").arg(i).toUtf8());
+    QFile index(program.dataFolder() + u"/FileNames.txt"_qs);
+    index.open(QIODevice::WriteOnly);
+    index.write("\"Calm\",#TRUE#\r\n");
+}
+
+} // namespace
+
+class tst_FlashTiming : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void timeOnScreenAndBetween_data();
+    void timeOnScreenAndBetween();
+    void idleProcessorTime();
+
+private:
+    std::unique_ptr<XServer> m_server;
+    int m_flashes = 50;
+};
+
+void tst_FlashTiming::initTestCase()
+{
+    m_server = std::make_unique<XServer>(QSize(1920, 1080));
+    QVERIFY2(m_server->isRunning(), qPrintable(m_server->problem()));
+    if (const int flashes = qEnvironmentVariableIntValue("ZORVAN_TIMING_FLASHES"))
+        m_flashes = flashes;
+}
+
+void tst_FlashTiming::timeOnScreenAndBetween_data()
+{
+    QTest::addColumn<int>("position"); // in the duration list
+    QTest::addColumn<double>("requested");
+    QTest::newRow("20 ms") << 0 << 20.0;
+    QTest::newRow("60 ms") << 2 << 60.0;
+    QTest::newRow("200 ms") << 7 << 200.0;
+}
+
+void tst_FlashTiming::timeOnScreenAndBetween()
+{
+    QFETCH(int, position);
+    QFETCH(double, requested);
+
+    ProgramUnderTest program(*m_server);
+    prepareMessages(program);
+    program.storeSetting(u"AutoDisplay"_qs, u"True"_qs);
+    program.storeSetting(u"DispInterval"_qs, u"0"_qs); // 2 seconds
+    program.storeSetting(u"DispDuration"_qs, QString::number(position));
+    program.storeSetting(u"FontSize"_qs, u"28"_qs);
+    FlashObserver observer(m_server->displayName());
+    QProcess* copy = program.start();
+
+    const auto seconds = std::chrono::seconds(int(m_flashes * (2.0 + requested / 1000.0)) + 15);
+    double rss = 0;
+    QVERIFY(XServer::waitFor(
+        [&] {
+            rss = std::max(rss, residentMb(copy->processId()));
+            return observer.flashesNamed(flashCaption).size() >= m_flashes;
+        },
+        seconds));
+
+    const QList<FlashObserver::Flash> flashes = observer.flashesNamed(flashCaption);
+    QList<double> shown, gaps;
+    for (qsizetype i = 0; i < flashes.size(); ++i) {
+        shown << flashes[i].shownMs();
+        if (i > 0)
+            gaps << flashes[i].mappedAt - flashes[i - 1].unmappedAt;
+    }
+    // Drift: the mean gap of the last ten against that of the first ten.
+    const auto mean = [](auto first, auto last) {
+        return std::accumulate(first, last, 0.0) / double(std::distance(first, last));
+    };
+    const double drift = mean(gaps.end() - 10, gaps.end()) - mean(gaps.begin(), gaps.begin() + 10);
+    qInfo("%d flashes of %.0f ms: on screen median %.2f ms, 95%% %.2f, max %.2f; "
+          "gap median %.2f ms, min %.2f, max %.2f; drift %.2f ms; resident %.1f MB",
+          int(flashes.size()), requested, percentile(shown, 0.5), percentile(shown, 0.95),
+          percentile(shown, 1.0), percentile(gaps, 0.5), percentile(gaps, 0.0),
+          percentile(gaps, 1.0), drift, rss);
+
+    QVERIFY(percentile(shown, 0.5) - requested <= 2.0);
+    QVERIFY(percentile(shown, 1.0) - requested <= 5.0);
+    QVERIFY(qAbs(percentile(gaps, 0.5) - 2000.0) <= 10.0);
+    QVERIFY(qAbs(drift) <= 2.0);
+    QVERIFY(rss < 40.0);
+}
+
+void tst_FlashTiming::idleProcessorTime()
+{
+    // Interval "60": nothing is shown during the first minute, the program only waits.
+    ProgramUnderTest program(*m_server);
+    prepareMessages(program);
+    program.storeSetting(u"AutoDisplay"_qs, u"True"_qs);
+    program.storeSetting(u"DispInterval"_qs, u"12"_qs);
+    QProcess* copy = program.start();
+    QVERIFY(XServer::waitFor(
+        [&] {
+            return !m_server->viewableWindowsNamed(ProgramUnderTest::mainWindowCaption()).isEmpty();
+        },
+        10s));
+    QTest::qWait(3000); // let the start settle
+    const double before = cpuMs(copy->processId());
+    const int waitMs = 40000;
+    QTest::qWait(waitMs);
+    const double used = cpuMs(copy->processId()) - before;
+    qInfo("waiting: %.0f ms of processor time in %d s = %.4f%% of one core", used, waitMs / 1000,
+          100.0 * used / waitMs);
+    QVERIFY(100.0 * used / waitMs < 0.05);
+}
+
+QTEST_GUILESS_MAIN(tst_FlashTiming)
+#include "tst_flash_timing.moc"
