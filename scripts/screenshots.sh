@@ -61,4 +61,33 @@ sleep 0.8
 xdotool mousemove 1012 12 sleep 0.3 click 3
 sleep 0.8
 import -window root -crop 240x90+784+0 "$out/tray.png"
+
+# A message flashed over the work of another program: the display resumes at a new start.
+kill "${pids[-1]}"
+wait "${pids[-1]}" 2>/dev/null || true
+settings="$work/config/ZorvanFreeSubliminalMessageSoftware/ZorvanFreeSubliminalMessageSoftware.ini"
+sed -i '/^AutoDisplay=\|^DispInterval=\|^DispDuration=\|^RandomLocation=\|^FontSize=\|^FontBold=\|^FontColor=/d' "$settings"
+sed -i 's/^\[Settings\]$/[Settings]\nAutoDisplay=True\nDispInterval=0\nDispDuration=7\nRandomLocation=1\nFontSize=26\nFontBold=True\nFontColor=8388736/' "$settings"
+xterm -geometry 110x30+100+150 -e "less README.md" &
+pids+=($!)
+env HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/share" \
+    XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb \
+    "$binary" --data-dir "$work/data" &
+pids+=($!)
+window=$(xdotool search --sync --onlyvisible --name "$caption" | head -n 1)
+xdotool windowminimize "$window"
+# The flash window is made at the first message and kept; a shot taken while it was
+# viewable from before to after is a shot of the message.
+flash=$(xdotool search --sync --name "Software v1.45" | head -n 1)
+viewable() { xwininfo -id "$flash" | grep -q IsViewable; }
+for _ in $(seq 1 500); do
+    if viewable; then
+        import -window root "$work/flash.png"
+        if viewable; then
+            cp "$work/flash.png" "$out/flash.png"
+            break
+        fi
+    fi
+    sleep 0.01
+done
 echo "screenshots in $out"
