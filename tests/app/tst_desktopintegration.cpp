@@ -1,45 +1,18 @@
-#include "ReadOnlyFolder.h"
+#include "RestrictedPath.h"
+#include "TestFiles.h"
 #include "TestServices.h"
+#include "TestWidgets.h"
 #include "app/frmAll.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
-#include <QTabWidget>
 #include <QTest>
-#include <QtTest/qtestspontaneevent.h>
-
-namespace {
-
-template <typename T> T* child(QObject* window, const char* name)
-{
-    auto* found = window->findChild<T*>(QLatin1String(name));
-    if (!found)
-        qWarning("no child named %s", name);
-    return found;
-}
-
-// A click on the button's own mark: the middle of a stretched button is empty space.
-void clickOption(QAbstractButton* button)
-{
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
-}
-
-// What the window system sends when the user clicks the window's close box.
-void pressCloseBox(QWidget* window)
-{
-    QCloseEvent event;
-    QSpontaneKeyEvent::setSpontaneous(&event);
-    QApplication::instance()->notify(window, &event);
-}
-
-} // namespace
 
 // Starting with the session, the notification icon and the close box, on the main window.
 // The tests run without a notification area (offscreen), where the window goes to the
@@ -49,13 +22,12 @@ class tst_DesktopIntegration : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
-    void init();
+    void init() { m_test = std::make_unique<TestServices>(); }
     void cleanup();
 
     void runAtStartUpAndBack();
     void startUpShowsTheStoredChoice_data();
     void startUpShowsTheStoredChoice();
-    void entryOfAnOlderFolderIsRewritten();
     void readOnlyAutostartFolderIsReported();
     void startWithTheSession_data();
     void startWithTheSession();
@@ -65,16 +37,25 @@ private:
     std::unique_ptr<TestServices> m_test;
     std::unique_ptr<frmAll> m_window;
 
-    frmAll* load();
-    QRadioButton* optRun() { return child<QRadioButton>(m_window.get(), "optRun"); }
-    QRadioButton* optDontRun() { return child<QRadioButton>(m_window.get(), "optDontRun"); }
-    QCheckBox* chkSysTray() { return child<QCheckBox>(m_window.get(), "chkSysTray"); }
-    QSystemTrayIcon* trayIcon() { return m_window->findChild<QSystemTrayIcon*>(); }
-    std::optional<QString> storedTrayChoice()
+    void load();
+    QRadioButton* optRun() const { return child<QRadioButton>(m_window.get(), "optRun"); }
+    QRadioButton* optDontRun() const { return child<QRadioButton>(m_window.get(), "optDontRun"); }
+    QCheckBox* chkSysTray() const { return child<QCheckBox>(m_window.get(), "chkSysTray"); }
+    QSystemTrayIcon* trayIcon() const { return m_window->findChild<QSystemTrayIcon*>(); }
+    std::optional<QString> storedTrayChoice() const
     {
         return m_test->reopenSettings()->value(u"RunAtSysTray"_qs);
     }
-    void enterStartupEntry(const QString& folder);
+    QByteArray entry() const { return fileBytes(m_test->startupEntryFile()); }
+    QByteArray execLine() const
+    {
+        return "\nExec=" + QFile::encodeName(m_test->services().programFolder) +
+               "/ZorvanTest /STARTUP\n";
+    }
+    void enterStartupEntry(const QString& folder) const
+    {
+        QVERIFY(!m_test->startup->set(u"ZorvanTest"_qs, folder, true).has_value());
+    }
 };
 
 void tst_DesktopIntegration::initTestCase()
@@ -84,50 +65,31 @@ void tst_DesktopIntegration::initTestCase()
     QApplication::setWindowIcon(QIcon(image));
 }
 
-void tst_DesktopIntegration::init()
-{
-    m_test = std::make_unique<TestServices>();
-}
-
 void tst_DesktopIntegration::cleanup()
 {
     m_window.reset();
     m_test.reset();
 }
 
-frmAll* tst_DesktopIntegration::load()
+void tst_DesktopIntegration::load()
 {
     m_window = std::make_unique<frmAll>(m_test->services(), nullptr);
-    if (!m_window->Form_Load())
-        return nullptr;
-    child<QTabWidget>(m_window.get(), "UserControl1")->setCurrentIndex(2);
-    return m_window.get();
-}
-
-void tst_DesktopIntegration::enterStartupEntry(const QString& folder)
-{
-    QVERIFY(!m_test->startup->set(u"ZorvanTest"_qs, folder, true).has_value());
+    QVERIFY(m_window->Form_Load());
+    QVERIFY(m_test->prompter.asked.isEmpty());
 }
 
 void tst_DesktopIntegration::runAtStartUpAndBack()
 {
     load();
-    QVERIFY(optDontRun()->isChecked());
-    QVERIFY(!chkSysTray()->isEnabled());
     QVERIFY(!QFile::exists(m_test->startupEntryFile()));
-
     clickOption(optRun());
     QVERIFY(optRun()->isChecked());
-    const QByteArray entry = m_test->startupEntryText();
-    QVERIFY2(entry.contains("\nExec=" + QFile::encodeName(m_test->services().programFolder) +
-                            "/ZorvanTest /STARTUP\n"),
-             entry.constData());
+    QVERIFY2(entry().contains(execLine()), entry().constData());
     QVERIFY(chkSysTray()->isEnabled());
     QVERIFY(!chkSysTray()->isChecked());
 
     // The tray choice is stored at once, without a save.
     clickOption(chkSysTray());
-    QVERIFY(chkSysTray()->isChecked());
     QCOMPARE(storedTrayChoice(), std::optional(u"True"_qs));
     clickOption(chkSysTray());
     QCOMPARE(storedTrayChoice(), std::optional(u"False"_qs));
@@ -143,39 +105,39 @@ void tst_DesktopIntegration::runAtStartUpAndBack()
 
 void tst_DesktopIntegration::startUpShowsTheStoredChoice_data()
 {
-    QTest::addColumn<bool>("entry");
-    QTest::addColumn<QString>("stored"); // "-": nothing stored
-    QTest::addColumn<bool>("run");
+    QTest::addColumn<QString>("entryFolder"); // empty: no entry
+    QTest::addColumn<QString>("stored");      // "-": nothing stored
     QTest::addColumn<bool>("sysTray");
 
-    QTest::newRow("no entry") << false << u"True"_qs << false << false;
-    QTest::newRow("entry, tray") << true << u"True"_qs << true << true;
-    QTest::newRow("entry, no tray") << true << u"False"_qs << true << false;
-    QTest::newRow("entry, nothing stored") << true << u"-"_qs << true << false;
+    QTest::newRow("no entry") << QString() << u"True"_qs << false;
+    QTest::newRow("entry, tray") << u"here"_qs << u"True"_qs << true;
+    QTest::newRow("entry, no tray") << u"here"_qs << u"False"_qs << false;
+    QTest::newRow("entry, nothing stored") << u"here"_qs << u"-"_qs << false;
     // Only the text the program writes counts.
-    QTest::newRow("entry, lower case") << true << u"true"_qs << true << false;
-    QTest::newRow("entry, number") << true << u"1"_qs << true << false;
-    QTest::newRow("entry, spaces") << true << u" True"_qs << true << false;
+    QTest::newRow("entry, lower case") << u"here"_qs << u"true"_qs << false;
+    QTest::newRow("entry, number") << u"here"_qs << u"1"_qs << false;
+    QTest::newRow("entry, spaces") << u"here"_qs << u" True"_qs << false;
+    // A program that moved puts itself into the entry of its older place.
+    QTest::newRow("entry of an older folder") << u"/old/place"_qs << u"True"_qs << true;
 }
 
 void tst_DesktopIntegration::startUpShowsTheStoredChoice()
 {
-    QFETCH(bool, entry);
+    QFETCH(QString, entryFolder);
     QFETCH(QString, stored);
-    QFETCH(bool, run);
     QFETCH(bool, sysTray);
-
-    if (entry)
-        enterStartupEntry(m_test->services().programFolder);
+    if (!entryFolder.isEmpty())
+        enterStartupEntry(entryFolder == u"here"_qs ? m_test->services().programFolder
+                                                    : entryFolder);
     if (stored != u"-"_qs)
         m_test->settings->setValue(u"RunAtSysTray"_qs, stored);
     load();
+    const bool run = !entryFolder.isEmpty();
     QCOMPARE(optRun()->isChecked(), run);
     QCOMPARE(optDontRun()->isChecked(), !run);
     QCOMPARE(chkSysTray()->isEnabled(), run);
     QCOMPARE(chkSysTray()->isChecked(), sysTray);
-    QCOMPARE(QFile::exists(m_test->startupEntryFile()), entry);
-    QVERIFY(m_test->prompter.asked.isEmpty());
+    QCOMPARE(entry().contains(execLine()), run);
 
     // A start by the user shows the window, whatever the tray choice.
     QVERIFY(m_window->isVisible());
@@ -187,40 +149,25 @@ void tst_DesktopIntegration::startUpShowsTheStoredChoice()
     QCOMPARE(storedTrayChoice(), std::optional(sysTray ? u"True"_qs : u"False"_qs));
 }
 
-void tst_DesktopIntegration::entryOfAnOlderFolderIsRewritten()
-{
-    enterStartupEntry(u"/old/place"_qs);
-    QVERIFY(m_test->startupEntryText().contains("Exec=/old/place/ZorvanTest /STARTUP"));
-    load();
-    QVERIFY(optRun()->isChecked());
-    const QByteArray entry = m_test->startupEntryText();
-    QVERIFY2(entry.contains("\nExec=" + QFile::encodeName(m_test->services().programFolder) +
-                            "/ZorvanTest /STARTUP\n"),
-             entry.constData());
-}
-
 void tst_DesktopIntegration::readOnlyAutostartFolderIsReported()
 {
     const QString folder = QFileInfo(m_test->startupEntryFile()).path();
     QDir().mkpath(folder);
-    ReadOnlyFolder guard(folder);
+    RestrictedPath guard(folder, RestrictedPath::readOnlyFolder);
     if (!guard.holds())
         QSKIP("permission bits do not bind here");
     load();
     clickOption(optRun());
 
     QCOMPARE(m_test->prompter.asked.size(), 1);
-    const Prompter::Message& message = m_test->prompter.asked.first();
-    QCOMPARE(message.text, u"Error 13 setting key\nPermission denied"_qs);
-    QCOMPARE(message.buttons, Prompter::Buttons::Ok);
-    QCOMPARE(message.icon, Prompter::Icon::None);
-    QVERIFY(message.title.isEmpty()); // the program's title
+    QCOMPARE(m_test->prompter.asked.first().text, u"Error 13 setting key\nPermission denied"_qs);
+    QCOMPARE(m_test->prompter.asked.first().buttons, Prompter::Buttons::Ok);
 
     // Nothing was entered, and the page does not pretend otherwise.
-    QVERIFY(!QFileInfo(m_test->startupEntryFile()).exists());
+    QVERIFY(!QFileInfo::exists(m_test->startupEntryFile()));
     QVERIFY(optDontRun()->isChecked());
     QVERIFY(!chkSysTray()->isEnabled());
-    QVERIFY(!m_test->reopenSettings()->value(u"RunAtSysTray"_qs).has_value());
+    QVERIFY(!storedTrayChoice().has_value());
 }
 
 void tst_DesktopIntegration::startWithTheSession_data()
@@ -243,7 +190,6 @@ void tst_DesktopIntegration::startWithTheSession()
     QFETCH(QStringList, arguments);
     QFETCH(bool, sysTray);
     QFETCH(bool, iconOnly);
-
     enterStartupEntry(m_test->services().programFolder);
     m_test->settings->setValue(u"RunAtSysTray"_qs, sysTray ? u"True"_qs : u"False"_qs);
     m_test->arguments = arguments;
@@ -253,11 +199,9 @@ void tst_DesktopIntegration::startWithTheSession()
     QCOMPARE(m_window->isMinimized(), iconOnly);
     QVERIFY(m_window->isVisible());
 
-    if (iconOnly) {
-        child<QAction>(m_window.get(), "mnuPop")->trigger();
-        QVERIFY(!m_window->isMinimized());
-        QVERIFY(!trayIcon()->isVisible());
-    }
+    child<QAction>(m_window.get(), "mnuPop")->trigger();
+    QVERIFY(!m_window->isMinimized());
+    QVERIFY(!trayIcon()->isVisible());
 }
 
 void tst_DesktopIntegration::closeBoxKeepsTheProgramRunning()

@@ -1,4 +1,5 @@
-#include "ReadOnlyFolder.h"
+#include "RestrictedPath.h"
+#include "TestFiles.h"
 #include "TestServices.h"
 #include "platform/StartupEntry.h"
 
@@ -13,20 +14,6 @@
 namespace {
 
 using Step = StartupEntry::Failure::Step;
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void put(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 } // namespace
 
@@ -86,7 +73,7 @@ void tst_StartupEntry::entryStartsTheProgramFromItsFolder()
     QCOMPARE(entry().set(m_name, folder, true).has_value(), false);
     QVERIFY(entry().isPresent(m_name));
 
-    const QByteArray text = m_test->startupEntryText();
+    const QByteArray text = fileBytes(m_test->startupEntryFile());
     QVERIFY2(text.startsWith("[Desktop Entry]\n"), text.constData());
     QVERIFY2(text.contains("\nType=Application\n"), text.constData());
     QVERIFY2(text.contains("\nExec=" + exec + "\n"), text.constData());
@@ -123,7 +110,7 @@ void tst_StartupEntry::presenceIsWhatCounts()
 {
     QFETCH(QByteArray, text);
     QFETCH(bool, present);
-    put(m_test->startupEntryFile(), text);
+    writeFile(m_test->startupEntryFile(), text);
     QCOMPARE(entry().isPresent(m_name), present);
     QVERIFY(!entry().isPresent(u"ZorvanOther"_qs));
 
@@ -173,8 +160,6 @@ void tst_StartupEntry::unwritablePlaceIsReportedAndChangesNothing_data()
     QTest::addColumn<Step>("step");
     QTest::addColumn<int>("code");
 
-    QTest::newRow("read-only folder")
-        << u"autostart"_qs << QString() << QByteArray() << true << Step::Setting << EACCES;
     QTest::newRow("read-only folder, older entry")
         << u"autostart"_qs << QString() << QByteArray("[Desktop Entry]\nExec=/old/ZorvanTest\n")
         << true << Step::Setting << EACCES;
@@ -202,16 +187,17 @@ void tst_StartupEntry::unwritablePlaceIsReportedAndChangesNothing()
     QDir().mkpath(configHome);
     if (oldEntry == "<up to date>") {
         QCOMPARE(entry().set(m_name, u"/opt/zorvan"_qs, true).has_value(), false);
-        oldEntry = m_test->startupEntryText();
+        oldEntry = fileBytes(m_test->startupEntryFile());
     } else if (!oldEntry.isEmpty()) {
-        put(m_test->startupEntryFile(), oldEntry);
+        writeFile(m_test->startupEntryFile(), oldEntry);
     }
     if (!fileInTheWay.isEmpty())
-        put(configHome + u'/' + fileInTheWay, "not a folder");
-    std::unique_ptr<ReadOnlyFolder> guard;
+        writeFile(configHome + u'/' + fileInTheWay, "not a folder");
+    std::unique_ptr<RestrictedPath> guard;
     if (!readOnly.isEmpty()) {
         QDir().mkpath(configHome + u'/' + readOnly);
-        guard = std::make_unique<ReadOnlyFolder>(configHome + u'/' + readOnly);
+        guard = std::make_unique<RestrictedPath>(configHome + u'/' + readOnly,
+                                                 RestrictedPath::readOnlyFolder);
         if (!guard->holds())
             QSKIP("permission bits do not bind here");
     }
@@ -227,7 +213,7 @@ void tst_StartupEntry::unwritablePlaceIsReportedAndChangesNothing()
         QCOMPARE(failure->code, code);
         QCOMPARE(failure->description, QString::fromLocal8Bit(std::strerror(code)));
     }
-    QCOMPARE(contents(m_test->startupEntryFile()),
+    QCOMPARE(fileBytes(m_test->startupEntryFile()),
              oldEntry.isEmpty() ? QByteArray("<missing>") : oldEntry);
     QCOMPARE(left, oldEntry.isEmpty() ? QStringList() : QStringList{u"ZorvanTest.desktop"_qs});
 }

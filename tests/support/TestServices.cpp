@@ -85,9 +85,3 @@ QString TestServices::startupEntryFile() const
 {
     return m_root.path() + QStringLiteral("/config/autostart/ZorvanTest.desktop");
 }
-
-QByteArray TestServices::startupEntryText() const
-{
-    QFile file(startupEntryFile());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}

@@ -76,9 +76,8 @@ public:
     QString settingsFile() const;
     QString dataFolder() const { return m_dataFolder; }
     QString path(const QString& relative) const;
-    // Where the program's entry for the session start is, and its text ("" when absent).
+    // Where the program's entry for the session start is.
     QString startupEntryFile() const;
-    QByteArray startupEntryText() const;
 
     FixedClock clock;
     ScriptedRandom random;

@@ -1,6 +1,7 @@
-#include "ReadOnlyFolder.h"
+#include "RestrictedPath.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -28,24 +29,27 @@ bool setCapabilities(__user_cap_data_struct (&data)[2])
 }
 #endif
 
-bool canCreateFileIn(const QString& folder)
+bool canUse(const QString& path)
 {
-    const QByteArray probe = QFile::encodeName(folder + QStringLiteral("/.write-probe"));
-    const int file = ::open(probe.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+    const bool folder = QFileInfo(path).isDir();
+    const QByteArray probe = QFile::encodeName(folder ? path + u"/.write-probe"_qs : path);
+    const int file = folder
+                         ? ::open(probe.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600)
+                         : ::open(probe.constData(), O_RDONLY | O_CLOEXEC);
     if (file < 0)
         return false;
     ::close(file);
-    ::unlink(probe.constData());
+    if (folder)
+        ::unlink(probe.constData());
     return true;
 }
 
 } // namespace
 
-ReadOnlyFolder::ReadOnlyFolder(const QString& path)
+RestrictedPath::RestrictedPath(const QString& path, QFile::Permissions kept)
     : m_path(path)
 {
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                    QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(path, kept);
 #ifdef Q_OS_LINUX
     __user_cap_data_struct data[2] = {};
     if (::geteuid() == 0 && capabilities(data)) {
@@ -55,10 +59,10 @@ ReadOnlyFolder::ReadOnlyFolder(const QString& path)
         m_capabilitiesLowered = setCapabilities(data);
     }
 #endif
-    m_holds = !canCreateFileIn(path);
+    m_holds = !canUse(path);
 }
 
-ReadOnlyFolder::~ReadOnlyFolder()
+RestrictedPath::~RestrictedPath()
 {
 #ifdef Q_OS_LINUX
     __user_cap_data_struct data[2] = {};

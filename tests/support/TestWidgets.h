@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+
+class QAbstractButton;
+class QTreeWidget;
+class QWidget;
+
+// The named control; a missing one is reported, so that the crash that follows is explained.
+template <typename T = QWidget> T* child(const QObject* parent, const char* name)
+{
+    T* found = parent->findChild<T*>(QLatin1String(name));
+    if (!found)
+        qWarning("no child named %s", name);
+    return found;
+}
+
+// A click on the button's own mark: the middle of a stretched option button is empty space.
+void clickOption(QAbstractButton* button);
+// What the window system sends when the user clicks the window's close box.
+void pressCloseBox(QWidget* window);
+// A click in the middle of a row of a list, and one on the row's check box.
+void clickRow(QTreeWidget* list, int row);
+void clickCheckBox(QTreeWidget* list, int row);
