@@ -1,6 +1,5 @@
+#include "TestFiles.h"
 #include "platform/DataFolder.h"
-#include "platform/RandomSource.h"
-#include "platform/SettingsArea.h"
 #include "platform/TextFile.h"
 #include "platform/WindowSystem.h"
 
@@ -11,23 +10,6 @@
 #include <csignal>
 #include <sys/resource.h>
 
-namespace {
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
-
 class tst_Platform : public QObject {
     Q_OBJECT
 
@@ -36,11 +18,8 @@ private Q_SLOTS:
     void decodesUtf8AndOlderFiles();
     void encodesWithoutLoss();
     void failedWriteLeavesTheOldFile();
-    void unreadableFileIsNothing();
     void choosesTheDataFolder();
     void preparesANewDataFolderOnce();
-    void settingsTellAbsentFromEmpty();
-    void randomValuesStayBelowOne();
     void waylandSessionsRunThroughXWayland_data();
     void waylandSessionsRunThroughXWayland();
 };
@@ -80,7 +59,7 @@ void tst_Platform::failedWriteLeavesTheOldFile()
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("FileNames.txt"));
     QVERIFY(TextFile::write(path, QStringLiteral("\"old\",#TRUE#\r\n")));
-    QCOMPARE(contents(path), QByteArray("\"old\",#TRUE#\r\n"));
+    QCOMPARE(fileBytes(path), QByteArray("\"old\",#TRUE#\r\n"));
 
     // The disk fills up in the middle of the write (a file size limit stands in for it,
     // and holds for every user, root included): the old file stays whole.
@@ -93,15 +72,8 @@ void tst_Platform::failedWriteLeavesTheOldFile()
     const bool written = TextFile::write(path, QString(10000, QLatin1Char('x')));
     setrlimit(RLIMIT_FSIZE, &previous);
     QVERIFY(!written);
-    QCOMPARE(contents(path), QByteArray("\"old\",#TRUE#\r\n"));
+    QCOMPARE(fileBytes(path), QByteArray("\"old\",#TRUE#\r\n"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{u"FileNames.txt"_qs});
-}
-
-void tst_Platform::unreadableFileIsNothing()
-{
-    QTemporaryDir folder;
-    QVERIFY(!TextFile::read(folder.filePath(QStringLiteral("missing.txt"))).has_value());
-    QVERIFY(!TextFile::read(folder.path()).has_value() || TextFile::read(folder.path())->isEmpty());
 }
 
 void tst_Platform::choosesTheDataFolder()
@@ -123,14 +95,14 @@ void tst_Platform::preparesANewDataFolderOnce()
     QTemporaryDir root;
     const QString samples = root.filePath(QStringLiteral("samples"));
     QVERIFY(QDir().mkpath(samples));
-    put(samples + QStringLiteral("/Confidence.txt"), "\"I can\",#TRUE#\r\n");
-    put(samples + QStringLiteral("/FileNames.txt"), "\"Confidence\",#TRUE#\r\n");
+    writeFile(samples + QStringLiteral("/Confidence.txt"), "\"I can\",#TRUE#\r\n");
+    writeFile(samples + QStringLiteral("/FileNames.txt"), "\"Confidence\",#TRUE#\r\n");
 
     const QString folder = root.filePath(QStringLiteral("data"));
     QVERIFY(DataFolder::prepare(folder, samples));
-    QCOMPARE(contents(folder + QStringLiteral("/plugins/Confidence.txt")),
+    QCOMPARE(fileBytes(folder + QStringLiteral("/plugins/Confidence.txt")),
              QByteArray("\"I can\",#TRUE#\r\n"));
-    QCOMPARE(contents(folder + QStringLiteral("/FileNames.txt")),
+    QCOMPARE(fileBytes(folder + QStringLiteral("/FileNames.txt")),
              QByteArray("\"Confidence\",#TRUE#\r\n"));
     QVERIFY(QFileInfo(folder + QStringLiteral("/plugins/Confidence.txt")).isWritable());
 
@@ -138,37 +110,6 @@ void tst_Platform::preparesANewDataFolderOnce()
     QVERIFY(QFile::remove(folder + QStringLiteral("/plugins/Confidence.txt")));
     QVERIFY(DataFolder::prepare(folder, samples));
     QVERIFY(!QFile::exists(folder + QStringLiteral("/plugins/Confidence.txt")));
-}
-
-void tst_Platform::settingsTellAbsentFromEmpty()
-{
-    QTemporaryDir root;
-    const QString file = root.filePath(QStringLiteral("s.ini"));
-    {
-        auto area = SettingsArea::inFile(file);
-        QVERIFY(!area->value(QStringLiteral("FontName")).has_value());
-        area->setValue(QStringLiteral("FontName"), QString());
-        area->setValue(QStringLiteral("FontSize"), QStringLiteral("10,5"));
-        QVERIFY(area->sync());
-    }
-    auto area = SettingsArea::inFile(file);
-    QCOMPARE(area->value(QStringLiteral("FontName")), std::optional<QString>(QString()));
-    QCOMPARE(area->value(QStringLiteral("FontSize")), std::optional<QString>(u"10,5"_qs));
-    QVERIFY(contents(file).contains("[Settings]"));
-}
-
-void tst_Platform::randomValuesStayBelowOne()
-{
-    RandomSource random;
-    float lowest = 1, highest = 0;
-    for (int i = 0; i < 100000; ++i) {
-        const float value = random.next();
-        QVERIFY(value >= 0.0f && value < 1.0f);
-        lowest = std::min(lowest, value);
-        highest = std::max(highest, value);
-    }
-    QVERIFY(lowest < 0.001f);
-    QVERIFY(highest > 0.999f);
 }
 
 void tst_Platform::waylandSessionsRunThroughXWayland_data()
