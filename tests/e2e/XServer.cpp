@@ -5,105 +5,35 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <csignal>
 
 namespace {
 
-QString windowName(Display* display, Window window)
+long firstLong(const QByteArray& data, long otherwise)
 {
-    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-    const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    QString name;
-    if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format, &count,
-                           &after, &data) == Success &&
-        data) {
-        name = QString::fromUtf8(reinterpret_cast<char*>(data), int(count));
-        XFree(data);
-    }
-    if (name.isEmpty()) {
-        char* plain = nullptr;
-        if (XFetchName(display, window, &plain) && plain) {
-            name = QString::fromLocal8Bit(plain);
-            XFree(plain);
-        }
-    }
-    return name;
-}
-
-qint64 windowPid(Display* display, Window window)
-{
-    const Atom netPid = XInternAtom(display, "_NET_WM_PID", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    qint64 pid = 0;
-    if (XGetWindowProperty(display, window, netPid, 0, 1, False, XA_CARDINAL, &type, &format,
-                           &count, &after, &data) == Success &&
-        data) {
-        if (count == 1 && format == 32)
-            pid = qint64(*reinterpret_cast<unsigned long*>(data));
-        XFree(data);
-    }
-    return pid;
-}
-
-std::optional<XWindow> describe(Display* display, Window window, bool topLevel)
-{
-    XWindowAttributes attributes;
-    if (!XGetWindowAttributes(display, window, &attributes))
-        return std::nullopt;
-    int x = attributes.x, y = attributes.y;
-    Window ignored = 0;
-    if (!topLevel)
-        XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &ignored);
-    return XWindow{.id = window,
-                   .name = windowName(display, window),
-                   .geometry = QRect(x, y, attributes.width, attributes.height),
-                   .viewable = attributes.map_state == IsViewable,
-                   .overrideRedirect = attributes.override_redirect != 0,
-                   .topLevel = topLevel,
-                   .pid = windowPid(display, window)};
-}
-
-void collectWindows(Display* display, Window parent, bool topLevel, QList<XWindow>& windows)
-{
-    Window root = 0, ignored = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (!XQueryTree(display, parent, &root, &ignored, &children, &count))
-        return;
-    for (unsigned int i = 0; i < count; ++i) {
-        if (const auto window = describe(display, children[i], topLevel))
-            windows << *window;
-        collectWindows(display, children[i], false, windows);
-    }
-    if (children)
-        XFree(children);
+    return data.size() >= qsizetype(sizeof(long)) ? *reinterpret_cast<const long*>(data.data())
+                                                  : otherwise;
 }
 
 } // namespace
 
+const QStringList ProgramUnderTest::settingKeys = {
+    u"AutoDisplay"_qs,    u"DispInterval"_qs, u"DispDuration"_qs,  u"RandomMessage"_qs,
+    u"RandomLocation"_qs, u"FontColor"_qs,    u"FontName"_qs,      u"FontBold"_qs,
+    u"FontItalic"_qs,     u"FontSize"_qs,     u"Strikethrough"_qs, u"Underline"_qs,
+    u"RunAtSysTray"_qs};
+
 XServer::XServer(QSize screen)
 {
-    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    const QString xvfb = QStandardPaths::findExecutable(u"Xvfb"_qs);
     if (xvfb.isEmpty()) {
-        m_problem = QStringLiteral("Xvfb is not installed (apt install xvfb)");
+        m_problem = u"Xvfb is not installed (apt install xvfb)"_qs;
         return;
     }
     // -displayfd 1: Xvfb picks a free display and writes its number to our pipe.
-    m_xvfb.start(xvfb,
-                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                  QStringLiteral("0"),
-                  QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
-                  QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
+    m_xvfb.start(xvfb, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs,
+                        u"%1x%2x24"_qs.arg(screen.width()).arg(screen.height()), u"-nolisten"_qs,
+                        u"tcp"_qs, u"-noreset"_qs});
     QByteArray number;
     QElapsedTimer timer;
     timer.start();
@@ -113,14 +43,14 @@ XServer::XServer(QSize screen)
         number += m_xvfb.readAllStandardOutput();
     }
     if (!number.contains('\n')) {
-        m_problem = QStringLiteral("Xvfb did not start: ") +
-                    QString::fromLocal8Bit(m_xvfb.readAllStandardError());
+        m_problem =
+            u"Xvfb did not start: "_qs + QString::fromLocal8Bit(m_xvfb.readAllStandardError());
         return;
     }
-    m_name = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
+    m_name = u':' + QString::fromLatin1(number.trimmed());
     m_display = XOpenDisplay(m_name.toLocal8Bit().constData());
     if (!m_display)
-        m_problem = QStringLiteral("cannot open display ") + m_name;
+        m_problem = u"cannot open display "_qs + m_name;
 }
 
 XServer::~XServer()
@@ -133,58 +63,103 @@ XServer::~XServer()
     }
     if (m_display)
         XCloseDisplay(m_display);
-    if (m_xvfb.state() != QProcess::NotRunning) {
-        m_xvfb.terminate();
-        m_xvfb.waitForFinished(3000);
-    }
+    m_xvfb.terminate();
+    m_xvfb.waitForFinished(3000);
 }
 
-QList<XWindow> XServer::topLevelWindows() const
+QByteArray XServer::property(unsigned long window, const char* name, unsigned long type,
+                             long length) const
 {
-    QList<XWindow> windows;
-    if (!m_display)
-        return windows;
-    Window root = 0, parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    XSync(m_display, False);
-    if (!XQueryTree(m_display, DefaultRootWindow(m_display), &root, &parent, &children, &count))
-        return windows;
-    for (unsigned int i = 0; i < count; ++i) {
-        if (const auto window = describe(m_display, children[i], true))
-            windows << *window;
+    Atom actual = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    QByteArray bytes;
+    if (XGetWindowProperty(m_display, window, XInternAtom(m_display, name, False), 0, length, False,
+                           type, &actual, &format, &count, &after, &data) == Success &&
+        data) {
+        // Xlib hands 32-bit items over as longs.
+        const int itemSize = format == 32 ? int(sizeof(long)) : format / 8;
+        bytes = QByteArray(reinterpret_cast<const char*>(data), qsizetype(count) * itemSize);
+        XFree(data);
     }
-    if (children)
-        XFree(children);
-    return windows;
+    return bytes;
+}
+
+QList<XWindow> XServer::windows() const
+{
+    QList<XWindow> found;
+    if (!m_display)
+        return found;
+    // Windows come and go while the tree is walked; a vanished one is no error.
+    const auto previousHandler = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    const Window root = DefaultRootWindow(m_display);
+    const Atom utf8 = XInternAtom(m_display, "UTF8_STRING", False);
+    const std::function<void(Window)> collect = [&](Window parent) {
+        Window ignored = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(m_display, parent, &ignored, &ignored, &children, &count))
+            return;
+        for (unsigned int i = 0; i < count; ++i) {
+            XWindowAttributes attributes;
+            if (!XGetWindowAttributes(m_display, children[i], &attributes))
+                continue;
+            int x = 0, y = 0;
+            XTranslateCoordinates(m_display, children[i], root, 0, 0, &x, &y, &ignored);
+            found << XWindow{
+                .id = children[i],
+                .name = QString::fromUtf8(property(children[i], "_NET_WM_NAME", utf8, 1024)),
+                .geometry = QRect(x, y, attributes.width, attributes.height),
+                .viewable = attributes.map_state == IsViewable,
+                .overrideRedirect = attributes.override_redirect != 0,
+                .topLevel = parent == root,
+                .pid = firstLong(property(children[i], "_NET_WM_PID", AnyPropertyType), 0)};
+            collect(children[i]);
+        }
+        if (children)
+            XFree(children);
+    };
+    XSync(m_display, False);
+    collect(root);
+    XSync(m_display, False);
+    XSetErrorHandler(previousHandler);
+    return found;
 }
 
 QList<XWindow> XServer::windowsOf(qint64 pid) const
 {
-    QList<XWindow> all;
-    if (!m_display)
-        return all;
-    // Windows come and go while the tree is walked; a vanished one is no error.
-    const auto previousHandler = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-    XSync(m_display, False);
-    collectWindows(m_display, DefaultRootWindow(m_display), true, all);
-    XSync(m_display, False);
-    XSetErrorHandler(previousHandler);
-    QList<XWindow> owned;
-    for (const XWindow& window : all) {
-        if (window.pid == pid)
-            owned << window;
-    }
+    QList<XWindow> owned = windows();
+    owned.removeIf([pid](const XWindow& window) { return window.pid != pid; });
     return owned;
+}
+
+qsizetype XServer::mainWindowsShown() const
+{
+    const QList<XWindow> all = windows();
+    return std::count_if(all.begin(), all.end(), [](const XWindow& window) {
+        return window.viewable && window.name == ProgramUnderTest::mainWindowCaption();
+    });
+}
+
+bool XServer::waitFor(const std::function<bool()>& check, std::chrono::milliseconds timeout)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!check()) {
+        if (timer.elapsed() > timeout.count())
+            return false;
+        QTest::qWait(10); // lets QProcess notice copies that ended
+    }
+    return true;
 }
 
 bool XServer::startClient(const QString& program, const QStringList& arguments)
 {
     auto* client = new QProcess;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), m_name);
+    environment.insert(u"DISPLAY"_qs, m_name);
     client->setProcessEnvironment(environment);
-    client->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     client->setStandardOutputFile(QProcess::nullDevice());
     client->start(program, arguments);
     m_clients << client;
@@ -193,8 +168,6 @@ bool XServer::startClient(const QString& program, const QStringList& arguments)
 
 bool XServer::hasNotificationArea() const
 {
-    if (!m_display)
-        return false;
     const QByteArray selection =
         "_NET_SYSTEM_TRAY_S" + QByteArray::number(DefaultScreen(m_display));
     return XGetSelectionOwner(m_display, XInternAtom(m_display, selection.constData(), False)) !=
@@ -203,22 +176,10 @@ bool XServer::hasNotificationArea() const
 
 bool XServer::hasWindowManager() const
 {
-    if (!m_display)
-        return false;
     // A window manager that follows the desktop conventions names its check window on
     // the root window once it manages the screen.
-    const Atom check = XInternAtom(m_display, "_NET_SUPPORTING_WM_CHECK", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    const bool found =
-        XGetWindowProperty(m_display, DefaultRootWindow(m_display), check, 0, 1, False, XA_WINDOW,
-                           &type, &format, &count, &after, &data) == Success &&
-        data && count == 1;
-    if (data)
-        XFree(data);
-    return found;
+    return !property(DefaultRootWindow(m_display), "_NET_SUPPORTING_WM_CHECK", AnyPropertyType)
+                .isEmpty();
 }
 
 void XServer::pressCloseBox(unsigned long window) const
@@ -236,58 +197,22 @@ void XServer::pressCloseBox(unsigned long window) const
 
 int XServer::windowManagerState(unsigned long window) const
 {
-    const Atom wmState = XInternAtom(m_display, "WM_STATE", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    int state = -1;
-    if (XGetWindowProperty(m_display, window, wmState, 0, 2, False, wmState, &type, &format, &count,
-                           &after, &data) == Success &&
-        data) {
-        if (count >= 1 && format == 32)
-            state = int(*reinterpret_cast<long*>(data));
-        XFree(data);
-    }
-    return state;
+    return int(firstLong(property(window, "WM_STATE", AnyPropertyType), -1));
 }
 
 bool XServer::click(QPoint at, int button, int count) const
 {
     QProcess xdotool;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), m_name);
+    environment.insert(u"DISPLAY"_qs, m_name);
     xdotool.setProcessEnvironment(environment);
-    xdotool.start(QStringLiteral("xdotool"),
-                  // No --sync: it waits for ever when the pointer is there already; the
-                  // server takes the fake events in order all the same.
-                  {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
-                   QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(count),
-                   QStringLiteral("--delay"), QStringLiteral("80"), QString::number(button)});
+    // No --sync: it waits for ever when the pointer is there already; the server takes
+    // the fake events in order all the same.
+    xdotool.start(u"xdotool"_qs, {u"mousemove"_qs, QString::number(at.x()), QString::number(at.y()),
+                                  u"click"_qs, u"--repeat"_qs, QString::number(count),
+                                  u"--delay"_qs, u"80"_qs, QString::number(button)});
     return xdotool.waitForFinished(5000) && xdotool.exitStatus() == QProcess::NormalExit &&
            xdotool.exitCode() == 0;
-}
-
-QList<XWindow> XServer::viewableWindowsNamed(const QString& name) const
-{
-    QList<XWindow> named;
-    for (const XWindow& window : topLevelWindows()) {
-        if (window.viewable && window.name == name)
-            named << window;
-    }
-    return named;
-}
-
-bool XServer::waitFor(const std::function<bool()>& check, std::chrono::milliseconds timeout)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!check()) {
-        if (timer.elapsed() > timeout.count())
-            return false;
-        QTest::qWait(10); // lets QProcess notice copies that ended
-    }
-    return true;
 }
 
 ProgramUnderTest::ProgramUnderTest(const XServer& server)
@@ -295,46 +220,38 @@ ProgramUnderTest::ProgramUnderTest(const XServer& server)
 {
     for (const char* folder : {"home", "config", "share", "runtime", "data"})
         QDir(m_root.path()).mkpath(QLatin1String(folder));
-    QFile::setPermissions(m_root.filePath(QStringLiteral("runtime")),
+    QFile::setPermissions(m_root.filePath(u"runtime"_qs),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 ProgramUnderTest::~ProgramUnderTest()
 {
     for (QProcess* copy : m_copies) {
-        if (copy->state() != QProcess::NotRunning) {
-            copy->kill();
-            copy->waitForFinished(3000);
-        }
+        copy->kill();
+        copy->waitForFinished(3000);
         delete copy;
     }
 }
 
-QProcessEnvironment ProgramUnderTest::environment() const
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), m_server.displayName());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    // The program's notification icon is to go where the test can see it, not to a
-    // session bus outside the test.
-    environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
-    environment.insert(QStringLiteral("HOME"), m_root.filePath(QStringLiteral("home")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                       m_root.filePath(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_root.filePath(QStringLiteral("share")));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
-                       m_root.filePath(QStringLiteral("runtime")));
-    return environment;
-}
-
 QProcess* ProgramUnderTest::start(const QStringList& arguments)
 {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"DISPLAY"_qs, m_server.displayName());
+    environment.insert(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
+    environment.remove(u"WAYLAND_DISPLAY"_qs);
+    // The program's notification icon is to go where the test can see it, not to a
+    // session bus outside the test.
+    environment.remove(u"DBUS_SESSION_BUS_ADDRESS"_qs);
+    environment.insert(u"HOME"_qs, m_root.filePath(u"home"_qs));
+    environment.insert(u"XDG_CONFIG_HOME"_qs, m_root.filePath(u"config"_qs));
+    environment.insert(u"XDG_DATA_HOME"_qs, m_root.filePath(u"share"_qs));
+    environment.insert(u"XDG_RUNTIME_DIR"_qs, m_root.filePath(u"runtime"_qs));
+
     auto* copy = new QProcess;
-    copy->setProcessEnvironment(environment());
+    copy->setProcessEnvironment(environment);
     copy->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     copy->start(QStringLiteral(ZORVAN_EXECUTABLE),
-                QStringList{QStringLiteral("--data-dir"), dataFolder()} + arguments);
+                QStringList{u"--data-dir"_qs, dataFolder()} + arguments);
     copy->waitForStarted(5000);
     m_copies << copy;
     return copy;
@@ -342,38 +259,28 @@ QProcess* ProgramUnderTest::start(const QStringList& arguments)
 
 QString ProgramUnderTest::settingsFile() const
 {
-    const QString name = QStringLiteral("ZorvanFreeSubliminalMessageSoftware");
-    return m_root.filePath(QStringLiteral("config/") + name + QLatin1Char('/') + name +
-                           QStringLiteral(".ini"));
+    return m_root.filePath(u"config/ZorvanFreeSubliminalMessageSoftware/"
+                           "ZorvanFreeSubliminalMessageSoftware.ini"_qs);
 }
 
 QString ProgramUnderTest::dataFolder() const
 {
-    return m_root.filePath(QStringLiteral("data"));
+    return m_root.filePath(u"data"_qs);
 }
 
 std::optional<QString> ProgramUnderTest::setting(const QString& key) const
 {
-    const QSettings settings(settingsFile(), QSettings::IniFormat);
-    const QVariant value = settings.value(QStringLiteral("Settings/") + key);
-    if (!value.isValid())
-        return std::nullopt;
-    return value.toString();
+    const QVariant value =
+        QSettings(settingsFile(), QSettings::IniFormat).value(u"Settings/"_qs + key);
+    return value.isValid() ? std::optional(value.toString()) : std::nullopt;
 }
 
 void ProgramUnderTest::storeSetting(const QString& key, const QString& text)
 {
-    QSettings settings(settingsFile(), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("Settings/") + key, text);
+    QSettings(settingsFile(), QSettings::IniFormat).setValue(u"Settings/"_qs + key, text);
 }
 
 QString ProgramUnderTest::startupEntryFile() const
 {
-    return m_root.filePath(
-        QStringLiteral("config/autostart/ZorvanFreeSubliminalMessageSoftware.desktop"));
-}
-
-QString ProgramUnderTest::mainWindowCaption()
-{
-    return QStringLiteral("Zorvan Subliminal Message Software v1.50");
+    return m_root.filePath(u"config/autostart/ZorvanFreeSubliminalMessageSoftware.desktop"_qs);
 }

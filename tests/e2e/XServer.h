@@ -36,12 +36,12 @@ public:
     // Why the server could not be started.
     QString problem() const { return m_problem; }
 
-    QList<XWindow> topLevelWindows() const;
-    // The viewable top-level windows whose name is exactly name.
-    QList<XWindow> viewableWindowsNamed(const QString& name) const;
-    // Every window of the process, at any depth: a window manager's frame or a
-    // notification area may hold them.
+    // Every window, at any depth: a window manager's frame or a notification area may
+    // hold the program's windows.
+    QList<XWindow> windows() const;
     QList<XWindow> windowsOf(qint64 pid) const;
+    // How many main windows of the program are shown.
+    qsizetype mainWindowsShown() const;
     // Polls until check() holds or the time is up; true when it held.
     static bool waitFor(const std::function<bool()>& check, std::chrono::milliseconds timeout);
 
@@ -54,14 +54,16 @@ public:
     bool hasWindowManager() const;
     // What a window manager does when the user clicks a window's close box.
     void pressCloseBox(unsigned long window) const;
-    // The state a window manager gave the window: 1 normal, 3 minimised, 0 withdrawn or
-    // none, -1 when the window does not say.
+    // The state a window manager gave the window: 1 normal, 3 minimised, -1 none.
     int windowManagerState(unsigned long window) const;
     // Clicks with the mouse (button 1 left, 3 right) at a place on the screen; count 2
     // is a double click.
     bool click(QPoint at, int button, int count = 1) const;
 
 private:
+    QByteArray property(unsigned long window, const char* name, unsigned long type,
+                        long length = 1) const;
+
     QProcess m_xvfb;
     QList<QProcess*> m_clients;
     QString m_name;
@@ -83,16 +85,14 @@ public:
     // The stored settings, key by key (section "Settings").
     std::optional<QString> setting(const QString& key) const;
     void storeSetting(const QString& key, const QString& text);
-
-    // The entry that starts the program with the session, in the program's own
-    // configuration folder.
+    // The entry that starts the program with the session.
     QString startupEntryFile() const;
 
-    static QString mainWindowCaption();
+    static QString mainWindowCaption() { return u"Zorvan Subliminal Message Software v1.50"_qs; }
+    static QString flashCaption() { return u"Zorvan Subliminal Message Software v1.45"_qs; }
+    static const QStringList settingKeys;
 
 private:
-    QProcessEnvironment environment() const;
-
     const XServer& m_server;
     QTemporaryDir m_root;
     QList<QProcess*> m_copies;

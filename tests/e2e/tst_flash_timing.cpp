@@ -4,9 +4,9 @@
 // used while flashing. Slow (several minutes): run with `ctest --preset timing`.
 // ZORVAN_TIMING_FLASHES sets the number of flashes per duration (default 50).
 #include "FlashObserver.h"
+#include "TestFiles.h"
 #include "XServer.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <algorithm>
@@ -16,8 +16,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-const QString flashCaption = QStringLiteral("Zorvan Subliminal Message Software v1.45");
 
 double percentile(QList<double> values, double p)
 {
@@ -50,14 +48,10 @@ double residentMb(qint64 pid)
 
 void prepareMessages(const ProgramUnderTest& program)
 {
-    QDir(program.dataFolder()).mkpath(u"plugins"_qs);
-    QFile messages(program.dataFolder() + u"/plugins/Calm.txt"_qs);
-    messages.open(QIODevice::WriteOnly);
+    QByteArray messages;
     for (int i = 0; i < 200; ++i)
-        messages.write(QStringLiteral("\"I am calm and strong, %1\",#TRUE#\r\n").arg(i).toUtf8());
-    QFile index(program.dataFolder() + u"/FileNames.txt"_qs);
-    index.open(QIODevice::WriteOnly);
-    index.write("\"Calm\",#TRUE#\r\n");
+        messages += "\"I am calm and strong, " + QByteArray::number(i) + "\",#TRUE#\r\n";
+    writeMessageFiles(program.dataFolder(), {{u"Calm"_qs, messages}});
 }
 
 } // namespace
@@ -112,11 +106,12 @@ void tst_FlashTiming::timeOnScreenAndBetween()
     QVERIFY(XServer::waitFor(
         [&] {
             rss = std::max(rss, residentMb(copy->processId()));
-            return observer.flashesNamed(flashCaption).size() >= m_flashes;
+            return observer.flashesNamed(ProgramUnderTest::flashCaption()).size() >= m_flashes;
         },
         seconds));
 
-    const QList<FlashObserver::Flash> flashes = observer.flashesNamed(flashCaption);
+    const QList<FlashObserver::Flash> flashes =
+        observer.flashesNamed(ProgramUnderTest::flashCaption());
     QList<double> shown, gaps;
     for (qsizetype i = 0; i < flashes.size(); ++i) {
         shown << flashes[i].shownMs();
@@ -149,11 +144,7 @@ void tst_FlashTiming::idleProcessorTime()
     program.storeSetting(u"AutoDisplay"_qs, u"True"_qs);
     program.storeSetting(u"DispInterval"_qs, u"12"_qs);
     QProcess* copy = program.start();
-    QVERIFY(XServer::waitFor(
-        [&] {
-            return !m_server->viewableWindowsNamed(ProgramUnderTest::mainWindowCaption()).isEmpty();
-        },
-        10s));
+    QVERIFY(XServer::waitFor([&] { return m_server->mainWindowsShown() == 1; }, 10s));
     QTest::qWait(3000); // let the start settle
     const double before = cpuMs(copy->processId());
     const int waitMs = 40000;
