@@ -14,8 +14,6 @@ class tst_MessageLibrary : public QObject {
 private Q_SLOTS:
     void init();
 
-    void typedNamesBecomeSafeFileNames_data();
-    void typedNamesBecomeSafeFileNames();
     void whateverIsPastedCreatesAFileInTheFolder();
 
     void poolTakesCheckedMessagesOfCheckedFilesInIndexOrder();
@@ -46,33 +44,6 @@ QStringList tst_MessageLibrary::pool() const
     // A rebuilt pool holds nothing from before; one without an index is left as it was.
     const bool loaded = m_library->LoadMessagePool(pool);
     return (loaded ? QStringList() : QStringList{u"<no index>"_qs}) + pool.messages();
-}
-
-void tst_MessageLibrary::typedNamesBecomeSafeFileNames_data()
-{
-    // The page shows the common cases (spaces, "..", device names); these are the rest.
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("separators and wildcards") << u"a/b\\c:d*e?f\"g<h>i|j"_qs << u"abcdefghij"_qs;
-    QTest::newRow("control characters") << u"\tline\r\none\x7f\u0085"_qs << u"lineone"_qs;
-    QTest::newRow("hidden file") << u". .hidden"_qs << u"hidden"_qs;
-    QTest::newRow("trailing dots") << u"name. . ."_qs << u"name"_qs;
-    QTest::newRow("device with extension") << u"NUL.backup"_qs << u"NUL_.backup"_qs;
-    QTest::newRow("port") << u"COM1"_qs << u"COM1_"_qs;
-    QTest::newRow("no port") << u"COM10"_qs << u"COM10"_qs;
-    QTest::newRow("device inside a word") << u"Console"_qs << u"Console"_qs;
-    QTest::newRow("other scripts") << u"Café ✓ 我"_qs << u"Café ✓ 我"_qs;
-    QTest::newRow("long") << QString(300, u'a') << QString(150, u'a');
-    QTest::newRow("long, three bytes each") << QString(100, u'我') << QString(50, u'我');
-    // Never half a character: 37 whole four-byte characters fit in 150 bytes.
-    QTest::newRow("long, four bytes each") << u"😀"_qs.repeated(40) << u"😀"_qs.repeated(37);
-    QTest::newRow("cut before a space") << QString(149, u'a') + u" b"_qs << QString(149, u'a');
-}
-
-void tst_MessageLibrary::typedNamesBecomeSafeFileNames()
-{
-    QFETCH(QString, typed);
-    QTEST(MessageLibrary::safeName(typed), "name");
 }
 
 void tst_MessageLibrary::whateverIsPastedCreatesAFileInTheFolder()
