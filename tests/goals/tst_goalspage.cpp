@@ -46,8 +46,6 @@ private Q_SLOTS:
     void markedGoalsMoveToTheAchievedView();
     void progressFollowsTodayAndTheShownGoal();
     void storedDateThePickerCannotShowLeavesIt();
-    void damagedGoalFileShowsWhatCouldBeRead_data();
-    void damagedGoalFileShowsWhatCouldBeRead();
 
 private:
     std::unique_ptr<TestServices> m_test;
@@ -325,22 +323,21 @@ void tst_GoalsPage::markedGoalsMoveToTheAchievedView()
 
 void tst_GoalsPage::progressFollowsTodayAndTheShownGoal()
 {
+    // The arithmetic itself is tst_goalprogress's; here, what the page hands it.
     writeFile(goalFile(), record("Week", "2026-03-01", "2026-03-08", false, 20) +
                               record("Later", "2026-04-01", "2026-05-01", false, 0));
     start();
-    const QString onTrack = u"You should have achieved 28.57%. You have actually achieved 20%"_qs;
-    QCOMPARE(text("lblDayCount"), u"7"_qs);
     QCOMPARE(text("lblDaysRemaining"), u"5"_qs);
-    QCOMPARE(text("lblInfo"), onTrack);
+    QCOMPARE(text("lblInfo"),
+             u"You should have achieved 28.57%. You have actually achieved 20%"_qs);
 
     // The percentage box alone and the pickers change only the total days.
     child<QComboBox>("Combo3")->setCurrentIndex(40);
     QVERIFY(child<DatePicker>("mydtpEndingDate")->setValue(QDate(2026, 3, 10)));
     QCOMPARE(text("lblDayCount"), u"9"_qs);
     QCOMPARE(text("lblDaysRemaining"), u"5"_qs);
-    QCOMPARE(text("lblInfo"), onTrack);
 
-    // Three days past the end, in a language with a decimal comma.
+    // A click reads today again, in the user's number format.
     m_test->clock.setToday(QDate(2026, 3, 11));
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -349,10 +346,7 @@ void tst_GoalsPage::progressFollowsTodayAndTheShownGoal()
     QCOMPARE(text("lblDaysRemaining"), u"-3"_qs);
     QCOMPARE(text("lblInfo"),
              u"You should have achieved 142,86%. You have actually achieved 20%"_qs);
-
     clickRow(list(), 1);
-    QCOMPARE(text("lblDayCount"), u"30"_qs);
-    QCOMPARE(text("lblDaysRemaining"), QString());
     QCOMPARE(text("lblInfo"), u"Your goal starting date has been set for the future"_qs);
 }
 
@@ -366,44 +360,6 @@ void tst_GoalsPage::storedDateThePickerCannotShowLeavesIt()
     QCOMPARE(text("lblDayCount"), u"5"_qs);
     clickRow(list(), 1);
     QCOMPARE(child<DatePicker>("mydtpStartingDate")->Value(), QDate(2026, 3, 1));
-}
-
-void tst_GoalsPage::damagedGoalFileShowsWhatCouldBeRead_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("kept"); // not replaced even when a goal changes
-
-    const QByteArray goals = record("a") + record("b");
-    QTest::newRow("binary") << QByteArray::fromHex("89504e470d0a1a0a0000000d494844520d0a") + goals +
-                                   QByteArray(3000, '\0')
-                            << false;
-    QTest::newRow("cut short") << goals + record("c").first(30) << false;
-    QTest::newRow("enormous") << goals + QByteArray(20 * 1024 * 1024, ',') + "\r\n" + record("c")
-                              << true;
-}
-
-void tst_GoalsPage::damagedGoalFileShowsWhatCouldBeRead()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(bool, kept);
-    writeFile(goalFile(), content);
-    start();
-    QCOMPARE(rows(), (QStringList{u"a 0_ 0"_qs, u"b 1_ 1"_qs}));
-    QCOMPARE(fileBytes(goalFile()), content);
-
-    // A change rewrites the file from what was read, unless the file was not read whole;
-    // then what is listed stays what the file holds.
-    QTest::keyClicks(child("txtGoalName"), u"!"_qs);
-    click("cmdSaveGoals");
-    QCOMPARE(fileBytes(goalFile()), kept ? content : record("a!") + record("b"));
-    if (!kept)
-        return;
-    checkRow(0);
-    click("cmdMarkAchived");
-    checkRow(1);
-    click("cmdDeleteGoals");
-    QCOMPARE(rows(), (QStringList{u"a 0_ 0"_qs, u"b 1_ 1"_qs}));
-    QCOMPARE(fileBytes(goalFile()), content);
 }
 
 QTEST_MAIN(tst_GoalsPage)

@@ -39,7 +39,8 @@ private Q_SLOTS:
     void damagedRecordsCostOnlyThemselves_data();
     void damagedRecordsCostOnlyThemselves();
     void whatIsNoFileReadsAsNoGoals();
-    void unreadableFileIsNeverReplaced();
+    void fileNotReadWholeIsNeverReplaced_data();
+    void fileNotReadWholeIsNeverReplaced();
 
 private:
     QTemporaryDir m_folder;
@@ -156,21 +157,33 @@ void tst_GoalStore::whatIsNoFileReadsAsNoGoals()
     QCOMPARE(read(store), QStringList());
 }
 
-void tst_GoalStore::unreadableFileIsNeverReplaced()
+void tst_GoalStore::fileNotReadWholeIsNeverReplaced_data()
 {
-    writeFile(m_path, record("a"));
+    QTest::addColumn<bool>("unreadable");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("unreadable") << true << record("a");
+    QTest::newRow("enormous") << false
+                              << record("a") + QByteArray(48 << 20, ',') + "\r\n" + record("b");
+}
+
+void tst_GoalStore::fileNotReadWholeIsNeverReplaced()
+{
+    QFETCH(bool, unreadable);
+    QFETCH(QByteArray, content);
+    writeFile(m_path, content);
     GoalStore store(m_path);
     {
-        RestrictedPath unreadable(m_path, QFile::WriteOwner);
-        if (!unreadable.holds())
+        std::optional<RestrictedPath> guard;
+        if (unreadable && !guard.emplace(m_path, QFile::WriteOwner).holds())
             QSKIP("permission bits do not bind here");
         QVERIFY(store.fileFound());
-        QCOMPARE(read(store), QStringList());
+        QCOMPARE(read(store), unreadable ? QStringList() : QStringList{u"a 0"_qs});
         QVERIFY(!store.readWhole());
         store.goals() << GoalRecord{.GoalName = u"new"_qs};
         QVERIFY(!store.SaveGoals());
+        QVERIFY(!store.SaveGoalsExcept({0}));
     }
-    QCOMPARE(fileBytes(m_path), record("a"));
+    QVERIFY(fileBytes(m_path) == content);
 }
 
 QTEST_GUILESS_MAIN(tst_GoalStore)
