@@ -1,3 +1,4 @@
+#include "RestrictedPath.h"
 #include "TestFiles.h"
 #include "TestServices.h"
 #include "TestWidgets.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +23,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,11 +31,14 @@
 #include <QTreeWidget>
 
 // The main window: start-up, the Settings page, the ways out, menus and links, a second
-// copy, and starting and stopping the display.
+// copy, starting and stopping the display, starting with the session, the notification
+// icon and the close box. The tests run without a notification area (offscreen), where
+// the window goes to the taskbar instead of behind the icon; tests/e2e show the icon.
 class tst_frmAll : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init() { m_test = std::make_unique<TestServices>(); }
     void cleanup();
 
@@ -54,6 +60,14 @@ private Q_SLOTS:
     void writtenOrderGoesOnAcrossStopsAndStarts();
     void intervalIsReadOnlyAtStart();
     void displayResumesAtStartUpAndEndsWithTheProgram();
+
+    void runAtStartUpAndBack();
+    void startUpShowsTheStoredChoice_data();
+    void startUpShowsTheStoredChoice();
+    void readOnlyAutostartFolderIsReported();
+    void startWithTheSession_data();
+    void startWithTheSession();
+    void closeBoxKeepsTheProgramRunning();
 
 private:
     std::unique_ptr<TestServices> m_test;
@@ -77,7 +91,27 @@ private:
     DisplayScheduler* scheduler() const { return m_window->findChild<DisplayScheduler*>(); }
     // The text of the next message, shown at the tick of the interval timer.
     QString tick() const;
+
+    QSystemTrayIcon* trayIcon() const { return m_window->findChild<QSystemTrayIcon*>(); }
+    QByteArray entry() const { return fileBytes(m_test->startupEntryFile()); }
+    QByteArray execLine() const
+    {
+        return "\nExec=" + QFile::encodeName(m_test->services().programFolder) +
+               "/ZorvanTest /STARTUP\n";
+    }
+    void enterStartupEntry(const QString& folder) const
+    {
+        QVERIFY(!m_test->startup->set(u"ZorvanTest"_qs, folder, true).has_value());
+    }
 };
+
+void tst_frmAll::initTestCase()
+{
+    // The notification icon shows the program's icon.
+    QPixmap image(16, 16);
+    image.fill(Qt::darkRed);
+    QApplication::setWindowIcon(QIcon(image));
+}
 
 void tst_frmAll::cleanup()
 {
@@ -514,6 +548,157 @@ void tst_frmAll::displayResumesAtStartUpAndEndsWithTheProgram()
     QVERIFY(!scheduler()->IsFormLoaded());
     QVERIFY(!scheduler()->isRunning());
     QCOMPARE(stored(u"AutoDisplay"_qs), std::optional(u"True"_qs));
+}
+
+void tst_frmAll::runAtStartUpAndBack()
+{
+    QVERIFY(load());
+    QVERIFY(!QFile::exists(m_test->startupEntryFile()));
+    clickOption(child<QRadioButton>("optRun"));
+    QVERIFY(child<QRadioButton>("optRun")->isChecked());
+    QVERIFY2(entry().contains(execLine()), entry().constData());
+    QVERIFY(child<QCheckBox>("chkSysTray")->isEnabled());
+    QVERIFY(!child<QCheckBox>("chkSysTray")->isChecked());
+
+    // The tray choice is stored at once, without a save.
+    clickOption(child<QCheckBox>("chkSysTray"));
+    QCOMPARE(stored(u"RunAtSysTray"_qs), std::optional(u"True"_qs));
+    clickOption(child<QCheckBox>("chkSysTray"));
+    QCOMPARE(stored(u"RunAtSysTray"_qs), std::optional(u"False"_qs));
+    clickOption(child<QCheckBox>("chkSysTray"));
+
+    clickOption(child<QRadioButton>("optDontRun"));
+    QVERIFY(!QFile::exists(m_test->startupEntryFile()));
+    QVERIFY(!child<QCheckBox>("chkSysTray")->isChecked());
+    QVERIFY(!child<QCheckBox>("chkSysTray")->isEnabled());
+    QCOMPARE(stored(u"RunAtSysTray"_qs), std::optional(u"False"_qs));
+    QVERIFY(m_test->prompter.asked.isEmpty());
+}
+
+void tst_frmAll::startUpShowsTheStoredChoice_data()
+{
+    QTest::addColumn<QString>("entryFolder"); // empty: no entry
+    QTest::addColumn<QString>("trayText");    // "-": nothing stored
+    QTest::addColumn<bool>("sysTray");
+
+    QTest::newRow("no entry") << QString() << u"True"_qs << false;
+    QTest::newRow("entry, tray") << u"here"_qs << u"True"_qs << true;
+    QTest::newRow("entry, no tray") << u"here"_qs << u"False"_qs << false;
+    QTest::newRow("entry, nothing stored") << u"here"_qs << u"-"_qs << false;
+    // Only the text the program writes counts.
+    QTest::newRow("entry, lower case") << u"here"_qs << u"true"_qs << false;
+    QTest::newRow("entry, number") << u"here"_qs << u"1"_qs << false;
+    QTest::newRow("entry, spaces") << u"here"_qs << u" True"_qs << false;
+    // A program that moved puts itself into the entry of its older place.
+    QTest::newRow("entry of an older folder") << u"/old/place"_qs << u"True"_qs << true;
+}
+
+void tst_frmAll::startUpShowsTheStoredChoice()
+{
+    QFETCH(QString, entryFolder);
+    QFETCH(QString, trayText);
+    QFETCH(bool, sysTray);
+    if (!entryFolder.isEmpty())
+        enterStartupEntry(entryFolder == u"here"_qs ? m_test->services().programFolder
+                                                    : entryFolder);
+    if (trayText != u"-"_qs)
+        m_test->settings->setValue(u"RunAtSysTray"_qs, trayText);
+    QVERIFY(load());
+    QVERIFY(m_test->prompter.asked.isEmpty());
+    const bool run = !entryFolder.isEmpty();
+    QCOMPARE(child<QRadioButton>("optRun")->isChecked(), run);
+    QCOMPARE(child<QRadioButton>("optDontRun")->isChecked(), !run);
+    QCOMPARE(child<QCheckBox>("chkSysTray")->isEnabled(), run);
+    QCOMPARE(child<QCheckBox>("chkSysTray")->isChecked(), sysTray);
+    QCOMPARE(entry().contains(execLine()), run);
+
+    // A start by the user shows the window, whatever the tray choice.
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_window->isMinimized());
+    QVERIFY(!trayIcon()->isVisible());
+
+    // The choice shown is the choice saved.
+    m_window->mnuExit_Click();
+    QCOMPARE(stored(u"RunAtSysTray"_qs), std::optional(sysTray ? u"True"_qs : u"False"_qs));
+}
+
+void tst_frmAll::readOnlyAutostartFolderIsReported()
+{
+    const QString folder = QFileInfo(m_test->startupEntryFile()).path();
+    QDir().mkpath(folder);
+    RestrictedPath guard(folder, RestrictedPath::readOnlyFolder);
+    if (!guard.holds())
+        QSKIP("permission bits do not bind here");
+    QVERIFY(load());
+    clickOption(child<QRadioButton>("optRun"));
+
+    QCOMPARE(m_test->prompter.asked.size(), 1);
+    QCOMPARE(m_test->prompter.asked.first().text, u"Error 13 setting key\nPermission denied"_qs);
+    QCOMPARE(m_test->prompter.asked.first().buttons, Prompter::Buttons::Ok);
+
+    // Nothing was entered, and the page does not pretend otherwise.
+    QVERIFY(!QFileInfo::exists(m_test->startupEntryFile()));
+    QVERIFY(child<QRadioButton>("optDontRun")->isChecked());
+    QVERIFY(!child<QCheckBox>("chkSysTray")->isEnabled());
+    QVERIFY(!stored(u"RunAtSysTray"_qs).has_value());
+}
+
+void tst_frmAll::startWithTheSession_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("sysTray");
+    QTest::addColumn<bool>("iconOnly");
+
+    QTest::newRow("session start, tray") << QStringList{u"/STARTUP"_qs} << true << true;
+    QTest::newRow("session start, no tray") << QStringList{u"/STARTUP"_qs} << false << false;
+    QTest::newRow("user start, tray") << QStringList() << true << false;
+    QTest::newRow("switch among others")
+        << QStringList{u"--data-dir"_qs, u"/x"_qs, u"/STARTUP"_qs} << true << true;
+    QTest::newRow("switch inside a word") << QStringList{u"x/STARTUPx"_qs} << true << true;
+    QTest::newRow("other letter case") << QStringList{u"/startup"_qs} << true << false;
+}
+
+void tst_frmAll::startWithTheSession()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, sysTray);
+    QFETCH(bool, iconOnly);
+    enterStartupEntry(m_test->services().programFolder);
+    m_test->settings->setValue(u"RunAtSysTray"_qs, sysTray ? u"True"_qs : u"False"_qs);
+    m_test->arguments = arguments;
+    QVERIFY(load());
+    QCOMPARE(trayIcon()->isVisible(), iconOnly);
+    // With no notification area to hide behind, the window waits on the taskbar.
+    QCOMPARE(m_window->isMinimized(), iconOnly);
+    QVERIFY(m_window->isVisible());
+
+    child<QAction>("mnuPop")->trigger();
+    QVERIFY(!m_window->isMinimized());
+    QVERIFY(!trayIcon()->isVisible());
+}
+
+void tst_frmAll::closeBoxKeepsTheProgramRunning()
+{
+    QVERIFY(load());
+    QSignalSpy ended(m_window.get(), &frmAll::programEnded);
+    pressCloseBox(m_window.get());
+    QCOMPARE(ended.count(), 0);
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_window->isMinimized());
+    QVERIFY(trayIcon()->isVisible());
+    QCOMPARE(trayIcon()->toolTip(), u"Recent"_qs);
+    QVERIFY(!stored(u"AutoDisplay"_qs).has_value());
+
+    child<QAction>("mnuPop")->trigger();
+    QVERIFY(!m_window->isMinimized());
+    QVERIFY(!trayIcon()->isVisible());
+
+    // The icon's "Exit" ends the program, saves and takes the icon away.
+    pressCloseBox(m_window.get());
+    child<QAction>("mnuExit1")->trigger();
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!trayIcon()->isVisible());
+    QCOMPARE(stored(u"AutoDisplay"_qs), std::optional(u"False"_qs));
 }
 
 QTEST_MAIN(tst_frmAll)

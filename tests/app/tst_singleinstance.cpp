@@ -1,7 +1,6 @@
 #include "app/SingleInstance.h"
 
 #include <QLockFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/wait.h>
@@ -11,29 +10,9 @@ class tst_SingleInstance : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void laterCopyReachesTheFirst();
     void copyThatIsGoneNeverBlocksAStart();
     void nobodyToReachEndsInTime();
 };
-
-void tst_SingleInstance::laterCopyReachesTheFirst()
-{
-    QTemporaryDir folder;
-    SingleInstance first(u"copy"_qs, folder.path());
-    QVERIFY(first.claim());
-    QSignalSpy activated(&first, &SingleInstance::activationRequested);
-
-    SingleInstance later(u"copy"_qs, folder.path());
-    QVERIFY(!later.claim());
-    // The first copy answers from its event loop; run the ask on a thread of its own.
-    bool reached = false;
-    std::unique_ptr<QThread> asker(QThread::create(
-        [&] { reached = SingleInstance(u"copy"_qs, folder.path()).askFirstCopyToActivate(); }));
-    asker->start();
-    QTRY_COMPARE(activated.count(), 1);
-    QVERIFY(asker->wait(3000));
-    QVERIFY(reached);
-}
 
 void tst_SingleInstance::copyThatIsGoneNeverBlocksAStart()
 {
