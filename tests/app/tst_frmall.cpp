@@ -42,7 +42,6 @@ private Q_SLOTS:
     void init() { m_test = std::make_unique<TestServices>(); }
     void cleanup();
 
-    void firstStartShowsTheDefaults();
     void everyPageFitsTheWindow();
     void settingsChosenOnThePageSurviveARestart();
     void unusableStoredValuesLeaveThePageUsable_data();
@@ -56,7 +55,6 @@ private Q_SLOTS:
     void startUpListsTheGoalsAndTheMessageFiles();
 
     void startAndStopFromEitherButton();
-    void withoutAnIndexNothingStarts();
     void writtenOrderGoesOnAcrossStopsAndStarts();
     void intervalIsReadOnlyAtStart();
     void displayResumesAtStartUpAndEndsWithTheProgram();
@@ -140,23 +138,6 @@ QString tst_frmAll::tick() const
     scheduler()->flashWindow()->cancel();
     scheduler()->start(scheduler()->intervalTimer().interval());
     return shown.isEmpty() ? QString() : shown.first().first().toString();
-}
-
-void tst_frmAll::firstStartShowsTheDefaults()
-{
-    QVERIFY(load());
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(child<QTabWidget>("UserControl1")->currentIndex(), 0);
-    QCOMPARE(child<QComboBox>("cboDispInterval")->currentText(), u"5"_qs);
-    QCOMPARE(child<QComboBox>("cboDispDuration")->currentText(), u"60"_qs);
-    QVERIFY(child<QRadioButton>("optMessage(0)")->isChecked());
-    QVERIFY(child<QRadioButton>("optLocation(0)")->isChecked());
-    QVERIFY(child<QRadioButton>("optDontRun")->isChecked());
-    QVERIFY(!child("chkSysTray")->isEnabled());
-
-    // No question at the first start; the reminder date is kept for the next one.
-    QVERIFY(m_test->prompter.asked.isEmpty());
-    QVERIFY(stored(u"UpdateReminder"_qs).has_value());
 }
 
 void tst_frmAll::everyPageFitsTheWindow()
@@ -455,10 +436,14 @@ void tst_frmAll::startUpListsTheGoalsAndTheMessageFiles()
 
 void tst_frmAll::startAndStopFromEitherButton()
 {
-    useMessages();
+    // Without an index of message files nothing starts, and nothing is said.
     QVERIFY(load());
     const QString start = u"Start Showing Subliminal Messages"_qs;
+    click("cmdStart");
+    QCOMPARE(child<QPushButton>("cmdStart")->text(), start);
     QVERIFY(!scheduler()->isRunning());
+    QVERIFY(m_test->prompter.asked.isEmpty());
+    useMessages();
 
     // Each click first saves the state from before it.
     click("cmdNext");
@@ -476,15 +461,6 @@ void tst_frmAll::startAndStopFromEitherButton()
     QCOMPARE(stored(u"AutoDisplay"_qs), std::optional(u"True"_qs));
     m_window->cmdSaveSettings_Click();
     QCOMPARE(stored(u"AutoDisplay"_qs), std::optional(u"False"_qs));
-}
-
-void tst_frmAll::withoutAnIndexNothingStarts()
-{
-    QVERIFY(load());
-    click("cmdStart");
-    QCOMPARE(child<QPushButton>("cmdStart")->text(), u"Start Showing Subliminal Messages"_qs);
-    QVERIFY(!scheduler()->isRunning());
-    QVERIFY(m_test->prompter.asked.isEmpty());
 }
 
 void tst_frmAll::writtenOrderGoesOnAcrossStopsAndStarts()

@@ -7,7 +7,6 @@
 #include "TestFiles.h"
 #include "XServer.h"
 
-#include <QFile>
 #include <QTest>
 #include <algorithm>
 #include <numeric>
@@ -26,24 +25,16 @@ double percentile(QList<double> values, double p)
 // Processor time (user + system) the process has used, in ms.
 double cpuMs(qint64 pid)
 {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = stat.readAll().split(' ');
+    const QList<QByteArray> fields = fileBytes(u"/proc/%1/stat"_qs.arg(pid)).split(' ');
     return (fields.value(13).toDouble() + fields.value(14).toDouble()) * 1000.0 /
            double(sysconf(_SC_CLK_TCK));
 }
 
 double residentMb(qint64 pid)
 {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
+    const QByteArray status = fileBytes(u"/proc/%1/status"_qs.arg(pid));
+    const qsizetype at = status.indexOf("VmRSS:");
+    return at < 0 ? 0 : status.mid(at + 6).trimmed().split(' ').first().toDouble() / 1024.0;
 }
 
 void prepareMessages(const ProgramUnderTest& program)

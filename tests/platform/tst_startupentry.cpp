@@ -11,11 +11,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace {
-
 using Step = StartupEntry::Failure::Step;
-
-} // namespace
 
 // The Linux entry: an XDG autostart desktop entry.
 class tst_StartupEntry : public QObject {
@@ -59,8 +55,6 @@ void tst_StartupEntry::entryStartsTheProgramFromItsFolder_data()
                                << QByteArray("\"/home/jo/a\\\\\\\\b/ZorvanTest\" /STARTUP");
     QTest::newRow("percent") << u"/home/jo/100%"_qs
                              << QByteArray("/home/jo/100%%/ZorvanTest /STARTUP");
-    QTest::newRow("tab") << u"/home/jo/odd\tname"_qs
-                         << QByteArray("\"/home/jo/odd\\tname/ZorvanTest\" /STARTUP");
     QTest::newRow("non-ASCII") << u"/home/jo/Grüße/程序"_qs
                                << QByteArray("/home/jo/Grüße/程序/ZorvanTest /STARTUP");
 }
@@ -95,13 +89,11 @@ void tst_StartupEntry::presenceIsWhatCounts_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<bool>("present");
     QTest::newRow("any content") << QByteArray("garbage\n") << true;
-    QTest::newRow("empty") << QByteArray() << true;
     // What desktops write when the user switches an entry off in their own settings.
     QTest::newRow("hidden") << QByteArray("[Desktop Entry]\nExec=x\nHidden=true\n") << false;
     QTest::newRow("switched off") << QByteArray(
                                          "[Desktop Entry]\nX-GNOME-Autostart-enabled=false\n")
                                   << false;
-    QTest::newRow("not hidden") << QByteArray("[Desktop Entry]\nHidden=false\n") << true;
     QTest::newRow("hidden elsewhere")
         << QByteArray("[Desktop Entry]\nExec=x\n[Desktop Action a]\nHidden=true\n") << true;
 }
@@ -163,8 +155,6 @@ void tst_StartupEntry::unwritablePlaceIsReportedAndChangesNothing_data()
     QTest::newRow("read-only folder, older entry")
         << u"autostart"_qs << QString() << QByteArray("[Desktop Entry]\nExec=/old/ZorvanTest\n")
         << true << Step::Setting << EACCES;
-    QTest::newRow("read-only configuration home")
-        << u"."_qs << QString() << QByteArray() << true << Step::Opening << EACCES;
     // An entry that already says what would be written needs no writing.
     QTest::newRow("read-only folder, entry up to date")
         << u"autostart"_qs << QString() << QByteArray("<up to date>") << false << Step::Setting
