@@ -60,6 +60,7 @@ void tst_MessageLibrary::whateverIsPastedCreatesAFileInTheFolder()
         if (name.isEmpty() || m_library->hasMessageFile(name))
             continue;
         QVERIFY2(m_library->createMessageFile(name), qPrintable(typed));
+        QVERIFY2(!m_library->createMessageFile(name), qPrintable(typed)); // never over a file
         QVERIFY2(m_library->listMessageFiles().contains(name), qPrintable(typed));
         ++created;
     }

@@ -55,6 +55,8 @@ void tst_StartupEntry::entryStartsTheProgramFromItsFolder_data()
                                << QByteArray("\"/home/jo/a\\\\\\\\b/ZorvanTest\" /STARTUP");
     QTest::newRow("percent") << u"/home/jo/100%"_qs
                              << QByteArray("/home/jo/100%%/ZorvanTest /STARTUP");
+    QTest::newRow("tab") << u"/home/jo/odd\tname"_qs
+                         << QByteArray("\"/home/jo/odd\\tname/ZorvanTest\" /STARTUP");
     QTest::newRow("non-ASCII") << u"/home/jo/Grüße/程序"_qs
                                << QByteArray("/home/jo/Grüße/程序/ZorvanTest /STARTUP");
 }
