@@ -27,7 +27,6 @@ private Q_SLOTS:
     void presenceIsWhatCounts();
     void placeFollowsTheConfigurationHome_data();
     void placeFollowsTheConfigurationHome();
-    void unwritablePlaceIsReportedAndChangesNothing_data();
     void unwritablePlaceIsReportedAndChangesNothing();
 
 private:
@@ -145,69 +144,40 @@ void tst_StartupEntry::placeFollowsTheConfigurationHome()
     QVERIFY(QFile::exists(root.filePath(expected + u"/ZorvanTest.desktop"_qs)));
 }
 
-void tst_StartupEntry::unwritablePlaceIsReportedAndChangesNothing_data()
-{
-    QTest::addColumn<QString>("readOnly"); // relative to the configuration home
-    QTest::addColumn<QString>("fileInTheWay");
-    QTest::addColumn<QByteArray>("oldEntry");
-    QTest::addColumn<bool>("fails");
-    QTest::addColumn<Step>("step");
-    QTest::addColumn<int>("code");
-
-    QTest::newRow("read-only folder, older entry")
-        << u"autostart"_qs << QString() << QByteArray("[Desktop Entry]\nExec=/old/ZorvanTest\n")
-        << true << Step::Setting << EACCES;
-    // An entry that already says what would be written needs no writing.
-    QTest::newRow("read-only folder, entry up to date")
-        << u"autostart"_qs << QString() << QByteArray("<up to date>") << false << Step::Setting
-        << 0;
-    // Root is not stopped by permission bits, but no one writes into a file.
-    QTest::newRow("a file in place of the folder")
-        << QString() << u"autostart"_qs << QByteArray() << true << Step::Opening << ENOTDIR;
-}
-
 void tst_StartupEntry::unwritablePlaceIsReportedAndChangesNothing()
 {
-    QFETCH(QString, readOnly);
-    QFETCH(QString, fileInTheWay);
-    QFETCH(QByteArray, oldEntry);
-    QFETCH(bool, fails);
-    QFETCH(Step, step);
-    QFETCH(int, code);
-
-    const QString configHome = QFileInfo(QFileInfo(m_test->startupEntryFile()).path()).path();
-    QDir().mkpath(configHome);
-    if (oldEntry == "<up to date>") {
-        QCOMPARE(entry().set(m_name, u"/opt/zorvan"_qs, true).has_value(), false);
-        oldEntry = fileBytes(m_test->startupEntryFile());
-    } else if (!oldEntry.isEmpty()) {
-        writeFile(m_test->startupEntryFile(), oldEntry);
-    }
-    if (!fileInTheWay.isEmpty())
-        writeFile(configHome + u'/' + fileInTheWay, "not a folder");
-    std::unique_ptr<RestrictedPath> guard;
-    if (!readOnly.isEmpty()) {
-        QDir().mkpath(configHome + u'/' + readOnly);
-        guard = std::make_unique<RestrictedPath>(configHome + u'/' + readOnly,
-                                                 RestrictedPath::readOnlyFolder);
-        if (!guard->holds())
-            QSKIP("permission bits do not bind here");
-    }
-
-    const auto failure = entry().set(m_name, u"/opt/zorvan"_qs, true);
-    const QStringList left =
-        QDir(QFileInfo(m_test->startupEntryFile()).path()).entryList(QDir::Files | QDir::Hidden);
-    guard.reset();
-
-    QCOMPARE(failure.has_value(), fails);
-    if (fails) {
+    const QString folder = QFileInfo(m_test->startupEntryFile()).path();
+    const auto failsWith = [this](Step step, int code) {
+        const auto failure = entry().set(m_name, u"/opt/zorvan"_qs, true);
+        QVERIFY(failure.has_value());
         QCOMPARE(failure->step, step);
         QCOMPARE(failure->code, code);
         QCOMPARE(failure->description, QString::fromLocal8Bit(std::strerror(code)));
+    };
+    // Root is not stopped by permission bits, but no one writes into a file.
+    writeFile(folder, "not a folder");
+    failsWith(Step::Opening, ENOTDIR);
+    QCOMPARE(fileBytes(folder), QByteArray("not a folder"));
+    QVERIFY(QFile::remove(folder));
+
+    // A read-only folder keeps an older entry as it was, and with nothing else beside it;
+    // an entry that already says what would be written needs no writing.
+    const QByteArray older = "[Desktop Entry]\nExec=/old/ZorvanTest\n";
+    writeFile(m_test->startupEntryFile(), older);
+    {
+        RestrictedPath guard(folder, RestrictedPath::readOnlyFolder);
+        if (!guard.holds())
+            QSKIP("permission bits do not bind here");
+        failsWith(Step::Setting, EACCES);
     }
-    QCOMPARE(fileBytes(m_test->startupEntryFile()),
-             oldEntry.isEmpty() ? QByteArray("<missing>") : oldEntry);
-    QCOMPARE(left, oldEntry.isEmpty() ? QStringList() : QStringList{u"ZorvanTest.desktop"_qs});
+    QCOMPARE(fileBytes(m_test->startupEntryFile()), older);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+             QStringList{u"ZorvanTest.desktop"_qs});
+    QVERIFY(!entry().set(m_name, u"/opt/zorvan"_qs, true).has_value());
+    const QByteArray upToDate = fileBytes(m_test->startupEntryFile());
+    RestrictedPath guard(folder, RestrictedPath::readOnlyFolder);
+    QVERIFY(!entry().set(m_name, u"/opt/zorvan"_qs, true).has_value());
+    QCOMPARE(fileBytes(m_test->startupEntryFile()), upToDate);
 }
 
 QTEST_GUILESS_MAIN(tst_StartupEntry)
