@@ -21,10 +21,8 @@ void ScriptedRandom::push(std::initializer_list<float> values)
 Prompter::Answer ScriptedPrompter::ask(QWidget*, const Message& message)
 {
     asked << message;
-    if (m_answers.empty()) {
-        ++unexpected;
+    if (m_answers.empty())
         return message.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
-    }
     const Answer next = m_answers.front();
     m_answers.pop_front();
     return next;
