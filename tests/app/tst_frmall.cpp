@@ -47,8 +47,8 @@ private Q_SLOTS:
     void unusableStoredValuesLeaveThePageUsable_data();
     void unusableStoredValuesLeaveThePageUsable();
     void fontDialogChoiceReachesTheNextSave();
-    void exitAsksFirst();
-    void menuExitAndSystemCloseSaveWithoutAsking();
+    void waysOut_data();
+    void waysOut();
     void menusAndLinksOpenTheirPages();
     void aboutBoxIsOneAtATime();
     void secondCopyActivatesTheFirstAndWritesNothing();
@@ -287,43 +287,42 @@ void tst_frmAll::fontDialogChoiceReachesTheNextSave()
     QCOMPARE(stored(u"FontColor"_qs), std::optional(u"255"_qs));
 }
 
-void tst_frmAll::exitAsksFirst()
+void tst_frmAll::waysOut_data()
 {
-    QVERIFY(load());
-    QSignalSpy ended(m_window.get(), &frmAll::programEnded);
-    m_test->prompter.answer(Prompter::Answer::No);
-    click("cmdExit");
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(ended.count(), 0);
-    QVERIFY(!stored(u"AutoDisplay"_qs).has_value());
-
-    m_test->prompter.answer(Prompter::Answer::Yes);
-    click("cmdExit");
-    QVERIFY(!m_window->isVisible());
-    QCOMPARE(ended.count(), 1);
-    QCOMPARE(stored(u"AutoDisplay"_qs), std::optional(u"False"_qs));
-
-    QCOMPARE(m_test->prompter.asked.size(), 2);
-    QCOMPARE(m_test->prompter.asked.first().text,
-             u"Are you sure you want to quit?\rIf you quit then Subliminal Messages will no be "
-             "shown"_qs);
-    QCOMPARE(m_test->prompter.asked.first().buttons, Prompter::Buttons::YesNo);
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<int>("answer"); // -1: nothing is asked
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("Exit, No") << u"cmdExit"_qs << int(Prompter::Answer::No) << false;
+    QTest::newRow("Exit, Yes") << u"cmdExit"_qs << int(Prompter::Answer::Yes) << true;
+    QTest::newRow("File menu") << u"mnuExit"_qs << -1 << true;
+    QTest::newRow("the system") << u"system"_qs << -1 << true;
 }
 
-void tst_frmAll::menuExitAndSystemCloseSaveWithoutAsking()
+void tst_frmAll::waysOut()
 {
-    for (const bool bySystem : {false, true}) {
-        init();
-        QVERIFY(load());
-        QSignalSpy ended(m_window.get(), &frmAll::programEnded);
-        if (bySystem)
-            m_window->closeBySystem();
-        else
-            child<QAction>("mnuExit")->trigger();
-        QCOMPARE(ended.count(), 1);
-        QVERIFY(m_test->prompter.asked.isEmpty());
-        QCOMPARE(stored(u"DispDuration"_qs), std::optional(u"2"_qs));
-        cleanup();
+    QFETCH(QString, way);
+    QFETCH(int, answer);
+    QFETCH(bool, ends);
+    QVERIFY(load());
+    QSignalSpy ended(m_window.get(), &frmAll::programEnded);
+    if (answer >= 0)
+        m_test->prompter.answer(Prompter::Answer(answer));
+    if (way == u"cmdExit"_qs)
+        click("cmdExit");
+    else if (way == u"mnuExit"_qs)
+        child<QAction>("mnuExit")->trigger();
+    else
+        m_window->closeBySystem();
+    QCOMPARE(ended.count(), ends ? 1 : 0);
+    QCOMPARE(m_window->isVisible(), !ends);
+    // Leaving saves the settings; staying writes nothing.
+    QCOMPARE(stored(u"DispDuration"_qs), ends ? std::optional(u"2"_qs) : std::nullopt);
+    QCOMPARE(m_test->prompter.asked.size(), answer >= 0 ? 1 : 0);
+    if (answer >= 0) {
+        QCOMPARE(m_test->prompter.asked.first().text,
+                 u"Are you sure you want to quit?\rIf you quit then Subliminal Messages will no "
+                 "be shown"_qs);
+        QCOMPARE(m_test->prompter.asked.first().buttons, Prompter::Buttons::YesNo);
     }
 }
 
