@@ -29,7 +29,6 @@ public:
     FlashObserver(const FlashObserver&) = delete;
     FlashObserver& operator=(const FlashObserver&) = delete;
 
-    bool isWatching() const { return m_display != nullptr; }
     // The windows whose name is exactly name that were mapped and unmapped again.
     QList<Flash> flashesNamed(const QString& name) const;
     static double now();
