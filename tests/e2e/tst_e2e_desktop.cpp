@@ -190,8 +190,9 @@ void tst_E2eDesktop::flashesKeepTheFocusAndGoOnBehindTheIcon()
     QVERIFY(focusKept);
 
     // The first message comes one interval after the start, not at once; each at the
-    // centre for about 200 ms, about 2 s after the one before. The bounds are loose: a busy
-    // machine delays timers (tst_flash_timing measures the figures on a quiet one).
+    // centre for about 200 ms (not the 150 next to it in the list), about 2 s after the one
+    // before. The bounds are loose: on a busy machine the observer itself hears of a window
+    // late (tst_flash_timing measures the figures on a quiet one).
     const QList<FlashObserver::Flash> flashes =
         observer.flashesNamed(ProgramUnderTest::flashCaption());
     QVERIFY(flashes.first().mappedAt - started > 1900);
@@ -204,9 +205,9 @@ void tst_E2eDesktop::flashesKeepTheFocusAndGoOnBehindTheIcon()
         if (i > 0)
             gaps << flashes[i].mappedAt - flashes[i - 1].unmappedAt;
     }
-    QVERIFY2(median(onScreen) >= 195 && median(onScreen) < 250,
+    QVERIFY2(median(onScreen) >= 180 && median(onScreen) < 250,
              qPrintable(QString::number(median(onScreen))));
-    QVERIFY2(median(gaps) >= 1999 && median(gaps) < 2100,
+    QVERIFY2(median(gaps) >= 1950 && median(gaps) < 2100,
              qPrintable(QString::number(median(gaps))));
     XDestroyWindow(display, work);
 
