@@ -47,6 +47,46 @@ within() {
     done
 }
 
+# An X server with a window manager, and fresh home folders for the program: as a user
+# without rights on the installed program's folder when run as root.
+fresh_home() {
+    local home
+    home=$(mktemp -d -p "$work" home.XXXX)
+    mkdir -p "$home/bin" "$home/runtime"
+    chmod 700 "$home/runtime"
+    # Help opens its page through xdg-open; this one notes what it was asked to open.
+    printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$home" >"$home/bin/xdg-open"
+    chmod 755 "$home" "$home/bin/xdg-open"
+    [[ $(id -u) -eq 0 ]] && chown -R nobody:nogroup "$home"
+    echo "$home"
+}
+as_user=()
+[[ $(id -u) -eq 0 ]] && as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+
+exec {display_pipe}<> <(:)
+Xvfb -displayfd "$display_pipe" -screen 0 1024x768x24 -nolisten tcp -noreset 2>/dev/null &
+pids+=($!)
+read -r -t 10 number <&"$display_pipe" || fail "Xvfb did not start"
+export DISPLAY=":$number"
+openbox >/dev/null 2>&1 &
+pids+=($!)
+
+start_program() { # program, home folder
+    env -i DISPLAY="$DISPLAY" HOME="$2" PATH="$2/bin:/usr/bin:/bin" LANG=C.UTF-8 \
+        XDG_RUNTIME_DIR="$2/runtime" "${as_user[@]}" "$1" >>"$work/program.log" 2>&1 &
+    pids+=($!)
+    window=""
+    within 20 eval 'window=$(xdotool search --onlyvisible --name "^$caption\$" | head -n 1); [[ -n $window ]]' ||
+        fail "no main window: $(cat "$work/program.log")"
+}
+stop_program() {
+    kill -TERM "${pids[-1]}"
+    local status=0
+    wait "${pids[-1]}" || status=$?
+    unset 'pids[-1]'
+    [[ $status -eq 0 ]] || fail "the program ended with $status: $(cat "$work/program.log")"
+}
+
 step "cmake --install into a temporary prefix"
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -63,6 +103,20 @@ for link in $(grep -oE '(src|href)="[^"#:]+' "$docs/manual/index.html" | cut -d'
     [[ -f $docs/manual/$link ]] || fail "the manual links to $link, which is not installed"
 done
 cmp -s src/library/samples/Calm.txt "$docs/examples/Calm.txt" || fail "no sample files"
+
+step "a portable copy keeps its data beside the program"
+# A copy whose folder holds "plugins" and can be written: a message file dropped in is
+# listed into the index beside it, and no per-user data folder is made.
+cp src/library/samples/FileNames.txt "$prefix/bin/"
+mkdir "$prefix/bin/plugins"
+printf '"I keep my data with me",#TRUE#\r\n' >"$prefix/bin/plugins/Mine.txt"
+[[ $(id -u) -eq 0 ]] && chown -R nobody:nogroup "$prefix/bin"
+home=$(fresh_home)
+start_program "$prefix/bin/$exe" "$home"
+within 10 grep -q '^"Mine",#' "$prefix/bin/FileNames.txt" ||
+    fail "the portable copy did not list its own message files: $(ls -la "$prefix/bin"; cat "$prefix/bin/FileNames.txt")"
+stop_program
+[[ ! -e $home/.local/share/$exe ]] || fail "the portable copy made a per-user data folder"
 
 step "cpack -G DEB"
 (cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null)
@@ -82,43 +136,8 @@ program=$(command -v "$exe") || fail "$exe is not on the PATH after installing"
 "$program" --version | grep -qx "$exe 1.50" || fail "--version says something else"
 
 step "the installed program under Xvfb with a fresh home folder"
-# A user without rights on the program's folder, with a home of its own.
-home=$work/home
-mkdir -p "$home/bin" "$home/runtime" && chmod 700 "$home/runtime"
-as_user=()
-if [[ $(id -u) -eq 0 ]]; then
-    chown -R nobody:nogroup "$home"
-    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-fi
-# Help opens its page through xdg-open; this one notes what it was asked to open.
-printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$home" >"$home/bin/xdg-open"
-chmod 755 "$home/bin/xdg-open"
-
-exec {display_pipe}<> <(:)
-Xvfb -displayfd "$display_pipe" -screen 0 1024x768x24 -nolisten tcp -noreset &
-pids+=($!)
-read -r -t 10 number <&"$display_pipe" || fail "Xvfb did not start"
-export DISPLAY=":$number"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-
-start_program() {
-    env -i DISPLAY="$DISPLAY" HOME="$home" PATH="$home/bin:/usr/bin:/bin" LANG=C.UTF-8 \
-        XDG_RUNTIME_DIR="$home/runtime" "${as_user[@]}" "$program" >>"$work/program.log" 2>&1 &
-    pids+=($!)
-    window=""
-    within 20 eval 'window=$(xdotool search --onlyvisible --name "^$caption\$" | head -n 1); [[ -n $window ]]' ||
-        fail "no main window: $(cat "$work/program.log")"
-}
-stop_program() {
-    kill -TERM "${pids[-1]}"
-    local status=0
-    wait "${pids[-1]}" || status=$?
-    unset 'pids[-1]'
-    [[ $status -eq 0 ]] || fail "the program ended with $status: $(cat "$work/program.log")"
-}
-
-start_program
+home=$(fresh_home)
+start_program "$program" "$home"
 data=$home/.local/share/$exe
 for sample in src/library/samples/*.txt; do
     name=$(basename "$sample")
@@ -141,7 +160,7 @@ settings=$home/.config/$exe/$exe.ini
 [[ -f $settings ]] || fail "no settings were saved at the end"
 sed -i -e '/^AutoDisplay=\|^DispInterval=\|^DispDuration=/d' \
     -e 's/^\[Settings\]$/[Settings]\nAutoDisplay=True\nDispInterval=0\nDispDuration=7/' "$settings"
-start_program
+start_program "$program" "$home"
 shown() { xdotool search --onlyvisible --name "^$flash_caption\$" >/dev/null; }
 within 10 shown || fail "no message was shown"
 stop_program
