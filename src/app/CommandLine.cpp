@@ -26,6 +26,14 @@ bool isWindowSystemOption(const QString& name)
     return names.contains(name);
 }
 
+QString unknownOptionsText(const QStringList& names)
+{
+    if (names.size() == 1)
+        return QCoreApplication::translate("CommandLine", "Unknown option '%1'.").arg(names[0]);
+    return QCoreApplication::translate("CommandLine", "Unknown options: %1.")
+        .arg(names.join(QStringLiteral(", ")));
+}
+
 } // namespace
 
 CommandLine CommandLine::parse(const QStringList& arguments)
@@ -79,12 +87,7 @@ CommandLine CommandLine::parse(const QStringList& arguments, bool windowSystemOp
             wrong.removeIf(isWindowSystemOption);
         result.action = Action::Fail;
         result.message =
-            (wrong.isEmpty() ? parser.errorText()
-             : wrong.size() == 1
-                 ? QCoreApplication::translate("CommandLine", "Unknown option '%1'.").arg(wrong[0])
-                 : QCoreApplication::translate("CommandLine", "Unknown options: %1.")
-                       .arg(wrong.join(QStringLiteral(", ")))) +
-            QLatin1Char('\n') +
+            (wrong.isEmpty() ? parser.errorText() : unknownOptionsText(wrong)) + QLatin1Char('\n') +
             QCoreApplication::translate("CommandLine", "Try '%1 --help' for the options.")
                 .arg(QCoreApplication::applicationName());
         return result;
