@@ -1,5 +1,7 @@
 #include "RecordReader.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isSpace(QChar c)
@@ -108,6 +110,10 @@ bool RecordReader::readFields(qsizetype pos, Fields fields, size_t i, QList<Valu
             return false;
         const QStringView inside = rest.sliced(1, close - 1);
         if (inside.size() > 10 && inside[10] != QLatin1Char(' '))
+            return false;
+        // A date never runs over a line end: read as one, it would join two lines into
+        // one record that, written back as a plain date, reads as something else.
+        if (std::any_of(inside.begin(), inside.end(), isLineEnd))
             return false;
         value.date = QDate::fromString(inside.first(10).toString(), Qt::ISODate);
         if (!value.date.isValid())

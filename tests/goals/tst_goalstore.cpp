@@ -190,6 +190,11 @@ void tst_GoalStore::damagedRecordsCostOnlyThemselves_data()
     QTest::newRow("date with a time of day")
         << QByteArray("\"t\",#2008-01-15 10:30:00#,#2008-06-30#,\"\",#TRUE#,5\r\n")
         << QStringList{u"t"_qs} << QList<int>{5};
+    // A date whose time of day runs over a line end once joined a name that ran over
+    // lines to the next line; saved back, the goal read as another one.
+    QTest::newRow("date broken by a line end")
+        << a + "\"x\r\n\"c\",#2008-01-15 1:\r0#,#2008-06-30#,\"\",#TRUE#,5\r\n" + b
+        << QStringList{u"a"_qs, u"b"_qs} << QList<int>{10, 20};
     QTest::newRow("binary") << QByteArray::fromHex("0001fffe220d0a00222c2c2389504e470d0a") + a
                             << QStringList{u"a"_qs} << QList<int>{10};
     QTest::newRow("older code page") << QByteArray("\"Caf\xe9\",#2008-01-15#,#2008-06-30#,"
@@ -212,6 +217,14 @@ void tst_GoalStore::damagedRecordsCostOnlyThemselves()
     QVERIFY(store.readWhole());
     // Loading writes nothing.
     QCOMPARE(fileBytes(), content);
+
+    // What was read survives a save unchanged.
+    if (GoalStore::HasGoals(store.goals())) {
+        const Goals read = store.goals();
+        QVERIFY(store.SaveGoals());
+        store.LoadGoals();
+        QCOMPARE(store.goals(), read);
+    }
 }
 
 void tst_GoalStore::whatIsNoFileReadsAsNoGoals()
