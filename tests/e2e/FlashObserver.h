@@ -5,6 +5,7 @@
 #include <QString>
 #include <atomic>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 using Display = struct _XDisplay;
@@ -32,6 +33,8 @@ public:
     bool isWatching() const { return m_display != nullptr; }
     // The windows whose name is exactly name that were mapped and unmapped again.
     QList<Flash> flashesNamed(const QString& name) const;
+    // When a window of that name was first mapped, whether it is still mapped or not.
+    std::optional<double> firstMappedNamed(const QString& name) const;
     static double now();
 
 private:

@@ -89,10 +89,10 @@ public:
     QString startupEntryFile() const;
 
     static QString mainWindowCaption();
-
-private:
+    // What a copy is started with: the test's display and the folders of its own.
     QProcessEnvironment environment() const;
 
+private:
     const XServer& m_server;
     QTemporaryDir m_root;
     QList<QProcess*> m_copies;
