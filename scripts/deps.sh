@@ -24,6 +24,9 @@ if [[ " $* " == *" --test "* ]]; then
     # The notification icon and the close box are tested against a real notification
     # area and window manager; the autostart entry against the desktop-entry checker.
     packages+=(trayer openbox xdotool desktop-file-utils)
+    # The Debian package (cpack works out its dependencies with dpkg-shlibdeps, which
+    # needs file) and the check of the installed program's software-centre entry.
+    packages+=(dpkg-dev file appstream)
 fi
 if [[ " $* " == *" --fuzz "* ]]; then
     packages+=(clang libclang-rt-14-dev llvm)

@@ -223,7 +223,8 @@ void frmAll::connectLinks()
 {
     WebOpener& web = *m_services.web;
     const auto opens = [&web](void (*page)(WebOpener&)) { return [&web, page] { page(web); }; };
-    connect(mnuOnline, &QAction::triggered, this, opens(modHelp::OpenOnlineHelp));
+    connect(mnuOnline, &QAction::triggered, this,
+            [this] { modHelp::OpenOnlineHelp(*m_services.web, m_services.programFolder); });
     connect(mnuVisit, &QAction::triggered, this, opens(modHelp::OpenHomePage));
     connect(mnuUpdate, &QAction::triggered, this, opens(modHelp::OpenDownloadPage));
     connect(mnuDonate, &QAction::triggered, this, opens(modHelp::OpenDonatePage));

@@ -12,31 +12,56 @@
 #include "platform/WindowSystem.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <cstdio>
 
+namespace {
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Prints the help, the version or what was wrong with the command line; returns the
+// program's exit code.
+int answer(const CommandLine& commandLine)
+{
+    std::FILE* out = commandLine.action == CommandLine::Action::Fail ? stderr : stdout;
+    std::fputs(qPrintable(commandLine.message + QLatin1Char('\n')), out);
+    return commandLine.exitCode();
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZORVAN_VERSION));
+
+    // The help, the version and a mistake on the command line are answered on the
+    // terminal, where there may be no display to open.
+    const CommandLine early = CommandLine::parseBeforeApplication(argumentsOf(argc, argv));
+    if (early.action != CommandLine::Action::Run &&
+        early.action != CommandLine::Action::ReadAgainLater) {
+        const QCoreApplication terminal(argc, argv);
+        return answer(CommandLine::parseBeforeApplication(terminal.arguments()));
+    }
+
     WindowSystem::preferX11(argc, argv);
     QApplication application(argc, argv);
-    application.setApplicationVersion(QStringLiteral(ZORVAN_VERSION));
+    // Lets the desktop match the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZORVAN_APP_ID));
     // The program lives on behind its notification icon when its window is hidden.
     application.setQuitOnLastWindowClosed(false);
     application.setWindowIcon(QIcon(QStringLiteral(":/icons/zorvan.svg")));
 
     const CommandLine commandLine = CommandLine::parse(application.arguments());
-    switch (commandLine.action) {
-    case CommandLine::Action::Run:
-        break;
-    case CommandLine::Action::ShowHelp:
-    case CommandLine::Action::ShowVersion:
-        std::fputs(qPrintable(commandLine.message + QLatin1Char('\n')), stdout);
-        return 0;
-    case CommandLine::Action::Fail:
-        std::fputs(qPrintable(commandLine.message + QLatin1Char('\n')), stderr);
-        return 2;
-    }
+    if (commandLine.action != CommandLine::Action::Run)
+        return answer(commandLine);
 
     // The settings and the start-with-the-session entry go by the executable's name.
     const QString applicationName =
@@ -44,7 +69,14 @@ int main(int argc, char* argv[])
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString dataFolder = DataFolder::choose(commandLine.dataFolder, programFolder,
                                                   DataFolder::perUserFolder(applicationName));
-    DataFolder::prepare(dataFolder, QStringLiteral(":/samples"));
+    if (!DataFolder::prepare(dataFolder, QStringLiteral(":/samples")) &&
+        !commandLine.dataFolder.isEmpty()) {
+        // A folder the user named and cannot have would lose every change made in it.
+        return answer({.action = CommandLine::Action::Fail,
+                       .message = QCoreApplication::translate("CommandLine",
+                                                              "Cannot use %1 as the data folder.")
+                                      .arg(QDir::toNativeSeparators(dataFolder))});
+    }
 
     const auto settings = SettingsArea::forApplication(applicationName);
     Prompter prompter;
