@@ -168,11 +168,16 @@ bool RecordReader::readText(qsizetype pos, Fields fields, size_t i, QList<Value>
         m_searches[qsizetype(i)] = {searchedFrom, limit, false};
         return false;
     }
-    // A text without quotes runs to the next comma or the end of the line.
+    // A text without quotes runs to the next comma or the end of the line. It holds no
+    // quote: written back, the text goes between quotes, and one of its own would then
+    // close it early and read as another record.
     qsizetype stop = pos;
     while (stop < m_content.size() && m_content[stop] != QLatin1Char(',') &&
-           !isLineEnd(m_content[stop]))
+           !isLineEnd(m_content[stop])) {
+        if (m_content[stop] == QLatin1Char('"'))
+            return false;
         ++stop;
+    }
     if (!readRest(stop, fields, i, values, end))
         return false;
     values[qsizetype(i)].text = m_content.sliced(pos, stop - pos).trimmed().toString();

@@ -195,6 +195,13 @@ void tst_GoalStore::damagedRecordsCostOnlyThemselves_data()
     QTest::newRow("date broken by a line end")
         << a + "\"x\r\n\"c\",#2008-01-15 1:\r0#,#2008-06-30#,\"\",#TRUE#,5\r\n" + b
         << QStringList{u"a"_qs, u"b"_qs} << QList<int>{10, 20};
+    // A name without quotes that held one came back, between quotes, as another goal.
+    QTest::newRow("quote in a name without quotes")
+        << a +
+               "x\",#2008-01-15#,#2008-06-30#,\"d\",#2008-01-15#,#2008-06-30#,d,#TRUE#,1\r\n"
+               "y\",#TRUE#,2\r\n" +
+               b
+        << QStringList{u"a"_qs, u"b"_qs} << QList<int>{10, 20};
     QTest::newRow("binary") << QByteArray::fromHex("0001fffe220d0a00222c2c2389504e470d0a") + a
                             << QStringList{u"a"_qs} << QList<int>{10};
     QTest::newRow("older code page") << QByteArray("\"Caf\xe9\",#2008-01-15#,#2008-06-30#,"
