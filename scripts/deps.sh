@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs, on Debian 12, what building the program needs; with --test also what its
-# tests need. Only missing packages are installed.
+# tests need; with --fuzz also what the fuzz targets need (clang, its sanitizer and
+# fuzzer runtimes, and the symbolizer for their reports). Only missing packages are
+# installed.
 set -euo pipefail
 
 packages=(
@@ -8,7 +10,16 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libqt6test6
     fonts-dejavu-core
 )
-if [[ ${1:-} == --test ]]; then
+for option in "$@"; do
+    case $option in
+    --test | --fuzz) ;;
+    *)
+        echo "usage: $0 [--test] [--fuzz]" >&2
+        exit 2
+        ;;
+    esac
+done
+if [[ " $* " == *" --test "* ]]; then
     packages+=(xvfb xauth x11-utils libx11-dev)
     # The notification icon and the close box are tested against a real notification
     # area and window manager; the autostart entry against the desktop-entry checker.
@@ -16,6 +27,9 @@ if [[ ${1:-} == --test ]]; then
     # The Debian package (cpack works out its dependencies with dpkg-shlibdeps, which
     # needs file) and the check of the installed program's software-centre entry.
     packages+=(dpkg-dev file appstream)
+fi
+if [[ " $* " == *" --fuzz "* ]]; then
+    packages+=(clang libclang-rt-14-dev llvm)
 fi
 
 missing=()

@@ -1,5 +1,7 @@
 #include "RecordReader.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isSpace(QChar c)
@@ -109,6 +111,10 @@ bool RecordReader::readFields(qsizetype pos, Fields fields, size_t i, QList<Valu
         const QStringView inside = rest.sliced(1, close - 1);
         if (inside.size() > 10 && inside[10] != QLatin1Char(' '))
             return false;
+        // A date never runs over a line end: read as one, it would join two lines into
+        // one record that, written back as a plain date, reads as something else.
+        if (std::any_of(inside.begin(), inside.end(), isLineEnd))
+            return false;
         value.date = QDate::fromString(inside.first(10).toString(), Qt::ISODate);
         if (!value.date.isValid())
             return false;
@@ -162,11 +168,16 @@ bool RecordReader::readText(qsizetype pos, Fields fields, size_t i, QList<Value>
         m_searches[qsizetype(i)] = {searchedFrom, limit, false};
         return false;
     }
-    // A text without quotes runs to the next comma or the end of the line.
+    // A text without quotes runs to the next comma or the end of the line. It holds no
+    // quote: written back, the text goes between quotes, and one of its own would then
+    // close it early and read as another record.
     qsizetype stop = pos;
     while (stop < m_content.size() && m_content[stop] != QLatin1Char(',') &&
-           !isLineEnd(m_content[stop]))
+           !isLineEnd(m_content[stop])) {
+        if (m_content[stop] == QLatin1Char('"'))
+            return false;
         ++stop;
+    }
     if (!readRest(stop, fields, i, values, end))
         return false;
     values[qsizetype(i)].text = m_content.sliced(pos, stop - pos).trimmed().toString();

@@ -42,6 +42,16 @@ QList<FlashObserver::Flash> FlashObserver::flashesNamed(const QString& name) con
     return named;
 }
 
+std::optional<double> FlashObserver::firstMappedNamed(const QString& name) const
+{
+    const std::lock_guard lock(m_mutex);
+    for (const Flash& flash : m_flashes) {
+        if (flash.name == name)
+            return flash.mappedAt;
+    }
+    return std::nullopt;
+}
+
 void FlashObserver::watch()
 {
     // Windows may vanish before they are looked at; such errors are no concern here.

@@ -5,6 +5,7 @@
 #include <QString>
 #include <atomic>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 using Display = struct _XDisplay;
@@ -31,6 +32,8 @@ public:
 
     // The windows whose name is exactly name that were mapped and unmapped again.
     QList<Flash> flashesNamed(const QString& name) const;
+    // When a window of that name was first mapped, whether it is still mapped or not.
+    std::optional<double> firstMappedNamed(const QString& name) const;
     static double now();
 
 private:

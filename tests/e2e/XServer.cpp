@@ -233,7 +233,7 @@ ProgramUnderTest::~ProgramUnderTest()
     }
 }
 
-QProcess* ProgramUnderTest::start(const QStringList& arguments)
+QProcessEnvironment ProgramUnderTest::environment() const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"DISPLAY"_qs, m_server.displayName());
@@ -246,9 +246,13 @@ QProcess* ProgramUnderTest::start(const QStringList& arguments)
     environment.insert(u"XDG_CONFIG_HOME"_qs, m_root.filePath(u"config"_qs));
     environment.insert(u"XDG_DATA_HOME"_qs, m_root.filePath(u"share"_qs));
     environment.insert(u"XDG_RUNTIME_DIR"_qs, m_root.filePath(u"runtime"_qs));
+    return environment;
+}
 
+QProcess* ProgramUnderTest::start(const QStringList& arguments)
+{
     auto* copy = new QProcess;
-    copy->setProcessEnvironment(environment);
+    copy->setProcessEnvironment(environment());
     copy->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     copy->start(QStringLiteral(ZORVAN_EXECUTABLE),
                 QStringList{u"--data-dir"_qs, dataFolder()} + arguments);

@@ -91,6 +91,8 @@ public:
     static QString mainWindowCaption() { return u"Zorvan Subliminal Message Software v1.50"_qs; }
     static QString flashCaption() { return u"Zorvan Subliminal Message Software v1.45"_qs; }
     static const QStringList settingKeys;
+    // What a copy is started with: the test's display and the folders of its own.
+    QProcessEnvironment environment() const;
 
 private:
     const XServer& m_server;

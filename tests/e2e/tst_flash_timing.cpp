@@ -1,7 +1,9 @@
 // The display's figures, measured from outside on an X server of the test's own:
 // how long each message is on screen, the time from one message vanishing to the next
 // appearing, whether that drifts, the processor time used while waiting and the memory
-// used while flashing. Slow (several minutes): run with `ctest --preset timing`.
+// used while flashing; the time from starting the program to its window on the screen and
+// its memory when idle, beside those of a bare Qt Widgets program. Slow (several
+// minutes): run with `ctest --preset timing`.
 // ZORVAN_TIMING_FLASHES sets the number of flashes per duration (default 50).
 #include "FlashObserver.h"
 #include "TestFiles.h"
@@ -30,11 +32,17 @@ double cpuMs(qint64 pid)
            double(sysconf(_SC_CLK_TCK));
 }
 
-double residentMb(qint64 pid)
+// A line of /proc/<pid>/status in MB, e.g. "VmRSS:" or "RssAnon:".
+double statusMb(qint64 pid, const QByteArray& key)
 {
     const QByteArray status = fileBytes(u"/proc/%1/status"_qs.arg(pid));
-    const qsizetype at = status.indexOf("VmRSS:");
-    return at < 0 ? 0 : status.mid(at + 6).trimmed().split(' ').first().toDouble() / 1024.0;
+    const qsizetype at = status.indexOf(key);
+    return at < 0 ? 0 : status.mid(at + key.size()).trimmed().split(' ').first().toDouble() / 1024.0;
+}
+
+double residentMb(qint64 pid)
+{
+    return statusMb(pid, "VmRSS:");
 }
 
 void prepareMessages(const ProgramUnderTest& program)
@@ -52,6 +60,8 @@ class tst_FlashTiming : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
+    void startUpAndIdleMemory_data();
+    void startUpAndIdleMemory();
     void timeOnScreenAndBetween_data();
     void timeOnScreenAndBetween();
     void idleProcessorTime();
@@ -67,6 +77,62 @@ void tst_FlashTiming::initTestCase()
     QVERIFY2(m_server->isRunning(), qPrintable(m_server->problem()));
     if (const int flashes = qEnvironmentVariableIntValue("ZORVAN_TIMING_FLASHES"))
         m_flashes = flashes;
+}
+
+void tst_FlashTiming::startUpAndIdleMemory_data()
+{
+    QTest::addColumn<QString>("executable");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<double>("medianLimitMs"); // 0: only measured
+    QTest::newRow("program") << QStringLiteral(ZORVAN_EXECUTABLE)
+                             << ProgramUnderTest::mainWindowCaption() << 150.0;
+    QTest::newRow("bare Qt Widgets")
+        << QStringLiteral(ZORVAN_BARE_QT_WIDGETS) << QStringLiteral("Bare Qt Widgets") << 0.0;
+}
+
+void tst_FlashTiming::startUpAndIdleMemory()
+{
+    QFETCH(QString, executable);
+    QFETCH(QString, caption);
+    QFETCH(double, medianLimitMs);
+
+    // One data folder for every start: the first start seeds it with the sample files,
+    // as a new user's first start does; the figures are those of the starts after it.
+    ProgramUnderTest program(*m_server);
+    const QStringList arguments =
+        executable == QStringLiteral(ZORVAN_EXECUTABLE)
+            ? QStringList{QStringLiteral("--data-dir"), program.dataFolder()}
+            : QStringList{};
+    QList<double> startUps;
+    double resident = 0, own = 0;
+    for (int start = 0; start < 12; ++start) {
+        FlashObserver observer(m_server->displayName());
+        QProcess copy;
+        copy.setProcessEnvironment(program.environment());
+        copy.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        const double spawned = FlashObserver::now();
+        copy.start(executable, arguments);
+        QVERIFY(copy.waitForStarted(5000));
+        std::optional<double> shown;
+        QVERIFY(XServer::waitFor(
+            [&] { return (shown = observer.firstMappedNamed(caption)).has_value(); }, 10s));
+        if (start > 0)
+            startUps << *shown - spawned;
+        if (start == 1) {
+            QTest::qWait(3000);
+            resident = residentMb(copy.processId());
+            own = statusMb(copy.processId(), "RssAnon:");
+        }
+        // One copy at a time: a second copy of the program would only wake the first.
+        copy.terminate();
+        QVERIFY(copy.waitForFinished(10000));
+    }
+    qInfo("start-up to the window on screen over %d starts: median %.1f ms, %.1f to %.1f ms; "
+          "idle after 3 s: resident %.1f MB, of it %.1f MB its own (anonymous)",
+          int(startUps.size()), percentile(startUps, 0.5), percentile(startUps, 0.0),
+          percentile(startUps, 1.0), resident, own);
+    if (medianLimitMs > 0)
+        QVERIFY(percentile(startUps, 0.5) < medianLimitMs);
 }
 
 void tst_FlashTiming::timeOnScreenAndBetween_data()

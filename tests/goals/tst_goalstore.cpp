@@ -125,6 +125,15 @@ void tst_GoalStore::damagedRecordsCostOnlyThemselves_data()
     QTest::newRow("date with a time of day")
         << QByteArray(record("t", 5)).replace("#2008-01-15#", "#2008-01-15 10:30:00#")
         << QStringList{u"t 5"_qs};
+    // A date whose time of day runs over a line end once joined a name that ran over
+    // lines to the next line; saved back, the goal read as another one.
+    QTest::newRow("date broken by a line end")
+        << a + "\"x\r\n\"c\",#2008-01-15 1:\r0#,#2008-06-30#,\"\",#TRUE#,5\r\n" + b << ab;
+    // A name without quotes that held one came back, between quotes, as another goal.
+    QTest::newRow("quote in a name without quotes")
+        << a + "x\",#2008-01-15#,#2008-06-30#,\"d\",#2008-01-15#,#2008-06-30#,d,#TRUE#,1\r\n"
+               "y\",#TRUE#,2\r\n" + b
+        << ab;
     QTest::newRow("binary") << QByteArray::fromHex("0001fffe220d0a00222c2c2389504e470d0a") + a
                             << QStringList{u"a 10"_qs};
     QTest::newRow("older code page") << record("Caf\xe9", 3) << QStringList{u"Café 3"_qs};
@@ -138,6 +147,12 @@ void tst_GoalStore::damagedRecordsCostOnlyThemselves()
     QTEST(read(store), "goals");
     QVERIFY(store.readWhole());
     QCOMPARE(fileBytes(m_path), content); // loading writes nothing
+
+    // What was read survives a save unchanged.
+    const Goals loaded = store.goals();
+    QVERIFY(store.SaveGoals());
+    store.LoadGoals();
+    QCOMPARE(store.goals(), loaded);
 }
 
 void tst_GoalStore::whatIsNoFileReadsAsNoGoals()
