@@ -5,6 +5,8 @@
 // its memory when idle, beside those of a bare Qt Widgets program. Slow (several
 // minutes): run with `ctest --preset timing`.
 // ZORVAN_TIMING_FLASHES sets the number of flashes per duration (default 50).
+// With ZORVAN_SOAK_MINUTES set (`ctest --preset soak`), soak() leaves the display
+// running that long on a pool of 10,000 messages; otherwise it is skipped.
 #include "FlashObserver.h"
 #include "TestFiles.h"
 #include "XServer.h"
@@ -37,7 +39,8 @@ double statusMb(qint64 pid, const QByteArray& key)
 {
     const QByteArray status = fileBytes(u"/proc/%1/status"_qs.arg(pid));
     const qsizetype at = status.indexOf(key);
-    return at < 0 ? 0 : status.mid(at + key.size()).trimmed().split(' ').first().toDouble() / 1024.0;
+    return at < 0 ? 0
+                  : status.mid(at + key.size()).trimmed().split(' ').first().toDouble() / 1024.0;
 }
 
 double residentMb(qint64 pid)
@@ -45,12 +48,25 @@ double residentMb(qint64 pid)
     return statusMb(pid, "VmRSS:");
 }
 
-void prepareMessages(const ProgramUnderTest& program)
+void prepareMessages(const ProgramUnderTest& program, int files = 1, int perFile = 200)
 {
-    QByteArray messages;
-    for (int i = 0; i < 200; ++i)
-        messages += "\"I am calm and strong, " + QByteArray::number(i) + "\",#TRUE#\r\n";
-    writeMessageFiles(program.dataFolder(), {{u"Calm"_qs, messages}});
+    QList<std::pair<QString, QByteArray>> written;
+    for (int file = 0; file < files; ++file) {
+        QByteArray messages;
+        for (int i = 0; i < perFile; ++i)
+            messages += "\"I am calm and strong, " + QByteArray::number(i) + "\",#TRUE#\r\n";
+        written.append({u"Calm %1"_qs.arg(file), messages});
+    }
+    writeMessageFiles(program.dataFolder(), written);
+}
+
+// Starts the display at once at interval "2" and the duration at that place in its list.
+QProcess* startFlashing(ProgramUnderTest& program, int durationPosition)
+{
+    program.storeSetting(u"AutoDisplay"_qs, u"True"_qs);
+    program.storeSetting(u"DispInterval"_qs, u"0"_qs);
+    program.storeSetting(u"DispDuration"_qs, QString::number(durationPosition));
+    return program.start();
 }
 
 } // namespace
@@ -65,6 +81,7 @@ private Q_SLOTS:
     void timeOnScreenAndBetween_data();
     void timeOnScreenAndBetween();
     void idleProcessorTime();
+    void soak();
 
 private:
     std::unique_ptr<XServer> m_server;
@@ -151,12 +168,9 @@ void tst_FlashTiming::timeOnScreenAndBetween()
 
     ProgramUnderTest program(*m_server);
     prepareMessages(program);
-    program.storeSetting(u"AutoDisplay"_qs, u"True"_qs);
-    program.storeSetting(u"DispInterval"_qs, u"0"_qs); // 2 seconds
-    program.storeSetting(u"DispDuration"_qs, QString::number(position));
     program.storeSetting(u"FontSize"_qs, u"28"_qs);
     FlashObserver observer(m_server->displayName());
-    QProcess* copy = program.start();
+    QProcess* copy = startFlashing(program, position);
 
     const auto seconds = std::chrono::seconds(int(m_flashes * (2.0 + requested / 1000.0)) + 15);
     double rss = 0;
@@ -210,6 +224,48 @@ void tst_FlashTiming::idleProcessorTime()
     qInfo("waiting: %.0f ms of processor time in %d s = %.4f%% of one core", used, waitMs / 1000,
           100.0 * used / waitMs);
     QVERIFY(100.0 * used / waitMs < 0.05);
+}
+
+void tst_FlashTiming::soak()
+{
+    const double minutes = qEnvironmentVariable("ZORVAN_SOAK_MINUTES").toDouble();
+    if (minutes <= 0)
+        QSKIP("ZORVAN_SOAK_MINUTES is not set");
+    ProgramUnderTest program(*m_server);
+    prepareMessages(program, 10, 1000);
+    FlashObserver observer(m_server->displayName());
+    QProcess* copy = startFlashing(program, 0); // 20 ms
+    const QString caption = ProgramUnderTest::flashCaption();
+    QVERIFY(XServer::waitFor([&] { return !observer.flashesNamed(caption).isEmpty(); }, 30s));
+
+    // Memory once a minute: the first minute makes whatever the display keeps.
+    QList<double> resident, own;
+    for (int minute = 0; minute <= minutes; ++minute) {
+        if (minute > 0)
+            QTest::qWait(60000);
+        QVERIFY2(copy->state() == QProcess::Running, "the program ended");
+        resident << residentMb(copy->processId());
+        own << statusMb(copy->processId(), "RssAnon:");
+    }
+    const QList<FlashObserver::Flash> flashes = observer.flashesNamed(caption);
+    // A gap with room for another flash in it is a flash that never came.
+    int missed = 0;
+    double longestGap = 0, longestShown = 0;
+    for (qsizetype i = 1; i < flashes.size(); ++i) {
+        const double gap = flashes[i].mappedAt - flashes[i - 1].unmappedAt;
+        missed += int((gap - 2000.0) / 2020.0 + 0.5);
+        longestGap = std::max(longestGap, gap);
+        longestShown = std::max(longestShown, flashes[i].shownMs());
+    }
+    qInfo("%.0f minutes: %d flashes, %d missed, longest gap %.1f ms, longest on screen %.1f ms; "
+          "resident %.1f MB after a minute, %.1f MB at the end (max %.1f), its own %.1f -> %.1f MB",
+          minutes, int(flashes.size()), missed, longestGap, longestShown, resident.value(1),
+          resident.last(), *std::max_element(resident.begin(), resident.end()), own.value(1),
+          own.last());
+    QCOMPARE(missed, 0);
+    QVERIFY(longestGap < 2100);
+    QVERIFY(longestShown < 40);
+    QVERIFY(own.last() - own.value(1) < 1.0);
 }
 
 QTEST_GUILESS_MAIN(tst_FlashTiming)

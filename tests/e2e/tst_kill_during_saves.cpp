@@ -1,9 +1,12 @@
-// Kills a process that saves the data files through the program's own code, with
-// SIGKILL at a random moment, many times over, and checks that every file is afterwards
-// exactly the version before the save that was going on, or the version that save wrote.
-// ZORVAN_KILL_SEED repeats a run; the seed in use is printed.
-#include "SaveStream.h"
+// Kills a copy of this test that saves the data files through the program's own code,
+// with SIGKILL at a random moment, many times over, and checks that every file is
+// afterwards exactly the version before the save that was going on, or the version that
+// save wrote. ZORVAN_KILL_SEED repeats a run; the seed in use is printed.
+#include "TestFiles.h"
+#include "goals/GoalStore.h"
 #include "library/MessageLibrary.h"
+#include "platform/SettingsArea.h"
+#include "settings/SettingsStore.h"
 
 #include <QDir>
 #include <QProcess>
@@ -11,9 +14,97 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
-#include <map>
+#include <unistd.h>
 
-using SaveStream::File;
+namespace {
+
+enum File { Messages, Index, Goals, Settings, FileCount };
+const char* const fileNames[] = {"message file", "index", "goal file", "settings"};
+
+// Where each file lives in a folder laid out as the program's data and settings.
+QString path(File file, const QString& root)
+{
+    const MessageLibrary library(root + u"/data"_qs);
+    switch (file) {
+    case Messages:
+        return *library.messageFilePath(u"Stream"_qs);
+    case Index:
+        return library.indexPath();
+    case Goals:
+        return GoalStore::pathIn(root + u"/data"_qs);
+    default:
+        return root + u"/settings.ini"_qs;
+    }
+}
+
+// Writes the version of the file as the program saves it. Each version differs from the
+// one before in every field, and is large enough that a kill often lands mid-save.
+bool save(File file, int version, const QString& root)
+{
+    const QString data = root + u"/data"_qs;
+    QDir().mkpath(data + u"/plugins"_qs);
+    const auto text = [version](const char* what, int i) {
+        return u"%1 %2 of version %3"_qs.arg(QLatin1String(what)).arg(i).arg(version);
+    };
+    switch (file) {
+    case Messages: {
+        QList<MessageRecord> messages;
+        for (int i = 0; i < 3000 + version % 7; ++i)
+            messages << MessageRecord{text("I grow stronger, message", i), (i + version) % 3 != 0};
+        return MessageLibrary(data).writeMessageFile(u"Stream"_qs, messages);
+    }
+    case Index: {
+        QList<MessageRecord> entries{{u"Stream"_qs, true}};
+        for (int i = 0; i < 200 + version % 5; ++i)
+            entries << MessageRecord{text("Group", i), i % 2 == 0};
+        return MessageLibrary(data).writeIndex(entries);
+    }
+    case Goals: {
+        GoalStore store(GoalStore::pathIn(data));
+        for (int i = 0; i < 800 + version % 3; ++i)
+            store.goals() << GoalRecord{.GoalName = text("Goal", i),
+                                        .StartingDate = QDate(2026, 1, 1).addDays(version % 300),
+                                        .EndingDate = QDate(2027, 1, 1).addDays(i),
+                                        .GoalDesc = text("First line", i) + u"\r\nsecond"_qs,
+                                        .Achieved = (i + version) % 2 == 0,
+                                        .AchievedPercent = qint16((i + version) % 101)};
+        return store.SaveGoals();
+    }
+    default: {
+        DisplaySettings settings{.autoDisplay = true,
+                                 .intervalPosition = 1000 + version,
+                                 .durationPosition = 2000 + version,
+                                 .messageOrder = 1,
+                                 .location = 1,
+                                 .fontColor = 0x10000 + version};
+        settings.font = {.name = text("Font", 0), .size = double(11 + version % 300)};
+        const auto area = SettingsArea::inFile(path(Settings, root));
+        SettingsStore::save(*area, settings);
+        return area->sync();
+    }
+    }
+}
+
+// The child's side: saves every file in turn, version after version, saying on standard
+// output when each save begins and ends. Each line is one write, so a kill never leaves
+// half of one.
+int saveForEver(const QString& root, int version)
+{
+    const auto say = [](const QByteArray& line) {
+        return ::write(1, line.data(), size_t(line.size()));
+    };
+    for (;; ++version) {
+        for (int file = 0; file < FileCount; ++file) {
+            const QByteArray what = QByteArray::number(file) + ' ' + QByteArray::number(version);
+            say("begin " + what + '\n');
+            if (!save(File(file), version, root))
+                return 1;
+            say("end " + what + '\n');
+        }
+    }
+}
+
+} // namespace
 
 class tst_KillDuringSaves : public QObject {
     Q_OBJECT
@@ -24,82 +115,71 @@ private Q_SLOTS:
 
 void tst_KillDuringSaves::everyFileIsTheOldOrTheNewVersion()
 {
-    QTemporaryDir root;
-    QVERIFY(root.isValid());
-    const QString dataFolder = root.filePath(u"data"_qs);
-    const QString settingsFile = root.filePath(u"settings/settings.ini"_qs);
-    QVERIFY(QDir().mkpath(dataFolder + u"/plugins"_qs));
-
-    std::map<File, int> version; // what each file holds now
-    for (const File file : SaveStream::files) {
-        QVERIFY(SaveStream::save(file, 0, dataFolder, settingsFile));
-        version[file] = 0;
-    }
+    QTemporaryDir root, expected;
+    int held[FileCount] = {}; // the version each file holds now
+    for (int file = 0; file < FileCount; ++file)
+        QVERIFY(save(File(file), 0, root.path()));
+    // The bytes of a version, as a save of it into a folder of its own leaves them.
+    const auto bytesOf = [&](File file, int version) {
+        const QString folder = expected.filePath(QString::number(version));
+        if (!QFile::exists(path(file, folder)))
+            save(file, version, folder);
+        return fileBytes(path(file, folder));
+    };
 
     quint32 seed = QRandomGenerator::global()->generate();
     if (qEnvironmentVariableIsSet("ZORVAN_KILL_SEED"))
-        seed = quint32(qEnvironmentVariableIntValue("ZORVAN_KILL_SEED"));
+        seed = quint32(qEnvironmentVariable("ZORVAN_KILL_SEED").toULong());
     qInfo("ZORVAN_KILL_SEED=%u", seed);
     QRandomGenerator random(seed);
 
     const int rounds = 40;
     int killedMidSave = 0;
     for (int round = 0; round < rounds; ++round) {
-        int newest = 0;
-        for (const auto& [file, held] : version)
-            newest = std::max(newest, held);
-        QProcess driver;
-        driver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        driver.start(QStringLiteral(ZORVAN_SAVESTREAM),
-                     {dataFolder, settingsFile, QString::number(newest)});
-        QVERIFY(driver.waitForStarted(10000));
-        // Let it get going: the first saves of a run must be among those cut short too.
-        QVERIFY(driver.waitForReadyRead(10000));
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {u"--save-for-ever"_qs, root.path(),
+                     QString::number(*std::max_element(held, held + FileCount) + 1)});
+        QVERIFY(child.waitForReadyRead(10000));
         QThread::msleep(random.bounded(0, 300));
-        driver.kill();
-        QVERIFY(driver.waitForFinished(10000));
-        QCOMPARE(driver.exitStatus(), QProcess::CrashExit);
+        child.kill();
+        QVERIFY(child.waitForFinished(10000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit); // not ended by a failed save
 
-        // Per file, the last save that began and the last that ended.
-        std::map<File, int> began, ended;
+        // Per file, the versions it may hold: the one it held, the last whose save ended,
+        // and the one whose save began last.
+        QList<int> allowed[FileCount];
+        for (int file = 0; file < FileCount; ++file)
+            allowed[file] = {held[file]};
         bool lastLineBegan = false;
-        for (const QByteArray& line : driver.readAllStandardOutput().split('\n')) {
+        for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
             const QList<QByteArray> words = line.split(' ');
             if (words.size() != 3)
-                continue; // the end of the output, or a line the kill cut short
-            QVERIFY2(words[0] != "failed", line.constData());
-            const auto file = File(words[1].toInt());
+                continue;
             lastLineBegan = words[0] == "begin";
-            (lastLineBegan ? began : ended)[file] = words[2].toInt();
+            QList<int>& versions = allowed[words[1].toInt()];
+            if (!lastLineBegan)
+                versions = {};
+            versions << words[2].toInt();
         }
         killedMidSave += lastLineBegan ? 1 : 0;
 
-        for (const File file : SaveStream::files) {
-            const int old = ended.contains(file) ? ended[file] : version[file];
-            QList<int> allowed{old};
-            if (began.contains(file) && began[file] != old)
-                allowed << began[file];
-            bool whole = false;
-            for (const int candidate : allowed) {
-                if (SaveStream::holds(file, candidate, dataFolder, settingsFile)) {
-                    version[file] = candidate;
-                    whole = true;
-                    break;
-                }
-            }
-            const QString path = SaveStream::path(file, dataFolder, settingsFile);
-            QVERIFY2(whole, qPrintable(QStringLiteral("round %1: the %2 (%3 bytes) is none of "
-                                                      "versions %4 (seed %5)")
-                                           .arg(round)
-                                           .arg(SaveStream::name(file))
-                                           .arg(QFileInfo(path).size())
-                                           .arg(QStringList{QString::number(allowed.first()),
-                                                            QString::number(allowed.last())}
-                                                    .join(u" or "_qs))
-                                           .arg(seed)));
+        for (int file = 0; file < FileCount; ++file) {
+            const QByteArray now = fileBytes(path(File(file), root.path()));
+            const auto whole =
+                std::find_if(allowed[file].begin(), allowed[file].end(),
+                             [&](int version) { return now == bytesOf(File(file), version); });
+            QVERIFY2(
+                whole != allowed[file].end(),
+                qPrintable(u"round %1, %2: none of the versions it may hold (seed %3)"_qs.arg(round)
+                               .arg(QLatin1String(fileNames[file]))
+                               .arg(seed)));
+            held[file] = *whole;
         }
         // Whatever a save leaves behind never shows up as a message file.
-        QCOMPARE(MessageLibrary(dataFolder).listMessageFiles(), QStringList{u"Stream"_qs});
+        QCOMPARE(MessageLibrary(root.filePath(u"data"_qs)).listMessageFiles(),
+                 QStringList{u"Stream"_qs});
     }
     qInfo("%d of %d kills landed in the middle of a save", killedMidSave, rounds);
     // Saves follow each other without a pause, so nearly every kill lands in one; far
@@ -107,5 +187,13 @@ void tst_KillDuringSaves::everyFileIsTheOldOrTheNewVersion()
     QVERIFY(killedMidSave >= rounds / 2);
 }
 
-QTEST_GUILESS_MAIN(tst_KillDuringSaves)
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], "--save-for-ever") == 0)
+        return saveForEver(QString::fromLocal8Bit(argv[2]), atoi(argv[3]));
+    tst_KillDuringSaves test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_kill_during_saves.moc"
