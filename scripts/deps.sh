@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs, on Debian 12, what building the program needs; with --test also what its
 # tests need; with --fuzz also what the fuzz targets need (clang, its sanitizer and
-# fuzzer runtimes, and the symbolizer for their reports). Only missing packages are
-# installed.
+# fuzzer runtimes, and the symbolizer for their reports); with --bench the benchmarks'
+# library. Only missing packages are installed.
 set -euo pipefail
 
 packages=(
@@ -12,9 +12,9 @@ packages=(
 )
 for option in "$@"; do
     case $option in
-    --test | --fuzz) ;;
+    --test | --fuzz | --bench) ;;
     *)
-        echo "usage: $0 [--test] [--fuzz]" >&2
+        echo "usage: $0 [--test] [--fuzz] [--bench]" >&2
         exit 2
         ;;
     esac
@@ -27,6 +27,9 @@ if [[ " $* " == *" --test "* ]]; then
     # The Debian package (cpack works out its dependencies with dpkg-shlibdeps, which
     # needs file) and the check of the installed program's software-centre entry.
     packages+=(dpkg-dev file appstream)
+fi
+if [[ " $* " == *" --bench "* ]]; then
+    packages+=(libbenchmark-dev)
 fi
 if [[ " $* " == *" --fuzz "* ]]; then
     packages+=(clang libclang-rt-14-dev llvm)
