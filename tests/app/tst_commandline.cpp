@@ -41,10 +41,8 @@ void tst_CommandLine::reading_data()
     };
     const QString help = QStringLiteral("--help");
     row("nothing", {}, false, Action::Run);
-    row("session start", {u"/STARTUP"_qs}, false, Action::Run);
     row("data folder", {u"--data-dir"_qs, u"my data"_qs, u"/STARTUP"_qs}, false, Action::Run,
         u"my data"_qs);
-    row("data folder joined", {u"--data-dir=/tmp/x"_qs}, false, Action::Run, u"/tmp/x"_qs);
     row("data folder missing", {u"--data-dir"_qs}, false, Action::Fail, {},
         {u"--data-dir"_qs, help});
     row("data folder empty", {u"--data-dir"_qs, QString()}, false, Action::Fail, {},
@@ -57,7 +55,6 @@ void tst_CommandLine::reading_data()
             {u"zorvan 1.50"_qs});
     row("unknown option", {u"--frobnicate"_qs, u"/STARTUP"_qs}, true, Action::Fail, {},
         {u"frobnicate"_qs, help});
-    row("unknown short option", {u"-q"_qs}, true, Action::Fail, {}, {u"'q'"_qs, help});
     // The window system's own options are left for it, and read again without them.
     row("window system option", {u"-platform"_qs, u"xcb"_qs, u"--version"_qs}, true,
         Action::ReadAgainLater);

@@ -16,7 +16,6 @@ class tst_Platform : public QObject {
 private Q_SLOTS:
     void decodesUtf8AndOlderFiles_data();
     void decodesUtf8AndOlderFiles();
-    void encodesWithoutLoss();
     void failedWriteLeavesTheOldFile();
     void choosesTheDataFolder();
     void preparesANewDataFolderOnce();
@@ -28,10 +27,9 @@ void tst_Platform::decodesUtf8AndOlderFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
-    QTest::newRow("ascii") << QByteArray("\"Calm\",#TRUE#\r\n") << u"\"Calm\",#TRUE#\r\n"_qs;
     QTest::newRow("utf-8") << QByteArray("Gr\xC3\xBC\xC3\x9F"
-                                         "e \xE2\x82\xAC")
-                           << u"Grüße €"_qs;
+                                         "e \xE2\x82\xAC \xE6\x88\x91")
+                           << u"Grüße € 我"_qs;
     QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBFJa") << u"Ja"_qs;
     // Bytes that are not UTF-8 come from an older Windows installation.
     QTest::newRow("windows-1252") << QByteArray("Gr\xFC\xDF"
@@ -45,20 +43,15 @@ void tst_Platform::decodesUtf8AndOlderFiles()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QCOMPARE(TextFile::decode(bytes), text);
-}
-
-void tst_Platform::encodesWithoutLoss()
-{
-    const QString typed = u"Ich schaffe das — 我能做到 ✓"_qs;
-    QCOMPARE(TextFile::decode(TextFile::encode(typed)), typed);
-    QVERIFY(!TextFile::encode(typed).contains('?'));
+    // Nothing typed is ever lost to a "?" on the way back.
+    QCOMPARE(TextFile::decode(TextFile::encode(text)), text);
 }
 
 void tst_Platform::failedWriteLeavesTheOldFile()
 {
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("FileNames.txt"));
-    QVERIFY(TextFile::write(path, QStringLiteral("\"old\",#TRUE#\r\n")));
+    const QString path = folder.filePath(u"FileNames.txt"_qs);
+    QVERIFY(TextFile::write(path, u"\"old\",#TRUE#\r\n"_qs));
     QCOMPARE(fileBytes(path), QByteArray("\"old\",#TRUE#\r\n"));
 
     // The disk fills up in the middle of the write (a file size limit stands in for it,
@@ -79,37 +72,34 @@ void tst_Platform::failedWriteLeavesTheOldFile()
 void tst_Platform::choosesTheDataFolder()
 {
     QTemporaryDir program;
-    const QString perUser = program.filePath(QStringLiteral("per-user"));
+    const QString perUser = program.filePath(u"per-user"_qs);
     // No "plugins" beside the program: an installed copy keeps its data per user.
     QCOMPARE(DataFolder::choose({}, program.path(), perUser), perUser);
     // With "plugins" in a folder it may write, the copy is portable.
-    QVERIFY(QDir(program.path()).mkdir(QStringLiteral("plugins")));
+    QVERIFY(QDir(program.path()).mkdir(u"plugins"_qs));
     QCOMPARE(DataFolder::choose({}, program.path(), perUser), program.path());
     // The command line wins over both.
-    const QString given = program.filePath(QStringLiteral("given"));
-    QCOMPARE(DataFolder::choose(given, program.path(), perUser), given);
+    QCOMPARE(DataFolder::choose(u"/given"_qs, program.path(), perUser), u"/given"_qs);
 }
 
 void tst_Platform::preparesANewDataFolderOnce()
 {
     QTemporaryDir root;
-    const QString samples = root.filePath(QStringLiteral("samples"));
-    QVERIFY(QDir().mkpath(samples));
-    writeFile(samples + QStringLiteral("/Confidence.txt"), "\"I can\",#TRUE#\r\n");
-    writeFile(samples + QStringLiteral("/FileNames.txt"), "\"Confidence\",#TRUE#\r\n");
+    const QString samples = root.filePath(u"samples"_qs);
+    writeFile(samples + u"/Confidence.txt"_qs, "\"I can\",#TRUE#\r\n");
+    writeFile(samples + u"/FileNames.txt"_qs, "\"Confidence\",#TRUE#\r\n");
 
-    const QString folder = root.filePath(QStringLiteral("data"));
+    const QString folder = root.filePath(u"data"_qs);
+    const QString sample = folder + u"/plugins/Confidence.txt"_qs;
     QVERIFY(DataFolder::prepare(folder, samples));
-    QCOMPARE(fileBytes(folder + QStringLiteral("/plugins/Confidence.txt")),
-             QByteArray("\"I can\",#TRUE#\r\n"));
-    QCOMPARE(fileBytes(folder + QStringLiteral("/FileNames.txt")),
-             QByteArray("\"Confidence\",#TRUE#\r\n"));
-    QVERIFY(QFileInfo(folder + QStringLiteral("/plugins/Confidence.txt")).isWritable());
+    QCOMPARE(fileBytes(sample), QByteArray("\"I can\",#TRUE#\r\n"));
+    QCOMPARE(fileBytes(folder + u"/FileNames.txt"_qs), QByteArray("\"Confidence\",#TRUE#\r\n"));
+    QVERIFY(QFileInfo(sample).isWritable());
 
     // An existing folder is the user's: the samples never come back over their changes.
-    QVERIFY(QFile::remove(folder + QStringLiteral("/plugins/Confidence.txt")));
+    QVERIFY(QFile::remove(sample));
     QVERIFY(DataFolder::prepare(folder, samples));
-    QVERIFY(!QFile::exists(folder + QStringLiteral("/plugins/Confidence.txt")));
+    QVERIFY(!QFile::exists(sample));
 }
 
 void tst_Platform::waylandSessionsRunThroughXWayland_data()
@@ -123,7 +113,6 @@ void tst_Platform::waylandSessionsRunThroughXWayland_data()
     using B = QByteArray;
     QTest::newRow("wayland with xwayland") << B("wayland-0") << B(":0") << B() << B() << B("xcb");
     QTest::newRow("wayland without xwayland") << B("wayland-0") << B() << B() << B() << B();
-    QTest::newRow("x11 session") << B() << B(":0") << B() << B() << B();
     QTest::newRow("user's variable")
         << B("wayland-0") << B(":0") << B("wayland") << B() << B("wayland");
     QTest::newRow("user's argument") << B("wayland-0") << B(":0") << B() << B("-platform") << B();

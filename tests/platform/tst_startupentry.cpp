@@ -25,8 +25,8 @@ private Q_SLOTS:
     void entryStartsTheProgramFromItsFolder();
     void presenceIsWhatCounts_data();
     void presenceIsWhatCounts();
-    void placeFollowsTheConfigurationHome_data();
-    void placeFollowsTheConfigurationHome();
+    void placeWithoutAUsableConfigurationHome_data();
+    void placeWithoutAUsableConfigurationHome();
     void unwritablePlaceIsReportedAndChangesNothing();
 
 private:
@@ -65,7 +65,7 @@ void tst_StartupEntry::entryStartsTheProgramFromItsFolder()
     QFETCH(QString, folder);
     QFETCH(QByteArray, exec);
     QVERIFY(!entry().isPresent(m_name));
-    QCOMPARE(entry().set(m_name, folder, true).has_value(), false);
+    QVERIFY(!entry().set(m_name, folder, true).has_value());
     QVERIFY(entry().isPresent(m_name));
 
     const QByteArray text = fileBytes(m_test->startupEntryFile());
@@ -108,40 +108,37 @@ void tst_StartupEntry::presenceIsWhatCounts()
     QVERIFY(!entry().isPresent(u"ZorvanOther"_qs));
 
     // Removing is silent, also when there is nothing left to remove.
-    QCOMPARE(entry().set(m_name, u"/opt/zorvan"_qs, false).has_value(), false);
+    QVERIFY(!entry().set(m_name, u"/opt/zorvan"_qs, false).has_value());
     QVERIFY(!QFile::exists(m_test->startupEntryFile()));
-    QCOMPARE(entry().set(m_name, u"/opt/zorvan"_qs, false).has_value(), false);
+    QVERIFY(!entry().set(m_name, u"/opt/zorvan"_qs, false).has_value());
     QVERIFY(!entry().isPresent(m_name));
 }
 
-void tst_StartupEntry::placeFollowsTheConfigurationHome_data()
+void tst_StartupEntry::placeWithoutAUsableConfigurationHome_data()
 {
     QTest::addColumn<QByteArray>("configHome");
-    QTest::addColumn<QString>("expected"); // relative to the temporary root
-    QTest::newRow("set") << QByteArray("<root>/elsewhere") << u"elsewhere/autostart"_qs;
-    QTest::newRow("unset") << QByteArray() << u"home/.config/autostart"_qs;
+    QTest::newRow("unset") << QByteArray();
     // The base directory rules say a relative path is to be ignored.
-    QTest::newRow("relative") << QByteArray("relative/config") << u"home/.config/autostart"_qs;
+    QTest::newRow("relative") << QByteArray("relative/config");
 }
 
-void tst_StartupEntry::placeFollowsTheConfigurationHome()
+void tst_StartupEntry::placeWithoutAUsableConfigurationHome()
 {
     QFETCH(QByteArray, configHome);
-    QFETCH(QString, expected);
-    QTemporaryDir root;
+    QTemporaryDir home;
     const QByteArray homeBefore = qgetenv("HOME");
-    qputenv("HOME", QFile::encodeName(root.filePath(u"home"_qs)));
+    qputenv("HOME", QFile::encodeName(home.path()));
     if (configHome.isEmpty())
         qunsetenv("XDG_CONFIG_HOME");
     else
-        qputenv("XDG_CONFIG_HOME", configHome.replace("<root>", QFile::encodeName(root.path())));
+        qputenv("XDG_CONFIG_HOME", configHome);
 
     const auto failure = entry().set(m_name, u"/opt/zorvan"_qs, true);
     const bool present = entry().isPresent(m_name);
     qputenv("HOME", homeBefore);
-    QCOMPARE(failure.has_value(), false);
+    QVERIFY(!failure.has_value());
     QVERIFY(present);
-    QVERIFY(QFile::exists(root.filePath(expected + u"/ZorvanTest.desktop"_qs)));
+    QVERIFY(QFile::exists(home.filePath(u".config/autostart/ZorvanTest.desktop"_qs)));
 }
 
 void tst_StartupEntry::unwritablePlaceIsReportedAndChangesNothing()

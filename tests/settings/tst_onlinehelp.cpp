@@ -1,10 +1,10 @@
+#include "TestFiles.h"
 #include "TestServices.h"
 #include "platform/UserManual.h"
 #include "platform/WebLinks.h"
 #include "settings/modHelp.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -16,59 +16,36 @@ class tst_OnlineHelp : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void opensTheManualBesideTheProgram_data();
-    void opensTheManualBesideTheProgram();
+    void opensTheInstalledManualElseTheWebPage();
     void buildTreeHoldsTheWholeManual();
 };
 
-void tst_OnlineHelp::opensTheManualBesideTheProgram_data()
+void tst_OnlineHelp::opensTheInstalledManualElseTheWebPage()
 {
-    QTest::addColumn<QString>("installed"); // what stands where the manual belongs
-    QTest::addColumn<bool>("opensManual");
-    QTest::newRow("installed") << "file" << true;
-    QTest::newRow("not installed") << "" << false;
-    QTest::newRow("a folder in its place") << "folder" << false;
-}
-
-void tst_OnlineHelp::opensTheManualBesideTheProgram()
-{
-    QFETCH(QString, installed);
-    QFETCH(bool, opensManual);
-
     // <prefix>/bin beside <prefix>/share/doc/...
     QTemporaryDir prefix;
-    const QString programFolder = prefix.filePath(QStringLiteral("bin"));
-    QVERIFY(QDir().mkpath(programFolder));
-    const QString page = QDir::cleanPath(programFolder + QLatin1Char('/') +
-                                         QStringLiteral(ZORVAN_MANUAL_FROM_PROGRAM_FOLDER));
-    QVERIFY(page.startsWith(prefix.path() + QStringLiteral("/share/")));
-    if (installed == QStringLiteral("file")) {
-        QVERIFY(QDir().mkpath(QFileInfo(page).path()));
-        QFile file(page);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    } else if (installed == QStringLiteral("folder")) {
-        QVERIFY(QDir().mkpath(page));
-    }
-
+    const QString programFolder = prefix.filePath(u"bin"_qs);
+    const QString page =
+        QDir::cleanPath(programFolder + u'/' + QStringLiteral(ZORVAN_MANUAL_FROM_PROGRAM_FOLDER));
+    QVERIFY(page.startsWith(prefix.path() + u"/share/"_qs));
     RecordingWebOpener web;
+    QVERIFY(QDir().mkpath(page)); // a folder in the manual's place is no manual
     modHelp::OpenOnlineHelp(web, programFolder);
-    QCOMPARE(web.opened,
-             QList<QUrl>{opensManual ? QUrl::fromLocalFile(page) : WebLinks::onlineHelp()});
+    QVERIFY(QDir().rmdir(page));
+    writeFile(page, "<html></html>");
+    modHelp::OpenOnlineHelp(web, programFolder);
+    QCOMPARE(web.opened, (QList<QUrl>{WebLinks::onlineHelp(), QUrl::fromLocalFile(page)}));
 }
 
 void tst_OnlineHelp::buildTreeHoldsTheWholeManual()
 {
-    // A program started from the build tree finds an up-to-date copy of the manual...
+    // A program started from the build tree finds an up-to-date copy of the manual, with
+    // every picture and page it links to in the same places as when installed.
     const QString page = UserManual::find(QStringLiteral(ZORVAN_BUILD_PROGRAM_FOLDER));
     QVERIFY2(!page.isEmpty(), ZORVAN_BUILD_PROGRAM_FOLDER);
-    QFile copy(page);
-    QFile source(QStringLiteral(ZORVAN_SOURCE_MANUAL));
-    QVERIFY(copy.open(QIODevice::ReadOnly));
-    QVERIFY(source.open(QIODevice::ReadOnly));
-    const QByteArray text = copy.readAll();
-    QCOMPARE(text, source.readAll());
+    const QByteArray text = fileBytes(page);
+    QCOMPARE(text, fileBytes(QStringLiteral(ZORVAN_SOURCE_MANUAL)));
 
-    // ...with every picture and page it links to, in the same places as when installed.
     const QRegularExpression link(QStringLiteral(R"((?:src|href)="([^"#:]+)(?:#[^"]*)?")"));
     int links = 0;
     for (const auto& match : link.globalMatch(QString::fromUtf8(text))) {

@@ -72,10 +72,8 @@ void tst_SettingsStore::storedTexts_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QVariant>("expected");
 
-    // What a load makes of texts a user, an older version or a damaged store left. The
-    // values before the load differ from every default, so "left as it was" shows.
+    // The values before the load differ from every default, so "left as it was" shows.
     QTest::newRow("bold as number") << u"FontBold"_qs << u"1"_qs << QVariant(true);
-    QTest::newRow("bold zero") << u"FontBold"_qs << u"0"_qs << QVariant(false);
     QTest::newRow("bold any case") << u"FontBold"_qs << u"fALSE"_qs << QVariant(false);
     QTest::newRow("bold word") << u"FontBold"_qs << u"yes"_qs << QVariant(true);
     QTest::newRow("bold empty") << u"FontBold"_qs << QString() << QVariant(true);
@@ -109,11 +107,8 @@ void tst_SettingsStore::storedTexts()
         QCOMPARE(settings.font.name, u"Verdana"_qs);
 
     const QHash<QString, QVariant> actual = {
-        {u"FontBold"_qs, settings.font.bold},
-
-        {u"DispInterval"_qs, settings.intervalPosition},
-        {u"FontColor"_qs, settings.fontColor},
-        {u"FontName"_qs, settings.font.name},
+        {u"FontBold"_qs, settings.font.bold},  {u"DispInterval"_qs, settings.intervalPosition},
+        {u"FontColor"_qs, settings.fontColor}, {u"FontName"_qs, settings.font.name},
         {u"FontSize"_qs, settings.font.size},
     };
     QTEST(actual.value(key), "expected");
@@ -139,7 +134,6 @@ void tst_SettingsStore::updateReminder_data()
     QTest::addColumn<bool>("rewrites");
 
     QTest::newRow("first start") << QString() << false << false << true;
-    QTest::newRow("today") << u"2026-03-03T08:00:00"_qs << false << false << false;
     QTest::newRow("14 days ago") << u"2026-02-17T23:59:00"_qs << false << false << false;
     QTest::newRow("15 days ago") << u"2026-02-16T23:59:00"_qs << false << true << true;
     QTest::newRow("15 days ago, Yes") << u"2026-02-16T23:59:00"_qs << true << true << true;

@@ -16,16 +16,11 @@ namespace {
 constexpr unsigned int overrides =
     (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);
 
-bool capabilities(__user_cap_data_struct (&data)[2])
+// Reads (SYS_capget) or sets (SYS_capset) the thread's capabilities.
+bool capabilities(long call, __user_cap_data_struct (&data)[2])
 {
     __user_cap_header_struct header = {_LINUX_CAPABILITY_VERSION_3, 0};
-    return ::syscall(SYS_capget, &header, data) == 0;
-}
-
-bool setCapabilities(__user_cap_data_struct (&data)[2])
-{
-    __user_cap_header_struct header = {_LINUX_CAPABILITY_VERSION_3, 0};
-    return ::syscall(SYS_capset, &header, data) == 0;
+    return ::syscall(call, &header, data) == 0;
 }
 #endif
 
@@ -52,11 +47,11 @@ RestrictedPath::RestrictedPath(const QString& path, QFile::Permissions kept)
     QFile::setPermissions(path, kept);
 #ifdef Q_OS_LINUX
     __user_cap_data_struct data[2] = {};
-    if (::geteuid() == 0 && capabilities(data)) {
+    if (::geteuid() == 0 && capabilities(SYS_capget, data)) {
         m_savedEffective[0] = data[0].effective;
         m_savedEffective[1] = data[1].effective;
         data[0].effective &= ~overrides;
-        m_capabilitiesLowered = setCapabilities(data);
+        m_capabilitiesLowered = capabilities(SYS_capset, data);
     }
 #endif
     m_holds = !canUse(path);
@@ -66,10 +61,10 @@ RestrictedPath::~RestrictedPath()
 {
 #ifdef Q_OS_LINUX
     __user_cap_data_struct data[2] = {};
-    if (m_capabilitiesLowered && capabilities(data)) {
+    if (m_capabilitiesLowered && capabilities(SYS_capget, data)) {
         data[0].effective = m_savedEffective[0];
         data[1].effective = m_savedEffective[1];
-        setCapabilities(data);
+        capabilities(SYS_capset, data);
     }
 #endif
     QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -3,10 +3,8 @@
 #include <QFile>
 #include <QString>
 
-// Leaves a file or folder only the given permissions while it lives, in a way that binds
-// even when the tests run as root, who would otherwise read and write it all the same: on
-// Linux the test's thread also gives up the capabilities that let root pass over
-// permission bits.
+// Leaves a file or folder only the given permissions while it lives. So that this binds
+// for root too, the thread gives up the capabilities that pass over permission bits.
 class RestrictedPath {
 public:
     RestrictedPath(const QString& path, QFile::Permissions kept);
@@ -14,8 +12,7 @@ public:
     RestrictedPath(const RestrictedPath&) = delete;
     RestrictedPath& operator=(const RestrictedPath&) = delete;
 
-    // False when a file can still be made in the folder, or the file can still be read;
-    // a test then cannot show what it is about and should skip.
+    // False when the folder still takes a new file or the file can still be read: skip then.
     bool holds() const { return m_holds; }
 
     static constexpr QFile::Permissions readOnlyFolder = QFile::ReadOwner | QFile::ExeOwner;

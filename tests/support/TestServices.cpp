@@ -13,11 +13,6 @@ float ScriptedRandom::next()
     return value;
 }
 
-void ScriptedRandom::push(std::initializer_list<float> values)
-{
-    m_values.insert(m_values.end(), values);
-}
-
 Prompter::Answer ScriptedPrompter::ask(QWidget*, const Message& message)
 {
     asked << message;
@@ -29,19 +24,19 @@ Prompter::Answer ScriptedPrompter::ask(QWidget*, const Message& message)
 }
 
 TestServices::TestServices()
-    : m_dataFolder(m_root.path() + QStringLiteral("/data"))
+    : m_dataFolder(m_root.path() + u"/data"_qs)
     , m_configHomeBefore(qgetenv("XDG_CONFIG_HOME"))
     , m_hadConfigHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
 {
-    QDir().mkpath(m_dataFolder + QStringLiteral("/plugins"));
+    QDir().mkpath(m_dataFolder + u"/plugins"_qs);
     settings = SettingsArea::inFile(settingsFile());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_root.path() + QStringLiteral("/config")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_root.path() + u"/config"_qs));
 }
 
 TestServices::~TestServices()
 {
     // A later TestServices may have taken over already; it restores in its turn.
-    if (qgetenv("XDG_CONFIG_HOME") != QFile::encodeName(m_root.path() + QStringLiteral("/config")))
+    if (qgetenv("XDG_CONFIG_HOME") != QFile::encodeName(m_root.path() + u"/config"_qs))
         return;
     if (m_hadConfigHome)
         qputenv("XDG_CONFIG_HOME", m_configHomeBefore);
@@ -58,7 +53,7 @@ Services TestServices::services()
                     .web = &web,
                     .startup = startup.get(),
                     .dataFolder = m_dataFolder,
-                    .applicationName = QStringLiteral("ZorvanTest"),
+                    .applicationName = u"ZorvanTest"_qs,
                     .programFolder = m_root.path(),
                     .arguments = arguments};
 }
@@ -67,19 +62,4 @@ std::unique_ptr<SettingsArea> TestServices::reopenSettings() const
 {
     settings->sync();
     return SettingsArea::inFile(settingsFile());
-}
-
-QString TestServices::settingsFile() const
-{
-    return m_root.path() + QStringLiteral("/settings.ini");
-}
-
-QString TestServices::path(const QString& relative) const
-{
-    return m_dataFolder + QLatin1Char('/') + relative;
-}
-
-QString TestServices::startupEntryFile() const
-{
-    return m_root.path() + QStringLiteral("/config/autostart/ZorvanTest.desktop");
 }

@@ -32,7 +32,7 @@ private:
 class ScriptedRandom : public RandomSource {
 public:
     float next() override;
-    void push(std::initializer_list<float> values);
+    void push(std::initializer_list<float> values) { m_values.insert(m_values.end(), values); }
     int drawn() const { return m_drawn; }
 
 private:
@@ -71,11 +71,14 @@ public:
     Services services();
     // A fresh view of the settings file, as the next start of the program would see it.
     std::unique_ptr<SettingsArea> reopenSettings() const;
-    QString settingsFile() const;
+    QString settingsFile() const { return m_root.path() + u"/settings.ini"_qs; }
     QString dataFolder() const { return m_dataFolder; }
-    QString path(const QString& relative) const;
+    QString path(const QString& relative) const { return m_dataFolder + u'/' + relative; }
     // Where the program's entry for the session start is.
-    QString startupEntryFile() const;
+    QString startupEntryFile() const
+    {
+        return m_root.path() + u"/config/autostart/ZorvanTest.desktop"_qs;
+    }
 
     FixedClock clock;
     ScriptedRandom random;

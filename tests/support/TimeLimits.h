@@ -1,9 +1,7 @@
 #pragma once
 
-// The time limits of the tests are meant for a plain build. Under AddressSanitizer the
-// code runs several times slower and checks for leaks on the way out, so the limits
-// stretch there; what they guard against (a quadratic reader, a copy that hangs) is
-// slower by far more than that.
+// Under AddressSanitizer the code runs several times slower and checks for leaks on the way
+// out; what the limits guard against (a quadratic reader, a hung copy) is slower by far more.
 #if defined(__SANITIZE_ADDRESS__)
 #define ZORVAN_SANITIZED 1
 #elif defined(__has_feature)
