@@ -11,9 +11,7 @@ private Q_SLOTS:
     void randomRoundsHalvesToEven_data();
     void randomRoundsHalvesToEven();
     void randomEndsComeHalfAsOften();
-    void centredPlacement_data();
-    void centredPlacement();
-    void randomPlacementKeepsAFittingTextOnTheScreen();
+    void placement();
 };
 
 void tst_FlashPlanner::asWrittenRunsThroughThePoolAndWraps()
@@ -82,31 +80,20 @@ void tst_FlashPlanner::randomEndsComeHalfAsOften()
         QVERIFY(qAbs(counts[position] - draws / 8) < draws / 100);
 }
 
-void tst_FlashPlanner::centredPlacement_data()
-{
-    QTest::addColumn<QSize>("text");
-    QTest::addColumn<QPoint>("place");
-    QTest::newRow("small") << QSize(200, 30) << QPoint(540, 385);
-    QTest::newRow("odd room") << QSize(201, 31) << QPoint(539, 384);
-    QTest::newRow("wider than the screen") << QSize(1501, 30) << QPoint(-110, 385);
-}
-
-void tst_FlashPlanner::centredPlacement()
-{
-    QFETCH(QSize, text);
-    ScriptedRandom random;
-    QTEST(FlashPlanner::place(text, QRect(0, 0, 1280, 800), false, random), "place");
-    QCOMPARE(random.drawn(), 0);
-}
-
-void tst_FlashPlanner::randomPlacementKeepsAFittingTextOnTheScreen()
+void tst_FlashPlanner::placement()
 {
     const QRect screen(0, 0, 1280, 800);
     ScriptedRandom random;
-    // Top is drawn first, then left.
+    // Centred: the room left on each side, rounded down; no draw.
+    QCOMPARE(FlashPlanner::place(QSize(200, 30), screen, false, random), QPoint(540, 385));
+    QCOMPARE(FlashPlanner::place(QSize(201, 31), screen, false, random), QPoint(539, 384));
+    QCOMPARE(FlashPlanner::place(QSize(1501, 30), screen, false, random), QPoint(-110, 385));
+    QCOMPARE(random.drawn(), 0);
+
+    // At random: top is drawn first, then left.
     random.push({0.5f, 0.25f});
     QCOMPARE(FlashPlanner::place(QSize(280, 40), screen, true, random), QPoint(250, 380));
-    // The highest draws still leave the text wholly on the screen.
+    // The highest draws still leave a text that fits wholly on the screen.
     random.push({0.9999999f, 0.9999999f});
     const QPoint corner = FlashPlanner::place(QSize(900, 40), screen, true, random);
     QVERIFY(screen.contains(QRect(corner, QSize(900, 40))));

@@ -47,12 +47,10 @@ class tst_FlashWindow : public QObject {
 
 private Q_SLOTS:
     void isSeeThroughWhereWhiteAndTakesNoInput();
-    void showsForItsTimeThenHides();
     void showsOnlyWhatCanBeSeen();
 
     void schedulerWaitsAFullIntervalThenFlashes();
-    void schedulerReadsTheOptionsAtEveryTick();
-    void stopDuringAFlashClosesItAtOnce();
+    void schedulerReadsTheOptionsAtEveryTickAndStopsAtOnce();
 };
 
 void tst_FlashWindow::isSeeThroughWhereWhiteAndTakesNoInput()
@@ -86,27 +84,6 @@ void tst_FlashWindow::isSeeThroughWhereWhiteAndTakesNoInput()
     QVERIFY(flash.testAttribute(Qt::WA_ShowWithoutActivating));
 }
 
-void tst_FlashWindow::showsForItsTimeThenHides()
-{
-    FlashWindow flash;
-    QVERIFY(flash.prepare(QStringLiteral("Short"), messageFont(), Qt::black, {}, screen));
-    QSignalSpy finished(&flash, &FlashWindow::finished);
-    QElapsedTimer timer;
-    timer.start();
-    flash.showFor(40);
-    QVERIFY(flash.isVisible());
-    QTRY_COMPARE(finished.count(), 1);
-    QVERIFY(timer.elapsed() >= 40);
-    QVERIFY(!flash.isVisible());
-
-    // A cancelled flash vanishes at once and does not report the end of its time.
-    flash.showFor(40);
-    flash.cancel();
-    QVERIFY(!flash.isVisible());
-    QTest::qWait(60);
-    QCOMPARE(finished.count(), 1);
-}
-
 void tst_FlashWindow::showsOnlyWhatCanBeSeen()
 {
     // Far wider than an X11 window can be: cut at the screen, at once.
@@ -132,8 +109,6 @@ void tst_FlashWindow::schedulerWaitsAFullIntervalThenFlashes()
 {
     Rig rig;
     rig.scheduler.start(2000);
-    QVERIFY(rig.scheduler.intervalTimer().isActive());
-    QCOMPARE(rig.scheduler.intervalTimer().interval(), 2000);
     QVERIFY(!rig.scheduler.IsFormLoaded()); // nothing at once
 
     rig.scheduler.Timer1_Timer();
@@ -161,7 +136,7 @@ void tst_FlashWindow::schedulerWaitsAFullIntervalThenFlashes()
     QVERIFY(rig.scheduler.intervalTimer().isActive());
 }
 
-void tst_FlashWindow::schedulerReadsTheOptionsAtEveryTick()
+void tst_FlashWindow::schedulerReadsTheOptionsAtEveryTickAndStopsAtOnce()
 {
     Rig rig;
     rig.scheduler.start(5000);
@@ -182,21 +157,12 @@ void tst_FlashWindow::schedulerReadsTheOptionsAtEveryTick()
     QCOMPARE(flash->height(), FlashWindow::textSize(u"Gamma"_qs, rig.options.font).height());
     QTest::qWait(100);
     QVERIFY(rig.scheduler.IsFormLoaded()); // 200 ms now
-    QTRY_VERIFY(!rig.scheduler.IsFormLoaded());
-}
 
-void tst_FlashWindow::stopDuringAFlashClosesItAtOnce()
-{
-    Rig rig;
-    rig.options.durationMilliseconds = 200;
-    rig.scheduler.start(2000);
-    rig.scheduler.Timer1_Timer();
-    FlashWindow* flash = rig.scheduler.flashWindow();
-    QVERIFY(flash && flash->isVisible());
+    // A stop during the flash closes it at once, and no message follows.
     rig.scheduler.stop();
     QVERIFY(!flash->isVisible());
-    QTest::qWait(250);
-    QVERIFY(!rig.scheduler.intervalTimer().isActive()); // no message follows
+    QTest::qWait(150);
+    QVERIFY(!rig.scheduler.intervalTimer().isActive());
     QVERIFY(!rig.scheduler.isRunning());
 }
 
