@@ -3,7 +3,6 @@
 #include "XServer.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 #include <QTest>
 #include <csignal>
 
@@ -20,8 +19,6 @@ private Q_SLOTS:
     void copiesStartedTogetherLeaveOne();
     void terminationSavesEverySetting();
     void newDataFolderIsSeededWithTheSamples();
-    void damagedGoalFileIsLeftAlone_data();
-    void damagedGoalFileIsLeftAlone();
 
 private:
     std::unique_ptr<XServer> m_server;
@@ -117,30 +114,6 @@ void tst_E2eFrame::newDataFolderIsSeededWithTheSamples()
         // The start rewrote the index the same, as every sample it names is there.
         QCOMPARE(fileBytes(seeded), fileBytes(samples.filePath(name)));
     }
-}
-
-void tst_E2eFrame::damagedGoalFileIsLeftAlone_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    const QByteArray goal = "\"Run\",#2026-03-01#,#2026-03-08#,\"Train\",#FALSE#,20\r\n";
-    QByteArray noise(1 << 20, Qt::Uninitialized);
-    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
-    QTest::newRow("binary") << noise;
-    QTest::newRow("cut short") << goal + goal.first(40);
-    QTest::newRow("enormous") << goal + QByteArray(48 << 20, '"') + "\r\n" + goal;
-}
-
-void tst_E2eFrame::damagedGoalFileIsLeftAlone()
-{
-    QFETCH(QByteArray, content);
-    ProgramUnderTest program(*m_server);
-    const QString path = program.dataFolder() + u"/goals.txt"_qs;
-    writeFile(path, content);
-    QVERIFY(QDir().mkpath(program.dataFolder() + u"/plugins"_qs));
-    QProcess* copy = program.start();
-    QVERIFY(mainWindowShown());
-    terminate(copy);
-    QVERIFY(fileBytes(path) == content);
 }
 
 QTEST_GUILESS_MAIN(tst_E2eFrame)
