@@ -42,14 +42,10 @@ void tst_FlashPlanner::randomRoundsHalvesToEven_data()
     QTest::addColumn<int>("poolSize");
     QTest::addColumn<float>("r");
     QTest::addColumn<int>("index");
-    QTest::newRow("one message") << 1 << 0.99f << 0;
-    QTest::newRow("two, below half") << 2 << 0.25f << 0;
     QTest::newRow("two, half") << 2 << 0.5f << 0;
     QTest::newRow("two, above half") << 2 << 0.5000001f << 1;
-    QTest::newRow("five, 1.5 to even") << 5 << 0.375f << 2;
     QTest::newRow("five, 2.5 to even") << 5 << 0.625f << 2;
     QTest::newRow("five, top") << 5 << 0.9999999f << 4;
-    QTest::newRow("large pool") << 100000 << 0.5f << 50000;
 }
 
 void tst_FlashPlanner::randomRoundsHalvesToEven()
@@ -87,7 +83,6 @@ void tst_FlashPlanner::placement()
     // Centred: the room left on each side, rounded down; no draw.
     QCOMPARE(FlashPlanner::place(QSize(200, 30), screen, false, random), QPoint(540, 385));
     QCOMPARE(FlashPlanner::place(QSize(201, 31), screen, false, random), QPoint(539, 384));
-    QCOMPARE(FlashPlanner::place(QSize(1501, 30), screen, false, random), QPoint(-110, 385));
     QCOMPARE(random.drawn(), 0);
 
     // At random: top is drawn first, then left.
