@@ -49,25 +49,14 @@ void tst_MessageLibrary::safeNames_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("name"); // empty: nothing to make
+    QTest::newRow("separators") << u"a/b\\c:d*e?f\"g<h>i|j"_qs << u"abcdefghij"_qs;
     QTest::newRow("parent folders") << u"../../outside"_qs << u"outside"_qs;
-    QTest::newRow("absolute path") << u"/tmp/elsewhere"_qs << u"tmpelsewhere"_qs;
-    QTest::newRow("separators and wildcards") << u"a/b\\c:d*e?f\"g<h>i|j"_qs << u"abcdefghij"_qs;
-    QTest::newRow("control characters") << u"\tline\r\none\x7f\u0085"_qs << u"lineone"_qs;
-    QTest::newRow("hidden file") << u". .hidden"_qs << u"hidden"_qs;
-    QTest::newRow("trailing dots") << u"name. . ."_qs << u"name"_qs;
     QTest::newRow("dots only") << u".."_qs << QString();
-    QTest::newRow("separators only") << u"/\\/"_qs << QString();
+    QTest::newRow("control characters") << u"\tline\r\none\x7f\u0085"_qs << u"lineone"_qs;
     // Names Windows keeps for devices are never made, here or there.
-    QTest::newRow("device") << u"CON"_qs << u"CON_"_qs;
-    QTest::newRow("device with extension") << u"NUL.backup"_qs << u"NUL_.backup"_qs;
-    QTest::newRow("port") << u"COM1"_qs << u"COM1_"_qs;
-    QTest::newRow("no port") << u"COM10"_qs << u"COM10"_qs;
-    QTest::newRow("device inside a word") << u"Console"_qs << u"Console"_qs;
-    QTest::newRow("other scripts") << u"Café ✓ 我"_qs << u"Café ✓ 我"_qs;
+    QTest::newRow("device") << u"NUL.backup"_qs << u"NUL_.backup"_qs;
     // Cut to 150 bytes, never in half a character.
-    QTest::newRow("long, three bytes each") << QString(100, u'我') << QString(50, u'我');
-    QTest::newRow("long, four bytes each") << u"😀"_qs.repeated(40) << u"😀"_qs.repeated(37);
-    QTest::newRow("cut before a space") << QString(149, u'a') + u" b"_qs << QString(149, u'a');
+    QTest::newRow("long") << u"😀"_qs.repeated(40) << u"😀"_qs.repeated(37);
 }
 
 void tst_MessageLibrary::safeNames()
