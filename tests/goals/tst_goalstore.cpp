@@ -6,7 +6,6 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-#include <sys/stat.h>
 
 namespace {
 
@@ -37,7 +36,6 @@ private Q_SLOTS:
     void goalsRoundTripWhateverTheirTexts();
     void damagedRecordsCostOnlyThemselves_data();
     void damagedRecordsCostOnlyThemselves();
-    void aPipeReadsAsNoGoals();
     void fileNotReadWholeIsNeverReplaced_data();
     void fileNotReadWholeIsNeverReplaced();
 
@@ -123,15 +121,6 @@ void tst_GoalStore::damagedRecordsCostOnlyThemselves()
     QVERIFY(store.SaveGoals());
     store.LoadGoals();
     QCOMPARE(store.goals(), loaded);
-}
-
-void tst_GoalStore::aPipeReadsAsNoGoals()
-{
-    // It would block the reader for ever.
-    QCOMPARE(::mkfifo(QFile::encodeName(m_path).constData(), 0600), 0);
-    GoalStore store(m_path);
-    QVERIFY(!store.fileFound());
-    QCOMPARE(read(store), QStringList());
 }
 
 void tst_GoalStore::fileNotReadWholeIsNeverReplaced_data()
