@@ -67,7 +67,6 @@ void tst_FlashWindow::aVeryLongMessageIsCutAtTheScreen()
     QElapsedTimer timer;
     timer.start();
     const QSize size = FlashWindow::textSize(text, messageFont());
-    QVERIFY(size.width() > 32767);
     QVERIFY(flash.prepare(text, messageFont(), Qt::black,
                           QPoint((screen.width() - size.width()) / 2, 300), screen));
     QVERIFY(timer.elapsed() < 1000);

@@ -81,7 +81,6 @@ void tst_DatePicker::listsFollowNeitherLanguageNorFontSize()
     DatePicker picker(QDate(2026, 9, 30)); // the longest month name
     QLocale::setDefault(before);
     QCOMPARE(child<QComboBox>(&picker, "cboMonth")->currentText(), u"September"_qs);
-    QCOMPARE(child<QComboBox>(&picker, "cboYear")->itemText(119), u"2099"_qs);
 
     // Disabled, it greys all three lists.
     for (const bool enabled : {false, true}) {
