@@ -89,8 +89,9 @@ void tst_MessageLibrary::poolIsRebuiltAtEveryLoad()
     put(u"FileNames.txt"_qs, "\"Calm\",#TRUE#\r\n");
     QCOMPARE(pool(), (QStringList{u"a"_qs, u"b"_qs}));
 
-    // A message unchecked or deleted since the last start no longer shows.
+    // Messages unchecked or deleted since go; of a file named twice, the later entry counts.
     put(u"plugins/Calm.txt"_qs, "\"a\",#FALSE#\r\n\"c\",#TRUE#\r\n");
+    put(u"FileNames.txt"_qs, "\"Calm\",#FALSE#\r\n\"Calm\",#TRUE#\r\n");
     QCOMPARE(pool(), QStringList{u"c"_qs});
 }
 
