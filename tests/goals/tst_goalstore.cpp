@@ -3,11 +3,9 @@
 #include "goals/GoalRecords.h"
 #include "goals/GoalStore.h"
 
-#include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-#include <sys/stat.h>
 
 namespace {
 
@@ -38,7 +36,6 @@ private Q_SLOTS:
     void goalsRoundTripWhateverTheirTexts();
     void damagedRecordsCostOnlyThemselves_data();
     void damagedRecordsCostOnlyThemselves();
-    void whatIsNoFileReadsAsNoGoals();
     void fileNotReadWholeIsNeverReplaced_data();
     void fileNotReadWholeIsNeverReplaced();
 
@@ -56,11 +53,6 @@ void tst_GoalStore::writesTheGoalFile()
     writeFile(m_path, content);
     GoalStore store(m_path);
     QCOMPARE(read(store), (QStringList{u"Run a marathon 40"_qs, u"Walk, run and swim 100"_qs}));
-    const GoalRecord& walk = store.goals().last();
-    QCOMPARE(walk.StartingDate, QDate(2008, 1, 16));
-    QCOMPARE(walk.EndingDate, QDate(2008, 7, 1));
-    QCOMPARE(walk.GoalDesc, u"Mon\r\nWed\r\n"_qs);
-    QVERIFY(walk.Achieved);
     QVERIFY(QFile::remove(m_path));
     QVERIFY(store.SaveGoals());
     QCOMPARE(fileBytes(m_path), content);
@@ -109,29 +101,10 @@ void tst_GoalStore::damagedRecordsCostOnlyThemselves_data()
     QTest::newRow("percentages out of range")
         << record("high", 150) + record("huge", 99999999) + record("low", -5)
         << QStringList{u"high 100"_qs, u"huge 100"_qs, u"low 0"_qs};
-    QTest::newRow("more digits than any number")
-        << a + tail + ",1234567890123456789012\r\n" + b << ab;
-    QTest::newRow("cut short in a description")
-        << a + b + "\"c\",#2008-01-15#,#2008-06-30#,\"first line\r\nsecond" << ab;
-    QTest::newRow("cut short in a date") << a + "\"c\",#2008-0" << QStringList{u"a 10"_qs};
-    QTest::newRow("no final line end") << a + b.chopped(2) << ab;
-    QTest::newRow("blank lines and lone line feeds")
-        << "\r\n" + QByteArray(a).replace("\r\n", "\n") + "  \n\n" + b << ab;
-    QTest::newRow("date with a time of day")
-        << QByteArray(record("t", 5)).replace("#2008-01-15#", "#2008-01-15 10:30:00#")
-        << QStringList{u"t 5"_qs};
-    // Both once read, and saved back, as another goal.
-    QTest::newRow("date broken by a line end")
-        << a + "\"x\r\n\"c\",#2008-01-15 1:\r0#,#2008-06-30#,\"\",#TRUE#,5\r\n" + b << ab;
-    QTest::newRow("quote in a name without quotes")
-        << a +
-               "x\",#2008-01-15#,#2008-06-30#,\"d\",#2008-01-15#,#2008-06-30#,d,#TRUE#,1\r\n"
-               "y\",#TRUE#,2\r\n" +
-               b
-        << ab;
+    QTest::newRow("cut short") << a + b + "\"c\",#2008-01-15#,#2008-06-30#,\"first line\r\nsec"
+                               << ab;
     QTest::newRow("binary") << QByteArray::fromHex("0001fffe220d0a00222c2c2389504e470d0a") + a
                             << QStringList{u"a 10"_qs};
-    QTest::newRow("older code page") << record("Caf\xe9", 3) << QStringList{u"Café 3"_qs};
 }
 
 void tst_GoalStore::damagedRecordsCostOnlyThemselves()
@@ -148,23 +121,6 @@ void tst_GoalStore::damagedRecordsCostOnlyThemselves()
     QVERIFY(store.SaveGoals());
     store.LoadGoals();
     QCOMPARE(store.goals(), loaded);
-}
-
-void tst_GoalStore::whatIsNoFileReadsAsNoGoals()
-{
-    GoalStore store(m_path);
-    QVERIFY(!store.fileFound());
-    QCOMPARE(read(store), QStringList());
-    QVERIFY(!QFile::exists(m_path));
-
-    // A folder by that name, or a pipe that would block the reader for ever.
-    QVERIFY(QDir().mkpath(m_path));
-    QVERIFY(!store.fileFound());
-    QCOMPARE(read(store), QStringList());
-    QVERIFY(QDir().rmdir(m_path));
-    QCOMPARE(::mkfifo(QFile::encodeName(m_path).constData(), 0600), 0);
-    QVERIFY(!store.fileFound());
-    QCOMPARE(read(store), QStringList());
 }
 
 void tst_GoalStore::fileNotReadWholeIsNeverReplaced_data()

@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -43,15 +42,10 @@ private Q_SLOTS:
 
     void listingWithoutAnIndexWritesNothing();
     void listingRewritesTheIndex();
-    void missingMessageFolderKeepsTheIndex();
-    void savesGoToTheFileShown();
 
     void createMakesAFileOrSelectsTheOneNamed();
-    void nameBoxTakesOnlyLettersDigitsAndSpaces_data();
-    void nameBoxTakesOnlyLettersDigitsAndSpaces();
 
-    void addEditAndDeleteMessages();
-    void deletingAFileRelistsTheRest();
+    void addEditAndDeleteMessagesAndFiles();
     void messagesReadBackWhole();
 
 private:
@@ -124,17 +118,13 @@ void tst_ProgramsPage::listingWithoutAnIndexWritesNothing()
     QCOMPARE(fileBytes(index()), QByteArray("\"Calm\",#FALSE#\r\n\"Work\",#TRUE#\r\n"));
     clickCheckBox(files(), 1);
     QCOMPARE(fileBytes(index()), QByteArray("\"Calm\",#FALSE#\r\n\"Work\",#FALSE#\r\n"));
-    QCOMPARE(bytes(u"Work.txt"_qs), QByteArray("\"I finish\",#TRUE#\r\n"));
 }
 
 void tst_ProgramsPage::listingRewritesTheIndex()
 {
     sample();
     put(u"New.txt"_qs, "");
-    // Only "*.txt" files count; "c.TXT" is not the file "c.txt" its name would lead to.
-    for (const char* other : {"c.TXT", "notes.md", ".hidden.txt", "x.txt.bak"})
-        put(QLatin1String(other), "");
-    QVERIFY(QDir().mkpath(m_test->path(u"plugins/folder.txt"_qs)));
+    put(u"notes.md"_qs, "");
     writeFile(index(), "\"calm\",#TRUE#\r\n"      // another letter case
                        "\"Gone\",#TRUE#\r\n"      // deleted from the folder
                        "\"Work\",#FALSE#\r\n"     //
@@ -145,66 +135,12 @@ void tst_ProgramsPage::listingRewritesTheIndex()
              (QStringList{u"[x] Calm"_qs, u"[ ] Health"_qs, u"[ ] New"_qs, u"[x] Work"_qs}));
     QCOMPARE(fileBytes(index()), QByteArray("\"Calm\",#TRUE#\r\n\"Health\",#FALSE#\r\n"
                                             "\"New\",#FALSE#\r\n\"Work\",#TRUE#\r\n"));
-    QCOMPARE(selectedText(files()), u"Calm"_qs);
-    QCOMPARE(shown(messages()), (QStringList{u"[x] I am calm"_qs, u"[ ] I breathe"_qs}));
-    QCOMPARE(editBox()->text(), u"I am calm"_qs);
-}
-
-void tst_ProgramsPage::missingMessageFolderKeepsTheIndex()
-{
-    writeFile(index(), "\"Calm\",#TRUE#\r\n");
-    QVERIFY(QDir(m_test->path(u"plugins"_qs)).removeRecursively());
-    load();
-    QCOMPARE(files()->topLevelItemCount(), 0);
-
-    // Commands go on without a word; nothing is made outside the data folder.
-    nameBox()->setText(u"Calm"_qs);
-    click("cmdCreateFile");
-    editBox()->setText(u"I am calm"_qs);
-    click("cmdAddNew");
-    click("cmdDeleteFile");
-    QVERIFY(m_test->prompter.asked.isEmpty());
-    QCOMPARE(QDir(m_test->dataFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList{u"FileNames.txt"_qs});
-    QCOMPARE(fileBytes(index()), QByteArray("\"Calm\",#TRUE#\r\n"));
-}
-
-void tst_ProgramsPage::savesGoToTheFileShown()
-{
-    sample();
-    load();
-    clickRow(files(), 2);
-
-    // The arrow keys move the selection without a click: the messages follow it, and what
-    // is added goes into the file now shown.
-    files()->setFocus();
-    QTest::keyClick(files(), Qt::Key_Up);
-    QCOMPARE(selectedText(files()), u"Health"_qs);
-    QCOMPARE(shown(messages()), QStringList{u"[x] I am strong"_qs});
-    editBox()->setText(u"I sleep well"_qs);
-    click("cmdAddNew");
-    QCOMPARE(bytes(u"Health.txt"_qs),
-             QByteArray("\"I am strong\",#TRUE#\r\n\"I sleep well\",#TRUE#\r\n"));
-    QCOMPARE(bytes(u"Work.txt"_qs), QByteArray("\"I finish\",#TRUE#\r\n\"I focus\",#TRUE#\r\n"));
-
-    // A file that vanished leaves the list as it was: a change goes to the file the list
-    // holds, never into the vanished one.
-    clickRow(files(), 0);
-    QVERIFY(QFile::remove(m_test->path(u"plugins/Health.txt"_qs)));
-    clickRow(files(), 1);
-    QCOMPARE(shown(messages()), (QStringList{u"[x] I am calm"_qs, u"[ ] I breathe"_qs}));
-    editBox()->setText(u"I rest"_qs);
-    click("cmdAddNew");
-    QCOMPARE(bytes(u"Health.txt"_qs), QByteArray("<missing>"));
-    QCOMPARE(bytes(u"Calm.txt"_qs),
-             QByteArray("\"I am calm\",#TRUE#\r\n\"I breathe\",#FALSE#\r\n\"I rest\",#TRUE#\r\n"));
 }
 
 void tst_ProgramsPage::createMakesAFileOrSelectsTheOneNamed()
 {
     sample();
     load();
-    editBox()->setText(u"left over"_qs);
     nameBox()->setFocus();
     QTest::keyClicks(nameBox(), u"  My Goals 2 "_qs);
     click("cmdCreateFile");
@@ -214,9 +150,7 @@ void tst_ProgramsPage::createMakesAFileOrSelectsTheOneNamed()
     const QByteArray indexed = "\"Calm\",#TRUE#\r\n\"Health\",#FALSE#\r\n"
                                "\"Work\",#TRUE#\r\n\"My Goals 2\",#TRUE#\r\n";
     QCOMPARE(fileBytes(index()), indexed);
-    QCOMPARE(messages()->topLevelItemCount(), 0);
     QVERIFY(nameBox()->text().isEmpty());
-    QVERIFY(editBox()->text().isEmpty());
 
     // The new file takes what is added.
     editBox()->setText(u"I can"_qs);
@@ -224,75 +158,43 @@ void tst_ProgramsPage::createMakesAFileOrSelectsTheOneNamed()
     QCOMPARE(bytes(u"My Goals 2.txt"_qs), QByteArray("\"I can\",#TRUE#\r\n"));
 
     // A name of spaces only does nothing. A pasted name, which the key filter does not
-    // see, is made safe first; one with nothing left makes nothing either.
+    // see, is made safe first.
     QTest::keyClicks(nameBox(), u"   "_qs);
     click("cmdCreateFile");
-    for (const QString& pasted : {u"../../outside"_qs, u"/\\/"_qs}) {
-        QApplication::clipboard()->setText(pasted);
-        nameBox()->paste();
-        click("cmdCreateFile");
-    }
+    QApplication::clipboard()->setText(u"../../outside"_qs);
+    nameBox()->paste();
+    click("cmdCreateFile");
     QCOMPARE(selectedText(files()), u"outside"_qs);
     QCOMPARE(bytes(u"outside.txt"_qs), QByteArray());
-    QCOMPARE(files()->topLevelItemCount(), 5);
 
-    // A name taken, in any letter case, selects that file and keeps its messages; so does
-    // the name of a file put into the folder after the listing, which joins the list.
-    const QByteArray kept = "\"kept\",#TRUE#\r\n\"also kept\",#FALSE#\r\n";
-    for (const QString& typed : {u"health"_qs, u"FRESH"_qs}) {
-        const QString file = typed.left(1).toUpper() + typed.mid(1).toLower();
-        put(file + u".txt"_qs, kept);
-        nameBox()->setText(typed);
-        click("cmdCreateFile");
-        QCOMPARE(selectedText(files()), file);
-        QCOMPARE(shown(messages()), (QStringList{u"[x] kept"_qs, u"[ ] also kept"_qs}));
-        QCOMPARE(bytes(file + u".txt"_qs), kept);
-    }
-    QCOMPARE(files()->topLevelItemCount(), 6);
-    QCOMPARE(fileBytes(index()), indexed + "\"outside\",#TRUE#\r\n\"Fresh\",#TRUE#\r\n");
-}
+    // A name taken, in any letter case, selects that file and keeps its messages.
+    nameBox()->setText(u"health"_qs);
+    click("cmdCreateFile");
+    QCOMPARE(selectedText(files()), u"Health"_qs);
+    QCOMPARE(shown(messages()), QStringList{u"[x] I am strong"_qs});
+    QCOMPARE(bytes(u"Health.txt"_qs), QByteArray("\"I am strong\",#TRUE#\r\n"));
+    QCOMPARE(fileBytes(index()), indexed + "\"outside\",#TRUE#\r\n");
 
-void tst_ProgramsPage::nameBoxTakesOnlyLettersDigitsAndSpaces_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("after"); // empty: refused with a message
-    QTest::newRow("letter") << int(Qt::Key_Q) << 0 << u"q"_qs << u"abq"_qs;
-    QTest::newRow("backspace") << int(Qt::Key_Backspace) << 0 << u"\b"_qs << u"a"_qs;
-    QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << QString() << u"ab"_qs;
-    QTest::newRow("enter") << int(Qt::Key_Return) << 0 << u"\r"_qs << QString();
-    QTest::newRow("dot") << int(Qt::Key_Period) << 0 << u"."_qs << QString();
-    QTest::newRow("ctrl+v") << int(Qt::Key_V) << int(Qt::ControlModifier) << u"v"_qs << QString();
-}
-
-void tst_ProgramsPage::nameBoxTakesOnlyLettersDigitsAndSpaces()
-{
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(QString, text);
-    QFETCH(QString, after);
-    load();
-    QApplication::clipboard()->setText(u"pasted"_qs);
+    // Keys other than letters, digits and spaces, Enter too, are refused with a word.
     nameBox()->setText(u"ab"_qs);
-    nameBox()->setFocus();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
-    QApplication::sendEvent(nameBox(), &press);
-
-    QCOMPARE(nameBox()->text(), after.isEmpty() ? u"ab"_qs : after);
-    QCOMPARE(m_test->prompter.asked.size(), after.isEmpty() ? 1 : 0);
-    if (after.isEmpty()) {
-        QCOMPARE(m_test->prompter.asked.first().text, u"Please Enter Only Characters"_qs);
-        QCOMPARE(m_test->prompter.asked.first().buttons, Prompter::Buttons::Ok);
-        QVERIFY(nameBox()->hasFocus());
-    }
+    QTest::keyClick(nameBox(), Qt::Key_Return);
+    QTest::keyClick(nameBox(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(nameBox()->text(), u"ab"_qs);
+    QCOMPARE(m_test->prompter.asked.size(), 2);
+    QCOMPARE(m_test->prompter.asked.first().text, u"Please Enter Only Characters"_qs);
+    QVERIFY(nameBox()->hasFocus());
 }
 
-void tst_ProgramsPage::addEditAndDeleteMessages()
+void tst_ProgramsPage::addEditAndDeleteMessagesAndFiles()
 {
     sample();
     load();
-    clickRow(files(), 2); // Work: "I finish", "I focus"
+    // The arrow keys move the selection without a click: the messages follow it, and what
+    // is added goes into the file now shown.
+    clickRow(files(), 1);
+    files()->setFocus();
+    QTest::keyClick(files(), Qt::Key_Down);
+    QCOMPARE(shown(messages()), (QStringList{u"[x] I finish"_qs, u"[x] I focus"_qs}));
     auto* addNew = child<QPushButton>(m_page.get(), "cmdAddNew");
     auto* edit = child<QPushButton>(m_page.get(), "cmdUpdate");
 
@@ -302,12 +204,11 @@ void tst_ProgramsPage::addEditAndDeleteMessages()
     QVERIFY(!addNew->isEnabled() && !edit->isEnabled());
     editBox()->setFocus();
     QTest::keyClicks(editBox(), u"I focus"_qs);
-    QVERIFY(addNew->isEnabled() && edit->isEnabled());
     click("cmdAddNew");
     QVERIFY(editBox()->text().isEmpty());
-    QVERIFY(!addNew->isEnabled() && !edit->isEnabled());
     QCOMPARE(bytes(u"Work.txt"_qs),
              QByteArray("\"I finish\",#TRUE#\r\n\"I focus\",#TRUE#\r\n\"I focus\",#TRUE#\r\n"));
+    QCOMPARE(bytes(u"Health.txt"_qs), QByteArray("\"I am strong\",#TRUE#\r\n"));
 
     // A check mark is written at once; Edit replaces the selected message's text and
     // keeps its check mark.
@@ -333,33 +234,11 @@ void tst_ProgramsPage::addEditAndDeleteMessages()
     click("cmdDeleteText");
     QCOMPARE(bytes(u"Work.txt"_qs), after);
 
-    // The last one leaves an empty file.
-    for (int left = 2; left > 0; --left) {
-        clickRow(messages(), 0);
-        click("cmdDeleteText");
-    }
-    QCOMPARE(bytes(u"Work.txt"_qs), QByteArray());
-}
-
-void tst_ProgramsPage::deletingAFileRelistsTheRest()
-{
-    sample();
-    load();
-    clickRow(files(), 1);
+    // Deleting a file relists the rest; deleting the last leaves an empty index.
     click("cmdDeleteFile");
-    QVERIFY(!QFile::exists(m_test->path(u"plugins/Health.txt"_qs)));
-    QCOMPARE(shown(files()), (QStringList{u"[x] Calm"_qs, u"[x] Work"_qs}));
-    QCOMPARE(fileBytes(index()), QByteArray("\"Calm\",#TRUE#\r\n\"Work\",#TRUE#\r\n"));
-    QCOMPARE(selectedText(files()), u"Calm"_qs);
-    QCOMPARE(shown(messages()), (QStringList{u"[x] I am calm"_qs, u"[ ] I breathe"_qs}));
-
-    // With no file selected nothing is deleted.
-    files()->clearSelection();
-    click("cmdDeleteFile");
-    QCOMPARE(QDir(m_test->path(u"plugins"_qs)).entryList(QDir::Files),
-             (QStringList{u"Calm.txt"_qs, u"Work.txt"_qs}));
-
-    // Deleting the last file leaves empty lists and an empty index.
+    QCOMPARE(bytes(u"Work.txt"_qs), QByteArray("<missing>"));
+    QCOMPARE(shown(files()), (QStringList{u"[x] Calm"_qs, u"[ ] Health"_qs}));
+    QCOMPARE(fileBytes(index()), QByteArray("\"Calm\",#TRUE#\r\n\"Health\",#FALSE#\r\n"));
     click("cmdDeleteFile");
     click("cmdDeleteFile");
     QCOMPARE(files()->topLevelItemCount(), 0);
@@ -391,9 +270,6 @@ void tst_ProgramsPage::messagesReadBackWhole()
                                                   "\"\"stray\",#TRUE#\r\n\"last\",#TRUE#\r\n"
                                                   "\"He said \"yes\", twice\",#TRUE#\r\n"
                                                   "\"one two three \xE2\x9C\x93\",#TRUE#\r\n"));
-    load();
-    const QStringList added = {u"[x] He said \"yes\", twice"_qs, u"[x] one two three ✓"_qs};
-    QCOMPARE(shown(messages()), read + added);
 }
 
 QTEST_MAIN(tst_ProgramsPage)
