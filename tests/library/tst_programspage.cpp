@@ -42,6 +42,7 @@ private Q_SLOTS:
 
     void listingWithoutAnIndexWritesNothing();
     void listingRewritesTheIndex();
+    void missingMessageFolderKeepsTheIndex();
 
     void createMakesAFileOrSelectsTheOneNamed();
 
@@ -135,6 +136,22 @@ void tst_ProgramsPage::listingRewritesTheIndex()
              (QStringList{u"[x] Calm"_qs, u"[ ] Health"_qs, u"[ ] New"_qs, u"[x] Work"_qs}));
     QCOMPARE(fileBytes(index()), QByteArray("\"Calm\",#TRUE#\r\n\"Health\",#FALSE#\r\n"
                                             "\"New\",#FALSE#\r\n\"Work\",#TRUE#\r\n"));
+}
+
+void tst_ProgramsPage::missingMessageFolderKeepsTheIndex()
+{
+    const QByteArray checked = "\"Calm\",#TRUE#\r\n";
+    writeFile(index(), checked);
+    QVERIFY(QDir(m_test->path(u"plugins"_qs)).removeRecursively());
+    load();
+    QCOMPARE(files()->topLevelItemCount(), 0);
+    QCOMPARE(fileBytes(index()), checked);
+    // Commands go on without a word, make nothing and keep the user's check marks.
+    nameBox()->setText(u"Work"_qs);
+    click("cmdCreateFile");
+    QVERIFY(m_test->prompter.asked.isEmpty());
+    QVERIFY(!QFile::exists(m_test->path(u"plugins"_qs)));
+    QCOMPARE(fileBytes(index()), checked);
 }
 
 void tst_ProgramsPage::createMakesAFileOrSelectsTheOneNamed()
