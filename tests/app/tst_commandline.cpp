@@ -29,7 +29,6 @@ void tst_CommandLine::reading_data()
                         const QString& folder = {}, const QString& message = {}) {
         QTest::newRow(name) << arguments << before << action << folder << message;
     };
-    row("nothing", {}, false, Action::Run);
     row("data folder", {u"--data-dir"_qs, u"my data"_qs, u"/STARTUP"_qs}, false, Action::Run,
         u"my data"_qs);
     row("data folder empty", {u"--data-dir"_qs, QString()}, false, Action::Fail, {},

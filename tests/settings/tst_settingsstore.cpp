@@ -84,7 +84,6 @@ void tst_SettingsStore::storedTexts_data()
     QTest::newRow("interval decimal") << u"DispInterval"_qs << u"2.5"_qs << QVariant(2);
     QTest::newRow("interval word") << u"DispInterval"_qs << u"five"_qs << QVariant(9);
     QTest::newRow("interval huge") << u"DispInterval"_qs << u"99999999999"_qs << QVariant(9);
-    QTest::newRow("colour too big") << u"FontColor"_qs << u"4294967296"_qs << QVariant(7);
     QTest::newRow("name empty") << u"FontName"_qs << QString() << QVariant(u"Arial"_qs);
     QTest::newRow("size negative") << u"FontSize"_qs << u"-8"_qs << QVariant(12.0);
     QTest::newRow("size enormous") << u"FontSize"_qs << u"100000"_qs << QVariant(12.0);
