@@ -1,6 +1,5 @@
 #include "app/CommandLine.h"
 
-#include <QCoreApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,18 +11,11 @@ class tst_CommandLine : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void reading_data();
     void reading();
     void realProgramAnswersOnTheTerminal_data();
     void realProgramAnswersOnTheTerminal();
 };
-
-void tst_CommandLine::initTestCase()
-{
-    QCoreApplication::setApplicationName(QStringLiteral("zorvan"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.50"));
-}
 
 void tst_CommandLine::reading_data()
 {
@@ -31,38 +23,23 @@ void tst_CommandLine::reading_data()
     QTest::addColumn<bool>("beforeApplication");
     QTest::addColumn<Action>("action");
     QTest::addColumn<QString>("dataFolder");
-    QTest::addColumn<QStringList>("messageHolds");
-    QTest::addColumn<QStringList>("messageLacks");
+    QTest::addColumn<QString>("message"); // a part of it
 
     const auto row = [](const char* name, const QStringList& arguments, bool before, Action action,
-                        const QString& folder = {}, const QStringList& holds = {},
-                        const QStringList& lacks = {}) {
-        QTest::newRow(name) << arguments << before << action << folder << holds << lacks;
+                        const QString& folder = {}, const QString& message = {}) {
+        QTest::newRow(name) << arguments << before << action << folder << message;
     };
-    const QString help = QStringLiteral("--help");
-    row("nothing", {}, false, Action::Run);
     row("data folder", {u"--data-dir"_qs, u"my data"_qs, u"/STARTUP"_qs}, false, Action::Run,
         u"my data"_qs);
-    row("data folder missing", {u"--data-dir"_qs}, false, Action::Fail, {},
-        {u"--data-dir"_qs, help});
     row("data folder empty", {u"--data-dir"_qs, QString()}, false, Action::Fail, {},
-        {u"--data-dir needs a folder"_qs});
-    for (const char* option : {"--help", "-h"})
-        row(option, {QString::fromLatin1(option)}, true, Action::ShowHelp, {},
-            {u"--data-dir"_qs, u"/STARTUP"_qs, u"--version"_qs});
-    for (const char* option : {"--version", "-v"})
-        row(option, {QString::fromLatin1(option)}, true, Action::ShowVersion, {},
-            {u"zorvan 1.50"_qs});
-    row("unknown option", {u"--frobnicate"_qs, u"/STARTUP"_qs}, true, Action::Fail, {},
-        {u"frobnicate"_qs, help});
+        u"--data-dir needs a folder"_qs);
+    row("-h", {u"-h"_qs}, true, Action::ShowHelp, {}, u"[/STARTUP]"_qs);
     // The window system's own options are left for it, and read again without them.
     row("window system option", {u"-platform"_qs, u"xcb"_qs, u"--version"_qs}, true,
         Action::ReadAgainLater);
-    row("window system option not taken", {u"-platform"_qs, u"xcb"_qs}, false, Action::Fail, {},
-        {u"platform"_qs});
     row("unknown beside window system option",
         {u"-style"_qs, u"fusion"_qs, u"--frobnicate"_qs, u"-session"_qs, u"s1"_qs}, true,
-        Action::Fail, {}, {u"'frobnicate'"_qs}, {u"style"_qs, u"session"_qs});
+        Action::Fail, {}, u"Unknown option 'frobnicate'."_qs);
 }
 
 void tst_CommandLine::reading()
@@ -70,20 +47,15 @@ void tst_CommandLine::reading()
     QFETCH(QStringList, arguments);
     QFETCH(bool, beforeApplication);
     QFETCH(Action, action);
-    QFETCH(QString, dataFolder);
-    QFETCH(QStringList, messageHolds);
-    QFETCH(QStringList, messageLacks);
+    QFETCH(QString, message);
 
     const QStringList commandLine = QStringList{u"/usr/bin/zorvan"_qs} + arguments;
     const CommandLine read = beforeApplication ? CommandLine::parseBeforeApplication(commandLine)
                                                : CommandLine::parse(commandLine);
     QCOMPARE(read.action, action);
-    QCOMPARE(read.dataFolder, dataFolder);
+    QTEST(read.dataFolder, "dataFolder");
     QCOMPARE(read.arguments, arguments); // what the session-start check looks through
-    for (const QString& text : messageHolds)
-        QVERIFY2(read.message.contains(text), qPrintable(read.message));
-    for (const QString& text : messageLacks)
-        QVERIFY2(!read.message.contains(text), qPrintable(read.message));
+    QVERIFY2(read.message.contains(message), qPrintable(read.message));
     QCOMPARE(read.exitCode(), action == Action::Fail ? 2 : 0);
 }
 
@@ -113,8 +85,6 @@ void tst_CommandLine::realProgramAnswersOnTheTerminal()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, platform);
-    QFETCH(int, exitCode);
-    QFETCH(QString, out);
     QFETCH(QString, error);
 
     QTemporaryDir home;
@@ -131,12 +101,10 @@ void tst_CommandLine::realProgramAnswersOnTheTerminal()
     program.start(QStringLiteral(ZORVAN_EXECUTABLE), arguments);
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), exitCode);
-    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), out);
+    QTEST(program.exitCode(), "exitCode");
+    QTEST(QString::fromLocal8Bit(program.readAllStandardOutput()), "out");
     const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
     QVERIFY2(errors.endsWith(error), qPrintable(errors)); // Qt may warn before
-    if (error.isEmpty())
-        QVERIFY2(errors.isEmpty(), qPrintable(errors));
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)
