@@ -245,9 +245,23 @@ void tst_frmAll::menusLinksAndTheAboutBox()
     const auto trigger = [this](const char* name) { child<QAction>(name)->trigger(); };
     const QList<std::pair<const char*, int>> pages = {
         {"mnuSettings", 2}, {"mnuPrograms", 1}, {"mnuGoal", 0}};
+    const QSize client = m_window->centralWidget()->size();
+    QVERIFY(client.width() >= 558 && client.height() >= 467);
     for (const auto& [name, page] : pages) {
         trigger(name);
         QCOMPARE(tabs->currentIndex(), page);
+        // Nothing on the page is cut off; the parts of a list are unnamed or named by Qt.
+        QWidget* shown = tabs->currentWidget();
+        for (QWidget* control : shown->findChildren<QWidget*>()) {
+            const QString controlName = control->objectName();
+            if (!control->isVisibleTo(shown) || controlName.isEmpty() ||
+                controlName.startsWith(u"qt_"_qs))
+                continue;
+            QVERIFY2(
+                control->size() == control->size().expandedTo(control->minimumSizeHint()) &&
+                    shown->rect().contains(QRect(control->mapTo(shown, QPoint()), control->size())),
+                qPrintable(controlName));
+        }
     }
 
     for (const char* name : {"mnuOnline", "mnuVisit", "mnuUpdate", "mnuDonate"})
