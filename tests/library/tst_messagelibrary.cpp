@@ -100,9 +100,12 @@ void tst_MessageLibrary::poolSkipsWhatItCannotOrMustNotRead()
     put(u"outside.txt"_qs, "\"from outside\",#TRUE#\r\n");
     put(u"goals.txt"_qs, "\"a goal\",#2026-01-01#,#2026-02-01#,\"\",#FALSE#,0\r\n");
     put(u"plugins/Calm.txt"_qs, "\"a\",#TRUE#\r\n");
+    // Something far larger than any message file (sparse: it costs no disk).
+    put(u"plugins/Huge.txt"_qs, "\"huge\",#TRUE#\r\n");
+    QVERIFY(QFile::resize(m_test->path(u"plugins/Huge.txt"_qs), 65 << 20));
     put(u"FileNames.txt"_qs, "\"../outside\",#TRUE#\r\n\"../goals\",#TRUE#\r\n\"" +
                                  m_test->path(u"outside"_qs).toUtf8() +
-                                 "\",#TRUE#\r\n\"Calm\",#TRUE#\r\n");
+                                 "\",#TRUE#\r\n\"Calm\",#TRUE#\r\n\"Huge\",#TRUE#\r\n");
     QCOMPARE(pool(), QStringList{u"a"_qs});
 }
 
