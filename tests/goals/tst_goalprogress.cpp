@@ -2,16 +2,6 @@
 
 #include <QTest>
 
-namespace {
-
-QString sentence(const QString& expected, int actual)
-{
-    return u"You should have achieved "_qs + expected + u"%. You have actually achieved "_qs +
-           QString::number(actual) + u"%"_qs;
-}
-
-} // namespace
-
 class tst_GoalProgress : public QObject {
     Q_OBJECT
 
@@ -28,6 +18,10 @@ void tst_GoalProgress::readOut()
         const GoalProgress::Texts texts =
             GoalProgress::progress(start, end, today, percent, true, u"."_qs);
         return QStringList{texts.daysRemaining, texts.info};
+    };
+    const auto sentence = [](const QString& expected, int actual) {
+        return u"You should have achieved "_qs + expected + u"%. You have actually achieved "_qs +
+               QString::number(actual) + u"%"_qs;
     };
     const QDate first(2008, 3, 1);
     const QDate third(2008, 3, 3);
