@@ -63,7 +63,6 @@ private:
     }
     QString index() const { return m_test->path(u"FileNames.txt"_qs); }
     void load();
-    // Three files, the middle one unchecked.
     void sample() const;
 
     QTreeWidget* files() const { return child<QTreeWidget>(m_page.get(), "lvwDisplayFiles"); }
@@ -117,8 +116,6 @@ void tst_ProgramsPage::listingWithoutAnIndexWritesNothing()
     // The first check mark the user sets writes the index, and only the index.
     clickCheckBox(files(), 1);
     QCOMPARE(fileBytes(index()), QByteArray("\"Calm\",#FALSE#\r\n\"Work\",#TRUE#\r\n"));
-    clickCheckBox(files(), 1);
-    QCOMPARE(fileBytes(index()), QByteArray("\"Calm\",#FALSE#\r\n\"Work\",#FALSE#\r\n"));
 }
 
 void tst_ProgramsPage::listingRewritesTheIndex()
@@ -198,7 +195,6 @@ void tst_ProgramsPage::createMakesAFileOrSelectsTheOneNamed()
     QTest::keyClick(nameBox(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(nameBox()->text(), u"ab"_qs);
     QCOMPARE(m_test->prompter.asked.size(), 2);
-    QCOMPARE(m_test->prompter.asked.first().text, u"Please Enter Only Characters"_qs);
     QVERIFY(nameBox()->hasFocus());
 }
 
