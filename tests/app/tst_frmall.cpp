@@ -2,6 +2,7 @@
 #include "TestFiles.h"
 #include "TestServices.h"
 #include "TestWidgets.h"
+#include "app/SingleInstance.h"
 #include "app/frmAll.h"
 #include "display/DisplayScheduler.h"
 #include "display/FlashWindow.h"
@@ -19,6 +20,7 @@
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -41,6 +43,7 @@ private Q_SLOTS:
     void unusableStoredValuesLeaveThePageUsable();
     void waysOut();
     void menusLinksAndTheAboutBox();
+    void secondCopyEndsWithoutWritingAnything();
 
     void startAndStopFromEitherButton();
 
@@ -272,6 +275,26 @@ void tst_frmAll::menusLinksAndTheAboutBox()
                           WebLinks::donatePage(), WebLinks::donatePage(), WebLinks::coBrandPage(),
                           WebLinks::homePage(), WebLinks::homePage(), WebLinks::homePage(),
                           WebLinks::homePage(), WebLinks::fullBrandPage()}));
+}
+
+void tst_frmAll::secondCopyEndsWithoutWritingAnything()
+{
+    QTemporaryDir runtime;
+    SingleInstance firstInstance(u"zorvan-test"_qs, runtime.path());
+    frmAll first(m_test->services(), &firstInstance);
+    QVERIFY(first.Form_Load());
+    first.cmdSaveSettings_Click();
+    const QByteArray before = fileBytes(m_test->settingsFile());
+
+    SingleInstance secondInstance(u"zorvan-test"_qs, runtime.path());
+    auto second = std::make_unique<frmAll>(m_test->services(), &secondInstance);
+    // The second copy changes a setting before it finds the first; none of it is written,
+    // not even as it ends (tests/e2e show the first copy coming back).
+    second->findChild<QRadioButton*>(u"optMessage(1)"_qs)->setChecked(true);
+    QVERIFY(!second->Form_Load());
+    QVERIFY(!second->isVisible());
+    second.reset();
+    QCOMPARE(fileBytes(m_test->settingsFile()), before);
 }
 
 void tst_frmAll::startAndStopFromEitherButton()
