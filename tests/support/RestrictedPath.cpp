@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <fcntl.h>
 #include <unistd.h>
 
 #ifdef Q_OS_LINUX
@@ -26,17 +25,10 @@ bool capabilities(long call, __user_cap_data_struct (&data)[2])
 
 bool canUse(const QString& path)
 {
-    const bool folder = QFileInfo(path).isDir();
-    const QByteArray probe = QFile::encodeName(folder ? path + u"/.write-probe"_qs : path);
-    const int file = folder
-                         ? ::open(probe.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600)
-                         : ::open(probe.constData(), O_RDONLY | O_CLOEXEC);
-    if (file < 0)
-        return false;
-    ::close(file);
-    if (folder)
-        ::unlink(probe.constData());
-    return true;
+    if (!QFileInfo(path).isDir())
+        return QFile(path).open(QIODevice::ReadOnly);
+    QFile probe(path + u"/.write-probe"_qs);
+    return probe.open(QIODevice::WriteOnly | QIODevice::NewOnly) && probe.remove();
 }
 
 } // namespace

@@ -25,23 +25,10 @@ Prompter::Answer ScriptedPrompter::ask(QWidget*, const Message& message)
 
 TestServices::TestServices()
     : m_dataFolder(m_root.path() + u"/data"_qs)
-    , m_configHomeBefore(qgetenv("XDG_CONFIG_HOME"))
-    , m_hadConfigHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
 {
     QDir().mkpath(m_dataFolder + u"/plugins"_qs);
     settings = SettingsArea::inFile(settingsFile());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_root.path() + u"/config"_qs));
-}
-
-TestServices::~TestServices()
-{
-    // A later TestServices may have taken over already; it restores in its turn.
-    if (qgetenv("XDG_CONFIG_HOME") != QFile::encodeName(m_root.path() + u"/config"_qs))
-        return;
-    if (m_hadConfigHome)
-        qputenv("XDG_CONFIG_HOME", m_configHomeBefore);
-    else
-        qunsetenv("XDG_CONFIG_HOME");
 }
 
 Services TestServices::services()

@@ -61,12 +61,11 @@ private:
 };
 
 // Everything the program needs, in a temporary folder that goes when the test ends.
-// While it lives, XDG_CONFIG_HOME points into that folder too, so the entry that starts
-// the program with the session is never the user's own.
+// XDG_CONFIG_HOME points into that folder too, and is never put back, so the entry that
+// starts the program with the session is never the user's own.
 class TestServices {
 public:
     TestServices();
-    ~TestServices();
 
     Services services();
     // A fresh view of the settings file, as the next start of the program would see it.
@@ -91,6 +90,4 @@ public:
 private:
     QTemporaryDir m_root;
     QString m_dataFolder;
-    QByteArray m_configHomeBefore;
-    bool m_hadConfigHome = false;
 };
