@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 #include <X11/Xlib.h>
 
@@ -25,26 +24,16 @@ const QStringList ProgramUnderTest::settingKeys = {
 
 XServer::XServer(QSize screen)
 {
-    const QString xvfb = QStandardPaths::findExecutable(u"Xvfb"_qs);
-    if (xvfb.isEmpty()) {
-        m_problem = u"Xvfb is not installed (apt install xvfb)"_qs;
-        return;
-    }
-    // -displayfd 1: Xvfb picks a free display and writes its number to our pipe.
-    m_xvfb.start(xvfb, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs,
-                        u"%1x%2x24"_qs.arg(screen.width()).arg(screen.height()), u"-nolisten"_qs,
-                        u"tcp"_qs, u"-noreset"_qs});
+    // -displayfd 1: Xvfb picks a free display and writes its number and a new line to us.
+    m_xvfb.start(u"Xvfb"_qs, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs,
+                              u"%1x%2x24"_qs.arg(screen.width()).arg(screen.height()),
+                              u"-nolisten"_qs, u"tcp"_qs, u"-noreset"_qs});
     QByteArray number;
-    QElapsedTimer timer;
-    timer.start();
-    while (!number.contains('\n') && timer.elapsed() < 10000 &&
-           m_xvfb.state() != QProcess::NotRunning) {
-        m_xvfb.waitForReadyRead(100);
+    while (!number.contains('\n') && m_xvfb.waitForReadyRead(10000))
         number += m_xvfb.readAllStandardOutput();
-    }
     if (!number.contains('\n')) {
-        m_problem =
-            u"Xvfb did not start: "_qs + QString::fromLocal8Bit(m_xvfb.readAllStandardError());
+        m_problem = u"Xvfb did not start (apt install xvfb): "_qs + m_xvfb.errorString() + u' ' +
+                    QString::fromLocal8Bit(m_xvfb.readAllStandardError());
         return;
     }
     m_name = u':' + QString::fromLatin1(number.trimmed());
