@@ -16,12 +16,6 @@ long firstLong(const QByteArray& data, long otherwise)
 
 } // namespace
 
-const QStringList ProgramUnderTest::settingKeys = {
-    u"AutoDisplay"_qs,    u"DispInterval"_qs, u"DispDuration"_qs,  u"RandomMessage"_qs,
-    u"RandomLocation"_qs, u"FontColor"_qs,    u"FontName"_qs,      u"FontBold"_qs,
-    u"FontItalic"_qs,     u"FontSize"_qs,     u"Strikethrough"_qs, u"Underline"_qs,
-    u"RunAtSysTray"_qs};
-
 XServer::XServer(QSize screen)
 {
     // -displayfd 1: Xvfb picks a free display and writes its number and a new line to us.
@@ -78,8 +72,6 @@ QByteArray XServer::property(unsigned long window, const char* name, unsigned lo
 QList<XWindow> XServer::windows() const
 {
     QList<XWindow> found;
-    if (!m_display)
-        return found;
     // Windows come and go while the tree is walked; a vanished one is no error.
     const auto previousHandler = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     const Window root = DefaultRootWindow(m_display);
@@ -143,12 +135,17 @@ bool XServer::waitFor(const std::function<bool()>& check, std::chrono::milliseco
     return true;
 }
 
+QProcessEnvironment XServer::clientEnvironment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"DISPLAY"_qs, m_name);
+    return environment;
+}
+
 bool XServer::startClient(const QString& program, const QStringList& arguments)
 {
     auto* client = new QProcess;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"DISPLAY"_qs, m_name);
-    client->setProcessEnvironment(environment);
+    client->setProcessEnvironment(clientEnvironment());
     client->setStandardOutputFile(QProcess::nullDevice());
     client->start(program, arguments);
     m_clients << client;
@@ -165,8 +162,7 @@ bool XServer::hasNotificationArea() const
 
 bool XServer::hasWindowManager() const
 {
-    // A window manager that follows the desktop conventions names its check window on
-    // the root window once it manages the screen.
+    // Set on the root window once a window manager manages the screen.
     return !property(DefaultRootWindow(m_display), "_NET_SUPPORTING_WM_CHECK", AnyPropertyType)
                 .isEmpty();
 }
@@ -192,9 +188,7 @@ int XServer::windowManagerState(unsigned long window) const
 bool XServer::click(QPoint at, int button, int count) const
 {
     QProcess xdotool;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"DISPLAY"_qs, m_name);
-    xdotool.setProcessEnvironment(environment);
+    xdotool.setProcessEnvironment(clientEnvironment());
     // No --sync: it waits for ever when the pointer is there already; the server takes
     // the fake events in order all the same.
     xdotool.start(u"xdotool"_qs, {u"mousemove"_qs, QString::number(at.x()), QString::number(at.y()),
@@ -224,8 +218,7 @@ ProgramUnderTest::~ProgramUnderTest()
 
 QProcessEnvironment ProgramUnderTest::environment() const
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"DISPLAY"_qs, m_server.displayName());
+    QProcessEnvironment environment = m_server.clientEnvironment();
     environment.insert(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
     environment.remove(u"WAYLAND_DISPLAY"_qs);
     // The program's notification icon is to go where the test can see it, not to a
@@ -271,6 +264,17 @@ std::optional<QString> ProgramUnderTest::setting(const QString& key) const
 void ProgramUnderTest::storeSetting(const QString& key, const QString& text)
 {
     QSettings(settingsFile(), QSettings::IniFormat).setValue(u"Settings/"_qs + key, text);
+}
+
+QStringList ProgramUnderTest::unsavedSettings() const
+{
+    QStringList keys = {u"AutoDisplay"_qs,   u"DispInterval"_qs,   u"DispDuration"_qs,
+                        u"RandomMessage"_qs, u"RandomLocation"_qs, u"FontColor"_qs,
+                        u"FontName"_qs,      u"FontBold"_qs,       u"FontItalic"_qs,
+                        u"FontSize"_qs,      u"Strikethrough"_qs,  u"Underline"_qs,
+                        u"RunAtSysTray"_qs};
+    keys.removeIf([this](const QString& key) { return setting(key).has_value(); });
+    return keys;
 }
 
 QString ProgramUnderTest::startupEntryFile() const
