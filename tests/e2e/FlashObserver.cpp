@@ -31,25 +31,38 @@ FlashObserver::~FlashObserver()
         XCloseDisplay(m_display);
 }
 
-QList<FlashObserver::Flash> FlashObserver::flashesNamed(const QString& name) const
+QList<FlashObserver::Flash> FlashObserver::flashesNamed(const QString& name,
+                                                        bool stillMappedToo) const
 {
     const std::lock_guard lock(m_mutex);
     QList<Flash> named;
     for (const Flash& flash : m_flashes) {
-        if (flash.name == name && flash.unmappedAt > 0)
+        if (flash.name == name && (stillMappedToo || flash.unmappedAt > 0))
             named << flash;
     }
     return named;
 }
 
-std::optional<double> FlashObserver::firstMappedNamed(const QString& name) const
+QList<double> FlashObserver::shownTimes(const QList<Flash>& flashes)
 {
-    const std::lock_guard lock(m_mutex);
-    for (const Flash& flash : m_flashes) {
-        if (flash.name == name)
-            return flash.mappedAt;
-    }
-    return std::nullopt;
+    QList<double> shown;
+    for (const Flash& flash : flashes)
+        shown << flash.shownMs();
+    return shown;
+}
+
+QList<double> FlashObserver::gaps(const QList<Flash>& flashes)
+{
+    QList<double> gaps;
+    for (qsizetype i = 1; i < flashes.size(); ++i)
+        gaps << flashes[i].mappedAt - flashes[i - 1].unmappedAt;
+    return gaps;
+}
+
+double percentile(QList<double> values, double p)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values[qsizetype(p * double(values.size() - 1) + 0.5)];
 }
 
 void FlashObserver::watch()

@@ -5,7 +5,6 @@
 #include <QString>
 #include <atomic>
 #include <mutex>
-#include <optional>
 #include <thread>
 
 using Display = struct _XDisplay;
@@ -30,11 +29,14 @@ public:
     FlashObserver(const FlashObserver&) = delete;
     FlashObserver& operator=(const FlashObserver&) = delete;
 
-    // The windows whose name is exactly name that were mapped and unmapped again.
-    QList<Flash> flashesNamed(const QString& name) const;
-    // When a window of that name was first mapped, whether it is still mapped or not.
-    std::optional<double> firstMappedNamed(const QString& name) const;
+    // The windows whose name is exactly name that were mapped and unmapped again, or
+    // also those still mapped.
+    QList<Flash> flashesNamed(const QString& name, bool stillMappedToo = false) const;
     static double now();
+    // The figures of a run of flashes, in ms: how long each was on screen, and the time
+    // from each vanishing to the next appearing.
+    static QList<double> shownTimes(const QList<Flash>& flashes);
+    static QList<double> gaps(const QList<Flash>& flashes);
 
 private:
     void watch();
@@ -45,3 +47,6 @@ private:
     mutable std::mutex m_mutex;
     QList<Flash> m_flashes;
 };
+
+// The value below which the fraction p of the values lie (0.5: the median).
+double percentile(QList<double> values, double p);

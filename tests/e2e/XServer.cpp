@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 #include <X11/Xlib.h>
 
@@ -17,34 +16,18 @@ long firstLong(const QByteArray& data, long otherwise)
 
 } // namespace
 
-const QStringList ProgramUnderTest::settingKeys = {
-    u"AutoDisplay"_qs,    u"DispInterval"_qs, u"DispDuration"_qs,  u"RandomMessage"_qs,
-    u"RandomLocation"_qs, u"FontColor"_qs,    u"FontName"_qs,      u"FontBold"_qs,
-    u"FontItalic"_qs,     u"FontSize"_qs,     u"Strikethrough"_qs, u"Underline"_qs,
-    u"RunAtSysTray"_qs};
-
 XServer::XServer(QSize screen)
 {
-    const QString xvfb = QStandardPaths::findExecutable(u"Xvfb"_qs);
-    if (xvfb.isEmpty()) {
-        m_problem = u"Xvfb is not installed (apt install xvfb)"_qs;
-        return;
-    }
-    // -displayfd 1: Xvfb picks a free display and writes its number to our pipe.
-    m_xvfb.start(xvfb, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs,
-                        u"%1x%2x24"_qs.arg(screen.width()).arg(screen.height()), u"-nolisten"_qs,
-                        u"tcp"_qs, u"-noreset"_qs});
+    // -displayfd 1: Xvfb picks a free display and writes its number and a new line to us.
+    m_xvfb.start(u"Xvfb"_qs, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs,
+                              u"%1x%2x24"_qs.arg(screen.width()).arg(screen.height()),
+                              u"-nolisten"_qs, u"tcp"_qs, u"-noreset"_qs});
     QByteArray number;
-    QElapsedTimer timer;
-    timer.start();
-    while (!number.contains('\n') && timer.elapsed() < 10000 &&
-           m_xvfb.state() != QProcess::NotRunning) {
-        m_xvfb.waitForReadyRead(100);
+    while (!number.contains('\n') && m_xvfb.waitForReadyRead(10000))
         number += m_xvfb.readAllStandardOutput();
-    }
     if (!number.contains('\n')) {
-        m_problem =
-            u"Xvfb did not start: "_qs + QString::fromLocal8Bit(m_xvfb.readAllStandardError());
+        m_problem = u"Xvfb did not start (apt install xvfb): "_qs + m_xvfb.errorString() + u' ' +
+                    QString::fromLocal8Bit(m_xvfb.readAllStandardError());
         return;
     }
     m_name = u':' + QString::fromLatin1(number.trimmed());
@@ -89,8 +72,6 @@ QByteArray XServer::property(unsigned long window, const char* name, unsigned lo
 QList<XWindow> XServer::windows() const
 {
     QList<XWindow> found;
-    if (!m_display)
-        return found;
     // Windows come and go while the tree is walked; a vanished one is no error.
     const auto previousHandler = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     const Window root = DefaultRootWindow(m_display);
@@ -154,12 +135,17 @@ bool XServer::waitFor(const std::function<bool()>& check, std::chrono::milliseco
     return true;
 }
 
+QProcessEnvironment XServer::clientEnvironment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"DISPLAY"_qs, m_name);
+    return environment;
+}
+
 bool XServer::startClient(const QString& program, const QStringList& arguments)
 {
     auto* client = new QProcess;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"DISPLAY"_qs, m_name);
-    client->setProcessEnvironment(environment);
+    client->setProcessEnvironment(clientEnvironment());
     client->setStandardOutputFile(QProcess::nullDevice());
     client->start(program, arguments);
     m_clients << client;
@@ -176,8 +162,7 @@ bool XServer::hasNotificationArea() const
 
 bool XServer::hasWindowManager() const
 {
-    // A window manager that follows the desktop conventions names its check window on
-    // the root window once it manages the screen.
+    // Set on the root window once a window manager manages the screen.
     return !property(DefaultRootWindow(m_display), "_NET_SUPPORTING_WM_CHECK", AnyPropertyType)
                 .isEmpty();
 }
@@ -203,9 +188,7 @@ int XServer::windowManagerState(unsigned long window) const
 bool XServer::click(QPoint at, int button, int count) const
 {
     QProcess xdotool;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"DISPLAY"_qs, m_name);
-    xdotool.setProcessEnvironment(environment);
+    xdotool.setProcessEnvironment(clientEnvironment());
     // No --sync: it waits for ever when the pointer is there already; the server takes
     // the fake events in order all the same.
     xdotool.start(u"xdotool"_qs, {u"mousemove"_qs, QString::number(at.x()), QString::number(at.y()),
@@ -235,8 +218,7 @@ ProgramUnderTest::~ProgramUnderTest()
 
 QProcessEnvironment ProgramUnderTest::environment() const
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"DISPLAY"_qs, m_server.displayName());
+    QProcessEnvironment environment = m_server.clientEnvironment();
     environment.insert(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
     environment.remove(u"WAYLAND_DISPLAY"_qs);
     // The program's notification icon is to go where the test can see it, not to a
@@ -282,6 +264,17 @@ std::optional<QString> ProgramUnderTest::setting(const QString& key) const
 void ProgramUnderTest::storeSetting(const QString& key, const QString& text)
 {
     QSettings(settingsFile(), QSettings::IniFormat).setValue(u"Settings/"_qs + key, text);
+}
+
+QStringList ProgramUnderTest::unsavedSettings() const
+{
+    QStringList keys = {u"AutoDisplay"_qs,   u"DispInterval"_qs,   u"DispDuration"_qs,
+                        u"RandomMessage"_qs, u"RandomLocation"_qs, u"FontColor"_qs,
+                        u"FontName"_qs,      u"FontBold"_qs,       u"FontItalic"_qs,
+                        u"FontSize"_qs,      u"Strikethrough"_qs,  u"Underline"_qs,
+                        u"RunAtSysTray"_qs};
+    keys.removeIf([this](const QString& key) { return setting(key).has_value(); });
+    return keys;
 }
 
 QString ProgramUnderTest::startupEntryFile() const

@@ -19,7 +19,7 @@ struct XWindow {
     bool viewable = false;
     bool overrideRedirect = false;
     bool topLevel = true; // a child of the root window
-    qint64 pid = 0;       // the process that owns it, as the window says (_NET_WM_PID)
+    qint64 pid = 0;       // the owner, as the window says (_NET_WM_PID)
 };
 
 // An Xvfb of the test's own, and a connection to it for looking at its windows.
@@ -31,36 +31,35 @@ public:
     XServer& operator=(const XServer&) = delete;
 
     bool isRunning() const { return m_display != nullptr; }
-    QString displayName() const { return m_name; }
-    Display* display() const { return m_display; }
     // Why the server could not be started.
     QString problem() const { return m_problem; }
+    QString displayName() const { return m_name; }
+    Display* display() const { return m_display; }
+    // The system's environment, with this display.
+    QProcessEnvironment clientEnvironment() const;
 
-    // Every window, at any depth: a window manager's frame or a notification area may
-    // hold the program's windows.
-    QList<XWindow> windows() const;
+    // The windows of a process, at any depth: a window manager's frame or a notification
+    // area may hold them.
     QList<XWindow> windowsOf(qint64 pid) const;
     // How many main windows of the program are shown.
     qsizetype mainWindowsShown() const;
     // Polls until check() holds or the time is up; true when it held.
     static bool waitFor(const std::function<bool()>& check, std::chrono::milliseconds timeout);
 
-    // Starts a program on this display (a window manager, a notification area); it ends
-    // with the server.
+    // Starts a program (a window manager, a notification area) that ends with the server.
     bool startClient(const QString& program, const QStringList& arguments = {});
-    // Whether a notification area has claimed the screen.
     bool hasNotificationArea() const;
-    // Whether a window manager has taken over the screen.
     bool hasWindowManager() const;
     // What a window manager does when the user clicks a window's close box.
     void pressCloseBox(unsigned long window) const;
     // The state a window manager gave the window: 1 normal, 3 minimised, -1 none.
     int windowManagerState(unsigned long window) const;
-    // Clicks with the mouse (button 1 left, 3 right) at a place on the screen; count 2
-    // is a double click.
+    // Clicks mouse button 1 (left) or 3 (right) at a place on the screen; count 2 is a
+    // double click.
     bool click(QPoint at, int button, int count = 1) const;
 
 private:
+    QList<XWindow> windows() const;
     QByteArray property(unsigned long window, const char* name, unsigned long type,
                         long length = 1) const;
 
@@ -80,19 +79,20 @@ public:
 
     // Starts one copy; several may run at once.
     QProcess* start(const QStringList& arguments = {});
+    // What a copy is started with: the test's display and the folders of its own.
+    QProcessEnvironment environment() const;
     QString settingsFile() const;
     QString dataFolder() const;
+    // The entry that starts the program with the session.
+    QString startupEntryFile() const;
     // The stored settings, key by key (section "Settings").
     std::optional<QString> setting(const QString& key) const;
     void storeSetting(const QString& key, const QString& text);
-    // The entry that starts the program with the session.
-    QString startupEntryFile() const;
+    // The keys of the program's settings that are not stored.
+    QStringList unsavedSettings() const;
 
     static QString mainWindowCaption() { return u"Zorvan Subliminal Message Software v1.50"_qs; }
     static QString flashCaption() { return u"Zorvan Subliminal Message Software v1.45"_qs; }
-    static const QStringList settingKeys;
-    // What a copy is started with: the test's display and the folders of its own.
-    QProcessEnvironment environment() const;
 
 private:
     const XServer& m_server;

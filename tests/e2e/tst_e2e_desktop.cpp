@@ -1,10 +1,12 @@
 #include "FlashObserver.h"
 #include "TestFiles.h"
+#include "TimeLimits.h"
 #include "XServer.h"
 
 #include <QStandardPaths>
 #include <QTest>
 #include <X11/Xlib.h>
+#include <csignal>
 
 using namespace std::chrono_literals;
 
@@ -19,22 +21,27 @@ void chooseTrayAtStartUp(ProgramUnderTest& program)
     program.storeSetting(u"RunAtSysTray"_qs, u"True"_qs);
 }
 
-double median(QList<double> values)
+// Sends the signal (none: 0) and waits for the copy to end of its own accord.
+bool endsCleanly(QProcess* copy, int signal = 0, int timeoutMs = 5000)
 {
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0 : values[values.size() / 2];
+    if (signal != 0)
+        ::kill(pid_t(copy->processId()), signal);
+    return copy->waitForFinished(timeoutMs) && copy->exitStatus() == QProcess::NormalExit &&
+           copy->exitCode() == 0;
 }
 
 } // namespace
 
-// The notification icon, the close box and the display of the real program, on an X
-// server of the test's own: with a notification area (a Debian-packaged tray running in
-// it), and without one, with a window manager that minimises.
+// The real program on an X server of the test's own: a single copy, the notification
+// icon, the close box, the display and the way out; with a notification area (a
+// Debian-packaged tray running in it), and without one, with a window manager that
+// minimises.
 class tst_E2eDesktop : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase();
+    void copiesStartedTogetherLeaveOneThatSavesAtTheEnd();
     void startWithTheSessionLeavesOnlyTheIcon();
     void flashesKeepTheFocusAndGoOnBehindTheIcon();
     void withoutNotificationAreaTheWindowIsMinimised();
@@ -87,16 +94,38 @@ private:
 
 void tst_E2eDesktop::initTestCase()
 {
-    const QString tray = QStandardPaths::findExecutable(u"trayer"_qs);
-    QVERIFY2(!tray.isEmpty(), "trayer is not installed (apt install trayer)");
     QVERIFY2(!QStandardPaths::findExecutable(u"xdotool"_qs).isEmpty(),
              "xdotool is not installed (apt install xdotool)");
     m_server = std::make_unique<XServer>();
     QVERIFY2(m_server->isRunning(), qPrintable(m_server->problem()));
-    QVERIFY(
-        m_server->startClient(tray, {u"--edge"_qs, u"top"_qs, u"--align"_qs, u"right"_qs,
-                                     u"--widthtype"_qs, u"request"_qs, u"--height"_qs, u"24"_qs}));
+    QVERIFY2(m_server->startClient(u"trayer"_qs,
+                                   {u"--edge"_qs, u"top"_qs, u"--align"_qs, u"right"_qs,
+                                    u"--widthtype"_qs, u"request"_qs, u"--height"_qs, u"24"_qs}),
+             "trayer is not installed (apt install trayer)");
     QVERIFY(XServer::waitFor([&] { return m_server->hasNotificationArea(); }, 10s));
+}
+
+void tst_E2eDesktop::copiesStartedTogetherLeaveOneThatSavesAtTheEnd()
+{
+    ProgramUnderTest program(*m_server);
+    program.storeSetting(u"DispInterval"_qs, u"24"_qs);
+    QList<QProcess*> copies;
+    for (int i = 0; i < 3; ++i)
+        copies << program.start();
+    const auto running = [&] {
+        copies.removeIf([](QProcess* copy) { return copy->state() != QProcess::Running; });
+        return copies.size();
+    };
+    QVERIFY(
+        XServer::waitFor([&] { return running() == 1 && m_server->mainWindowsShown() == 1; }, 10s));
+    QTest::qWait(300);
+    QCOMPARE(running(), 1);
+
+    // The end of the session saves every setting, those it started with as they were.
+    QVERIFY(program.unsavedSettings().contains(u"FontName"_qs));
+    QVERIFY(endsCleanly(copies.first(), SIGHUP));
+    QCOMPARE(program.unsavedSettings(), QStringList());
+    QCOMPARE(program.setting(u"DispInterval"_qs), std::optional(u"24"_qs));
 }
 
 void tst_E2eDesktop::startWithTheSessionLeavesOnlyTheIcon()
@@ -119,7 +148,7 @@ void tst_E2eDesktop::startWithTheSessionLeavesOnlyTheIcon()
     // Behind the icon again, its menu's "Exit" (below "Show") ends the program and saves.
     m_server->pressCloseBox(mainWindow(*m_server, copy)->id);
     QVERIFY(iconReady(*m_server, copy));
-    QVERIFY(!program.setting(u"FontName"_qs).has_value());
+    QVERIFY(program.unsavedSettings().contains(u"FontName"_qs));
     QVERIFY(m_server->click(icons(*m_server, copy).first().geometry.center(), 3));
     QRect menu;
     QVERIFY(XServer::waitFor(
@@ -132,11 +161,8 @@ void tst_E2eDesktop::startWithTheSessionLeavesOnlyTheIcon()
         },
         5s));
     QVERIFY(m_server->click(QPoint(menu.center().x(), menu.top() + menu.height() * 3 / 4), 1));
-    QVERIFY(copy->waitForFinished(5000));
-    QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(copy->exitCode(), 0);
-    for (const QString& key : ProgramUnderTest::settingKeys)
-        QVERIFY2(program.setting(key).has_value(), qPrintable(key));
+    QVERIFY(endsCleanly(copy));
+    QCOMPARE(program.unsavedSettings(), QStringList());
     QCOMPARE(program.setting(u"RunAtSysTray"_qs), std::optional(u"True"_qs));
 }
 
@@ -183,29 +209,18 @@ void tst_E2eDesktop::flashesKeepTheFocusAndGoOnBehindTheIcon()
     QVERIFY(focusKept);
 
     // The first message comes one interval after the start, not at once; each at the
-    // centre for about 200 ms (not the 150 next to it in the list), about 2 s after the one
-    // before. The bounds are loose: on a busy machine the observer itself hears of a window
-    // late (tst_flash_timing measures the figures on a quiet one).
+    // centre (tst_flash_timing measures the times on screen and between).
     const QList<FlashObserver::Flash> flashes =
         observer.flashesNamed(ProgramUnderTest::flashCaption());
     QVERIFY(flashes.first().mappedAt - started > 1900);
-    QList<double> onScreen, gaps;
-    for (qsizetype i = 0; i < flashes.size(); ++i) {
-        QVERIFY(flashes[i].overrideRedirect);
-        QVERIFY(qAbs(flashes[i].geometry.center().x() - 640) <= 1);
-        QVERIFY(qAbs(flashes[i].geometry.center().y() - 400) <= 1);
-        onScreen << flashes[i].shownMs();
-        if (i > 0)
-            gaps << flashes[i].mappedAt - flashes[i - 1].unmappedAt;
+    for (const FlashObserver::Flash& flash : flashes) {
+        QVERIFY(flash.overrideRedirect);
+        QVERIFY(qAbs(flash.geometry.center().x() - 640) <= 1);
+        QVERIFY(qAbs(flash.geometry.center().y() - 400) <= 1);
     }
-    QVERIFY2(median(onScreen) >= 180 && median(onScreen) < 250,
-             qPrintable(QString::number(median(onScreen))));
-    QVERIFY2(median(gaps) >= 1950 && median(gaps) < 2100,
-             qPrintable(QString::number(median(gaps))));
     XDestroyWindow(display, work);
 
-    // The close box hides the window behind the icon; the messages go on, and nothing was
-    // saved, as the program did not end.
+    // The close box hides the window behind the icon; the messages go on.
     const QByteArray settingsBefore = fileBytes(program.settingsFile());
     m_server->pressCloseBox(mainWindow(*m_server, copy)->id);
     QVERIFY(XServer::waitFor(
@@ -217,21 +232,21 @@ void tst_E2eDesktop::flashesKeepTheFocusAndGoOnBehindTheIcon()
         },
         5s));
     QCOMPARE(copy->state(), QProcess::Running);
-    QCOMPARE(fileBytes(program.settingsFile()), settingsBefore);
 
-    // Starting the program again brings the window back from behind the icon.
-    QVERIFY(program.start()->waitForFinished(5000));
+    // A later copy brings the window back from behind the icon, and ends within 2 s
+    // without a window of its own or a save.
+    QVERIFY(endsCleanly(program.start(), 0, 2000 * TimeLimits::scale));
     QVERIFY(XServer::waitFor(
         [&] { return shown(*m_server, copy) && icons(*m_server, copy).isEmpty(); }, 5s));
+    QCOMPARE(m_server->mainWindowsShown(), 1);
+    QCOMPARE(fileBytes(program.settingsFile()), settingsBefore);
 }
 
 void tst_E2eDesktop::withoutNotificationAreaTheWindowIsMinimised()
 {
-    const QString windowManager = QStandardPaths::findExecutable(u"openbox"_qs);
-    QVERIFY2(!windowManager.isEmpty(), "openbox is not installed (apt install openbox)");
     XServer bare;
     QVERIFY2(bare.isRunning(), qPrintable(bare.problem()));
-    QVERIFY(bare.startClient(windowManager));
+    QVERIFY2(bare.startClient(u"openbox"_qs), "openbox is not installed (apt install openbox)");
     QVERIFY(XServer::waitFor([&] { return bare.hasWindowManager(); }, 10s));
     const auto state = [&](const QProcess* copy) {
         const auto window = mainWindow(bare, copy);
@@ -247,8 +262,9 @@ void tst_E2eDesktop::withoutNotificationAreaTheWindowIsMinimised()
     QVERIFY(XServer::waitFor([&] { return state(copy) == minimised; }, 5s));
     QTest::qWait(200);
     QCOMPARE(copy->state(), QProcess::Running);
-    copy->terminate();
-    QVERIFY(copy->waitForFinished(5000));
+    QVERIFY(program.unsavedSettings().contains(u"FontName"_qs));
+    QVERIFY(endsCleanly(copy, SIGTERM));
+    QCOMPARE(program.unsavedSettings(), QStringList());
 
     // A start with the session and the tray option starts minimised.
     ProgramUnderTest atLogOn(bare);
@@ -260,13 +276,15 @@ void tst_E2eDesktop::withoutNotificationAreaTheWindowIsMinimised()
 
     // A notification area that turns up later gets the icon, which works from then on,
     // under the window manager too.
-    QVERIFY(bare.startClient(QStandardPaths::findExecutable(u"trayer"_qs)));
+    QVERIFY(bare.startClient(u"trayer"_qs));
     QVERIFY(restoredByTheIcon(bare, copy));
     QVERIFY(XServer::waitFor([&] { return state(copy) == normal; }, 5s));
     bare.pressCloseBox(mainWindow(bare, copy)->id);
     QVERIFY(
         XServer::waitFor([&] { return !shown(bare, copy) && icons(bare, copy).size() == 1; }, 5s));
-    QCOMPARE(copy->state(), QProcess::Running);
+    QVERIFY(atLogOn.unsavedSettings().contains(u"FontName"_qs));
+    QVERIFY(endsCleanly(copy, SIGINT));
+    QCOMPARE(atLogOn.unsavedSettings(), QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_E2eDesktop)
