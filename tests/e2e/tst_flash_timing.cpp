@@ -114,7 +114,10 @@ void tst_FlashTiming::startUpAndIdleMemory()
         QVERIFY(copy.waitForStarted(5000));
         QList<FlashObserver::Flash> shown;
         QVERIFY(XServer::waitFor(
-            [&] { return !(shown = observer.flashesNamed(caption, true)).isEmpty(); }, 10s));
+            [&] {
+                return !(shown = observer.flashesNamed(caption, /*stillMappedToo=*/true)).isEmpty();
+            },
+            10s));
         if (start > 0)
             startUps << shown.first().mappedAt - spawned;
         if (start == 1) {
