@@ -91,7 +91,7 @@ step "cmake --install into a temporary prefix"
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 desktop-file-validate "$prefix/share/applications/$app_id.desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
+appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
 [[ -x $prefix/bin/$exe ]] || fail "no executable in bin"
 [[ -f $prefix/share/icons/hicolor/scalable/apps/$app_id.svg ]] || fail "no scalable icon"
 for size in 16 22 24 32 48 64 128 256; do
@@ -126,6 +126,12 @@ dpkg-deb --field "$deb" Depends | tee "$work/depends"
 for needed in libqt6svg6 libqt6widgets6 libqt6gui6 libqt6network6; do
     grep -q "\b$needed\b" "$work/depends" || fail "the package does not depend on $needed"
 done
+
+step "lintian $(basename "$deb")"
+# Errors and warnings fail the check; information and pedantic lines are shown.
+lintian --display-info --display-experimental --pedantic "$deb" 2>&1 |
+    grep -v '^N\|running with root privileges' | tee "$work/lintian" || true
+! grep -q '^[EW]:' "$work/lintian" || fail "lintian found errors or warnings"
 
 step "apt-get install $(basename "$deb")"
 dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

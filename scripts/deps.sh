@@ -25,8 +25,9 @@ if [[ " $* " == *" --test "* ]]; then
     # area and window manager; the autostart entry against the desktop-entry checker.
     packages+=(trayer openbox xdotool desktop-file-utils)
     # The Debian package (cpack works out its dependencies with dpkg-shlibdeps, which
-    # needs file) and the check of the installed program's software-centre entry.
-    packages+=(dpkg-dev file appstream)
+    # needs file), Debian's own checks of it, and the check of the installed program's
+    # software-centre entry.
+    packages+=(dpkg-dev file appstream lintian)
 fi
 if [[ " $* " == *" --bench "* ]]; then
     packages+=(libbenchmark-dev)
