@@ -488,18 +488,6 @@ void tst_frmAll::runAtStartUpAndBack()
     QVERIFY(!sysTray->isEnabled());
     QCOMPARE(stored(u"RunAtSysTray"_qs), u"False"_qs);
 
-    // A folder that cannot be written is reported, and the page does not pretend otherwise.
-    RestrictedPath guard(QFileInfo(m_test->startupEntryFile()).path(),
-                         RestrictedPath::readOnlyFolder);
-    if (!guard.holds())
-        QSKIP("permission bits do not bind here");
-    clickOption(child<QRadioButton>("optRun"));
-    QCOMPARE(m_test->prompter.asked.size(), 1);
-    QCOMPARE(m_test->prompter.asked.first().text, u"Error 13 setting key\nPermission denied"_qs);
-    QCOMPARE(m_test->prompter.asked.first().buttons, Prompter::Buttons::Ok);
-    QVERIFY(!QFileInfo::exists(m_test->startupEntryFile()));
-    QVERIFY(child<QRadioButton>("optDontRun")->isChecked());
-    QVERIFY(!sysTray->isEnabled());
 }
 
 void tst_frmAll::startUpShowsTheStoredChoice_data()
