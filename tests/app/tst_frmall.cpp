@@ -346,7 +346,8 @@ void tst_frmAll::closeDuringStartUpSavesNothing()
 void tst_frmAll::specialFileInPlaceOfOneNeverHoldsUpTheStart_data()
 {
     QTest::addColumn<QString>("place");
-    QTest::newRow("settings file") << u"settings.ini"_qs;
+    // The user's own settings file, and the lock file beside a settings file.
+    QTest::newRow("settings file") << u"config/ZorvanTest/ZorvanTest.ini"_qs;
     QTest::newRow("settings lock") << u"settings.ini.lock"_qs;
     QTest::newRow("start-up entry") << u"config/autostart/ZorvanTest.desktop"_qs;
 }
@@ -357,10 +358,12 @@ void tst_frmAll::specialFileInPlaceOfOneNeverHoldsUpTheStart()
     const QString path = QFileInfo(m_test->settingsFile()).path() + u'/' + place;
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));
     QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    const bool settings = place.startsWith(u"settings"_qs);
-    if (settings)
-        m_test->settings = SettingsArea::inFile(m_test->settingsFile());
-    else // said when the program looks at start-up, and again after the click below
+    const bool settings = place.endsWith(u".ini"_qs) || place.endsWith(u".lock"_qs);
+    if (settings) {
+        m_test->settings = place.endsWith(u".ini"_qs)
+                               ? SettingsArea::forApplication(u"ZorvanTest"_qs)
+                               : SettingsArea::inFile(m_test->settingsFile());
+    } else // said when the program looks at start-up, and again after the click below
         for (int i = 0; i < 2; ++i)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"is not a regular file"_qs));
     QVERIFY(load());
@@ -368,7 +371,7 @@ void tst_frmAll::specialFileInPlaceOfOneNeverHoldsUpTheStart()
     if (settings) {
         // The user hears that the settings are not kept, once.
         QCOMPARE(m_test->prompter.asked.size(), 1);
-        QVERIFY(m_test->prompter.asked.first().text.startsWith(m_test->settingsFile()));
+        QVERIFY(m_test->prompter.asked.first().text.startsWith(m_test->settings->location()));
     } else {
         // Nothing is written over it either.
         clickOption(child<QRadioButton>("optRun"));
@@ -487,7 +490,6 @@ void tst_frmAll::runAtStartUpAndBack()
     QVERIFY(!QFile::exists(m_test->startupEntryFile()));
     QVERIFY(!sysTray->isEnabled());
     QCOMPARE(stored(u"RunAtSysTray"_qs), u"False"_qs);
-
 }
 
 void tst_frmAll::startUpShowsTheStoredChoice_data()
