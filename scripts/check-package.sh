@@ -126,6 +126,7 @@ dpkg-deb --field "$deb" Depends | tee "$work/depends"
 for needed in libqt6svg6 libqt6widgets6 libqt6gui6 libqt6network6; do
     grep -q "\b$needed\b" "$work/depends" || fail "the package does not depend on $needed"
 done
+dpkg-deb --field "$deb" Recommends | grep -qw xdg-utils || fail "the package does not recommend xdg-utils"
 
 step "lintian $(basename "$deb")"
 # Errors and warnings fail the check; information and pedantic lines are shown.

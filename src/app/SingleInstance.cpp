@@ -1,96 +1,127 @@
 #include "SingleInstance.h"
 
-#include <QCryptographicHash>
+#include "platform/InstanceChannel.h"
+
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QThread>
+
+using namespace std::chrono_literals;
 
 namespace {
 const QByteArray activateRequest = QByteArrayLiteral("activate\n");
-}
+const QByteArray activatedAnswer = QByteArrayLiteral("shown\n");
+} // namespace
 
-SingleInstance::SingleInstance(const QString& key, const QString& folder, QObject* parent)
+SingleInstance::SingleInstance(const QString& name, QObject* parent)
     : QObject(parent)
-    , m_key(key)
-    , m_folder(folder)
-    , m_lock(folder + QLatin1Char('/') + key + QStringLiteral(".lock"))
+    , m_name(name)
 {}
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::userKey(const QString& applicationName)
+QString SingleInstance::nameFor(const QString& applicationName)
 {
-    // Local socket names on Windows are seen by every user of the machine, so the
-    // user's name is part of the key.
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = qEnvironmentVariable("USERNAME");
-    const QByteArray hash =
-        QCryptographicHash::hash(user.toUtf8(), QCryptographicHash::Sha256).toHex().left(12);
-    return applicationName + QLatin1Char('-') + QString::fromLatin1(hash);
+    return InstanceChannel::name(applicationName);
 }
 
-QString SingleInstance::userFolder()
+SingleInstance::Claim SingleInstance::claim()
 {
-#ifdef Q_OS_WIN
-    return QDir::tempPath(); // per user on Windows
-#else
-    // The user's private runtime folder: nobody else can plant a lock or a socket there.
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
-#endif
+    using Hold = InstanceChannel::Hold;
+    const Hold hold = InstanceChannel::hold(m_name);
+    if (hold.result == Hold::Result::Taken)
+        return Claim::Taken;
+    m_hold = hold.handle;
+
+    auto server = std::make_unique<QLocalServer>();
+    server->setSocketOptions(InstanceChannel::serverOptions());
+    // A copy that is just ending may hold the name a moment longer than it answers.
+    const QDeadlineTimer deadline(1s);
+    while (!server->listen(m_name)) {
+        if (server->serverError() != QAbstractSocket::AddressInUseError)
+            return Claim::Unsure;
+        bool foreign = false;
+        m_firstCopy = connectToFirstCopy(0ms, &foreign);
+        if (m_firstCopy)
+            return Claim::Taken;
+        if (foreign || deadline.hasExpired())
+            return Claim::Unsure;
+        QThread::msleep(20);
+    }
+    m_server = std::move(server);
+    listen();
+    return hold.result == Hold::Result::Held ? Claim::First : Claim::Unsure;
 }
 
-QString SingleInstance::serverName() const
+void SingleInstance::listen()
 {
-#ifdef Q_OS_WIN
-    return m_key;
-#else
-    return m_folder + QLatin1Char('/') + m_key + QStringLiteral(".socket");
-#endif
-}
-
-bool SingleInstance::claim()
-{
-    QDir().mkpath(m_folder);
-    if (!m_lock.tryLock(0))
-        return false;
-
-    m_server = std::make_unique<QLocalServer>();
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // We hold the lock, so a socket file left behind belongs to a copy that is gone.
-    QLocalServer::removeServer(serverName());
-    m_server->listen(serverName());
     connect(m_server.get(), &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+            // Another user's program has no say over this one's window.
+            if (!InstanceChannel::peerOf(*socket, false).sameUser) {
+                socket->abort();
+                socket->deleteLater();
+                continue;
+            }
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains(activateRequest.trimmed()))
+                if (!socket->canReadLine())
+                    return;
+                if (socket->readLine() == activateRequest) {
                     Q_EMIT activationRequested();
+                    socket->write(activatedAnswer);
+                }
                 socket->disconnectFromServer();
             });
         }
     });
-    return true;
 }
 
-bool SingleInstance::askFirstCopyToActivate(int timeoutMs)
+std::unique_ptr<QLocalSocket> SingleInstance::connectToFirstCopy(std::chrono::milliseconds timeout,
+                                                                 bool* foreign) const
 {
-    // The first copy may have taken the lock a moment ago and not be listening yet.
-    const QDeadlineTimer deadline(timeoutMs);
+    const QDeadlineTimer deadline(timeout);
     do {
-        QLocalSocket socket;
-        socket.connectToServer(serverName());
-        if (socket.waitForConnected(int(std::max<qint64>(1, deadline.remainingTime())))) {
-            socket.write(activateRequest);
-            const bool sent = socket.waitForBytesWritten(int(deadline.remainingTime()));
-            socket.waitForDisconnected(int(std::min<qint64>(500, deadline.remainingTime())));
-            return sent;
+        auto socket = std::make_unique<QLocalSocket>();
+        socket->setSocketOptions(InstanceChannel::socketOptions());
+        socket->connectToServer(m_name);
+        if (socket->waitForConnected(int(std::clamp<qint64>(deadline.remainingTime(), 1, 500)))) {
+            if (InstanceChannel::peerOf(*socket, true).sameUser)
+                return socket;
+            if (foreign)
+                *foreign = true;
+            return nullptr;
         }
-        QThread::msleep(50);
+        if (!deadline.hasExpired())
+            QThread::msleep(20);
     } while (!deadline.hasExpired());
-    return false;
+    return nullptr;
+}
+
+SingleInstance::Handover SingleInstance::askFirstCopyToActivate(const std::function<bool()>& giveUp)
+{
+    const QDeadlineTimer deadline(m_answerTime);
+    const auto stop = [&] { return deadline.hasExpired() || (giveUp && giveUp()); };
+    // The first copy may hold the name a moment before it listens.
+    while (!m_firstCopy && !stop())
+        m_firstCopy = connectToFirstCopy(100ms);
+    if (!m_firstCopy)
+        return {};
+
+    Handover handover{.processId = InstanceChannel::peerOf(*m_firstCopy, true).processId};
+    // A copy that hangs still takes the request into the system's buffer: only its
+    // answer shows that it is there for the user.
+    m_firstCopy->write(activateRequest);
+    m_firstCopy->flush();
+    QByteArray answer;
+    while (!answer.contains('\n') && !stop() &&
+           m_firstCopy->state() == QLocalSocket::ConnectedState) {
+        if (m_firstCopy->waitForReadyRead(50))
+            answer += m_firstCopy->readAll();
+    }
+    answer += m_firstCopy->readAll();
+    handover.answered = answer == activatedAnswer;
+    m_firstCopy.reset();
+    return handover;
 }

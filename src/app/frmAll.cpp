@@ -9,6 +9,7 @@
 #include "library/ProgramsPage.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsArea.h"
+#include "platform/TerminationWatcher.h"
 #include "settings/SettingsPage.h"
 #include "settings/SettingsStore.h"
 #include "settings/StartupOptions.h"
@@ -20,6 +21,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -70,8 +72,7 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
     setObjectName(QStringLiteral("frmAll"));
     setWindowTitle(tr("Zorvan Subliminal Message Software v1.50"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     QFont windowFont(QStringLiteral("Verdana"));
     windowFont.setPointSizeF(8.25);
@@ -133,10 +134,14 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
     connect(m_settingsPage, &SettingsPage::startClicked, this, &frmAll::cmdStart_Click);
     if (m_instance)
         connect(m_instance, &SingleInstance::activationRequested, this, &frmAll::bringToFront);
+    if (m_services.termination)
+        connect(m_services.termination, &TerminationWatcher::terminationRequested, this,
+                &frmAll::closeBySystem);
     // The end of the desktop session: the settings are kept even if the session manager
-    // ends the program without closing its window first.
+    // ends the program without closing its window first; before they are loaded there
+    // is nothing of the user's to keep.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] {
-        if (!m_secondCopy && !m_unloaded)
+        if (m_state == State::Running && !m_unloaded)
             cmdSaveSettings_Click();
     });
 
@@ -223,8 +228,10 @@ void frmAll::connectLinks()
 {
     WebOpener& web = *m_services.web;
     const auto opens = [&web](void (*page)(WebOpener&)) { return [&web, page] { page(web); }; };
-    connect(mnuOnline, &QAction::triggered, this,
-            [this] { modHelp::OpenOnlineHelp(*m_services.web, m_services.programFolder); });
+    connect(mnuOnline, &QAction::triggered, this, [this] {
+        modHelp::OpenOnlineHelp(*m_services.web, *m_services.prompter, m_services.programFolder,
+                                this);
+    });
     connect(mnuVisit, &QAction::triggered, this, opens(modHelp::OpenHomePage));
     connect(mnuUpdate, &QAction::triggered, this, opens(modHelp::OpenDownloadPage));
     connect(mnuDonate, &QAction::triggered, this, opens(modHelp::OpenDonatePage));
@@ -239,16 +246,59 @@ void frmAll::connectLinks()
 
 bool frmAll::Form_Load()
 {
+    m_state = State::Starting;
+    const bool running = runStartupOrder();
+    m_state = running ? State::Running : State::Ended;
+    return running;
+}
+
+bool frmAll::endRequested() const
+{
+    return m_endRequested || (m_services.termination && m_services.termination->isRequested());
+}
+
+bool frmAll::runStartupOrder()
+{
+    // A request to end the program is heeded between the steps, and ends it without a
+    // save: until the stored settings are in, a save would overwrite them with the state
+    // of a window that has not read them yet.
+    if (endRequested())
+        return false;
+    if (!m_services.settings->isStored()) {
+        m_services.prompter->ask(
+            this, {.text = tr("%1 is not a regular file, so the settings can neither be read "
+                              "from it nor saved into it. The program goes on with its default "
+                              "settings.")
+                               .arg(QDir::toNativeSeparators(m_services.settings->location()))});
+        if (endRequested())
+            return false;
+    }
+
     // 1. The update reminder, in every copy.
     UpdateReminder(*m_services.settings, *m_services.clock, *m_services.prompter, *m_services.web)
         .CheckUpdateReminder();
+    if (endRequested())
+        return false;
 
     // 2. One copy at a time: a later copy hands over to the first and ends.
-    if (m_instance && !m_instance->claim()) {
-        m_secondCopy = true;
-        modUtlts::ActivatePrevInstance(*m_instance);
-        modUtlts::UnloadAllForms(this);
-        return false;
+    if (m_instance) {
+        switch (m_instance->claim()) {
+        case SingleInstance::Claim::First:
+            break;
+        case SingleInstance::Claim::Unsure:
+            m_services.prompter->ask(
+                this, {.text = tr("The program cannot tell whether another copy of it is "
+                                  "running. If one is, end one of them: both would write the "
+                                  "same files.")});
+            break;
+        case SingleInstance::Claim::Taken:
+            m_secondCopy = true;
+            handOverToFirstCopy();
+            modUtlts::UnloadAllForms(this);
+            return false;
+        }
+        if (endRequested())
+            return false;
     }
 
     // 3, 4. The interval and duration lists with the choices that hold when the store
@@ -260,12 +310,18 @@ bool frmAll::Form_Load()
 
     // 6. The goals, the current ones listed.
     m_goalsPage->LoadGoalsAtStartup();
+    if (endRequested())
+        return false;
 
     // 7. Whether the program starts with the session, and then in the tray.
     m_startupOptions->showStoredChoice();
+    if (endRequested())
+        return false;
 
     // 8. The message files.
     m_programsPage->ListMessageFiles();
+    if (endRequested())
+        return false;
 
     // 9. The stored display settings.
     cmdLoadSettings_Click();
@@ -279,11 +335,30 @@ bool frmAll::Form_Load()
     // 11. The display resumes when it was running at the last save.
     if (bAutoDisplay)
         cmdStart_Click();
+    if (endRequested())
+        return false;
 
     // 12. The window appears, unless it waits behind its icon.
     if (!inTray)
         show();
     return true;
+}
+
+void frmAll::handOverToFirstCopy()
+{
+    const SingleInstance::Handover handover =
+        modUtlts::ActivatePrevInstance(*m_instance, [this] { return endRequested(); });
+    if (handover.answered || endRequested())
+        return;
+    // Ending in silence would leave the user with no window and no word why.
+    const QString text =
+        handover.processId != 0
+            ? tr("Another copy of the program seems to be running (process %1), but it does "
+                 "not answer. End it, or wait until it answers, and start the program again.")
+                  .arg(handover.processId)
+            : tr("Another copy of the program seems to be running, but it does not answer. End "
+                 "it, or wait until it answers, and start the program again.");
+    m_services.prompter->ask(nullptr, {.text = text});
 }
 
 bool frmAll::startedWithSession() const
@@ -369,6 +444,12 @@ void frmAll::mnuExit_Click()
 
 void frmAll::closeBySystem()
 {
+    if (m_state == State::Starting) {
+        // The start-up order stops at its next step; an open question goes unanswered.
+        m_endRequested = true;
+        m_services.prompter->dismissOpen();
+        return;
+    }
     close();
 }
 
@@ -414,7 +495,7 @@ bool frmAll::Form_QueryUnload(int unloadMode)
         m_trayIcon->AddTrayIcon();
         return true;
     }
-    if (!m_secondCopy && !m_unloaded)
+    if (!m_secondCopy && !m_unloaded && m_state != State::Starting)
         cmdSaveSettings_Click();
     return false;
 }
@@ -423,6 +504,11 @@ void frmAll::Form_Unload()
 {
     if (m_secondCopy || m_unloaded)
         return;
+    if (m_state == State::Starting) {
+        // Closed before the settings are in: nothing to save, and the start-up ends.
+        m_endRequested = true;
+        return;
+    }
     cmdSaveSettings_Click();
     m_trayIcon->RemoveTrayIcon();
     m_unloaded = true;

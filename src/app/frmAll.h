@@ -31,15 +31,17 @@ public:
     frmAll(const Services& services, SingleInstance* instance, QWidget* parent = nullptr);
     ~frmAll() override;
 
-    // The start-up order. False when another copy of the program is running: this copy
-    // has asked it to come forward and ends without a window of its own.
+    // The start-up order. False when the program ends without a window of its own:
+    // another copy of the program is running, and has been asked to come forward; or the
+    // system asked the program to end before its start-up was through.
     bool Form_Load();
 
     // The exit commands: the foot button asks first, the menu item does not.
     void cmdExit_Click();
     void mnuExit_Click();
     // The system asks the program to end (end of the session, SIGTERM, SIGHUP, SIGINT):
-    // the settings are saved and the program ends.
+    // the settings are saved and the program ends. During start-up nothing is saved and
+    // the start-up order stops at its next step.
     void closeBySystem();
     // Another copy was started: show this copy's window in front, as "Show" on the
     // notification icon's menu does.
@@ -65,6 +67,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    enum class State { Created, Starting, Running, Ended };
+
+    bool runStartupOrder();
+    bool endRequested() const;
+    void handOverToFirstCopy();
     void buildMenus();
     QWidget* buildFoot();
     void connectLinks();
@@ -79,6 +86,8 @@ private:
 
     Services m_services;
     SingleInstance* m_instance;
+    State m_state = State::Created;
+    bool m_endRequested = false;
     bool m_secondCopy = false;
     bool m_unloaded = false;
 

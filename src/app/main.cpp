@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -36,6 +38,36 @@ int answer(const CommandLine& commandLine)
     return commandLine.exitCode();
 }
 
+// Qt's messages while the application object opens the display, held back until it
+// is known whether it could.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+QList<HeldMessage> heldMessages;
+
+void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        // Qt gives up and would abort with the advice to reinstall the program; the
+        // reason is in what its platform plug-in said before.
+        QString reason = text;
+        for (const HeldMessage& message : std::as_const(heldMessages)) {
+            if (message.category.startsWith("qt.qpa")) {
+                reason = message.text;
+                break;
+            }
+        }
+        answer({.action = CommandLine::Action::Fail,
+                .message = QCoreApplication::translate("main", "No display could be opened (%1).")
+                               .arg(reason.section(QLatin1Char('\n'), 0, 0).trimmed())});
+        std::fflush(stderr);
+        std::_Exit(2);
+    }
+    heldMessages.append({type, context.category, text});
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -52,7 +84,14 @@ int main(int argc, char* argv[])
     }
 
     WindowSystem::preferX11(argc, argv);
+    const QtMessageHandler passOn = qInstallMessageHandler(holdBack);
     QApplication application(argc, argv);
+    qInstallMessageHandler(passOn);
+    for (const HeldMessage& message : std::exchange(heldMessages, {}))
+        passOn(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.constData()),
+               message.text);
+    // From here on the system's requests to end the program reach it as events.
+    TerminationWatcher termination;
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORVAN_APP_ID));
     // The program lives on behind its notification icon when its window is hidden.
@@ -90,16 +129,14 @@ int main(int argc, char* argv[])
                             .random = &random,
                             .web = &web,
                             .startup = startup.get(),
+                            .termination = &termination,
                             .dataFolder = dataFolder,
                             .applicationName = applicationName,
                             .programFolder = programFolder,
                             .arguments = commandLine.arguments};
 
-    SingleInstance instance(SingleInstance::userKey(applicationName), SingleInstance::userFolder());
+    SingleInstance instance(SingleInstance::nameFor(applicationName));
     frmAll window(services, &instance);
-    TerminationWatcher termination;
-    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &window,
-                     &frmAll::closeBySystem);
     QObject::connect(&window, &frmAll::programEnded, &application, &QApplication::quit,
                      Qt::QueuedConnection);
 

@@ -1,15 +1,14 @@
 #include "modUtlts.h"
 
-#include "app/SingleInstance.h"
-
 #include <QPointer>
 #include <QWidget>
 
 namespace modUtlts {
 
-void ActivatePrevInstance(SingleInstance& instance)
+SingleInstance::Handover ActivatePrevInstance(SingleInstance& instance,
+                                              const std::function<bool()>& giveUp)
 {
-    instance.askFirstCopyToActivate();
+    return instance.askFirstCopyToActivate(giveUp);
 }
 
 void UnloadAllForms(QWidget* mainWindow)

@@ -1,6 +1,7 @@
 #include "MessageLibrary.h"
 
 #include "library/MessagePool.h"
+#include "platform/ReservedNames.h"
 #include "platform/TextFile.h"
 
 #include <QDir>
@@ -35,25 +36,6 @@ std::optional<QList<MessageRecord>> readRecords(const QString& path)
     if (!content)
         return std::nullopt;
     return MessageRecords::parse(*content);
-}
-
-// The names Windows keeps for devices, whatever follows them after a dot.
-bool isDeviceName(QStringView name)
-{
-    const qsizetype dot = name.indexOf(QLatin1Char('.'));
-    const QStringView stem = (dot < 0 ? name : name.first(dot)).trimmed();
-    for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
-        if (stem.compare(QLatin1String(device), Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    if (stem.size() != 4)
-        return false;
-    const QStringView port = stem.first(3);
-    const QChar number = stem[3];
-    return (port.compare(QLatin1String("COM"), Qt::CaseInsensitive) == 0 ||
-            port.compare(QLatin1String("LPT"), Qt::CaseInsensitive) == 0) &&
-           ((number >= QLatin1Char('0') && number <= QLatin1Char('9')) || number == u'\u00B9' ||
-            number == u'\u00B2' || number == u'\u00B3');
 }
 
 bool isStrippedAtTheEnds(QChar c)
@@ -280,7 +262,7 @@ QString MessageLibrary::safeName(const QString& typed)
             ++i;
     }
 
-    if (isDeviceName(name)) {
+    if (ReservedNames::isDeviceName(name)) {
         const qsizetype dot = name.indexOf(QLatin1Char('.'));
         qsizetype stemEnd = dot < 0 ? name.size() : dot;
         while (stemEnd > 0 && name[stemEnd - 1].isSpace())
@@ -298,7 +280,7 @@ bool MessageLibrary::staysInFolder(QStringView name)
         // A backslash leads elsewhere, a colon to a drive or a hidden stream, a device
         // name to the device.
         if (name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char(':')) ||
-            isDeviceName(name))
+            ReservedNames::isDeviceName(name))
             return false;
     }
     return true;

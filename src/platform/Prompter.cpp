@@ -6,6 +6,8 @@
 
 namespace {
 
+const char* const dismissedProperty = "zorvanDismissed";
+
 // Texts may break lines with a lone carriage return; a message box wants a line feed.
 QString withLineFeeds(QString text)
 {
@@ -40,8 +42,22 @@ Prompter::Answer Prompter::ask(QWidget* parent, const Message& message)
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    m_open << &box;
     const int pressed = box.exec();
+    m_open.removeAll(&box);
+    if (box.property(dismissedProperty).toBool())
+        return Answer::Dismissed;
     if (message.buttons == Buttons::Ok)
         return Answer::Ok;
     return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+void Prompter::dismissOpen()
+{
+    for (const QPointer<QMessageBox>& box : std::as_const(m_open)) {
+        if (!box)
+            continue;
+        box->setProperty(dismissedProperty, true);
+        box->reject();
+    }
 }

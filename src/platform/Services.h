@@ -8,6 +8,7 @@ class Prompter;
 class RandomSource;
 class SettingsArea;
 class StartupEntry;
+class TerminationWatcher;
 class WebOpener;
 
 // What the program needs from the machine it runs on. main() fills it with the real
@@ -19,6 +20,7 @@ struct Services {
     RandomSource* random = nullptr;
     WebOpener* web = nullptr;
     StartupEntry* startup = nullptr;
+    TerminationWatcher* termination = nullptr; // may be null: nobody asks the program to end
 
     QString dataFolder;      // message files, their index and the goal file
     QString applicationName; // the executable's base name

@@ -1,5 +1,6 @@
 #include "SettingsArea.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 
@@ -10,22 +11,41 @@ QString keyInSection(const QString& key)
 {
     return section + QLatin1Char('/') + key;
 }
+
+// QSettings opens its file, and the lock file it writes beside it, without looking what
+// they are: a named pipe there would block the program.
+bool isFileOrNothing(const QString& path)
+{
+    const QFileInfo info(path);
+    return !info.exists() || info.isFile();
+}
 } // namespace
 
-SettingsArea::SettingsArea(std::unique_ptr<QSettings> settings)
-    : m_settings(std::move(settings))
-{}
+SettingsArea::SettingsArea(const QString& iniPath,
+                           const std::function<std::unique_ptr<QSettings>()>& open)
+    : m_location(iniPath)
+{
+    if (iniPath.isEmpty() ||
+        (isFileOrNothing(iniPath) && isFileOrNothing(iniPath + QStringLiteral(".lock")))) {
+        m_settings = open();
+        m_location = m_settings->fileName();
+    }
+}
 
 SettingsArea::~SettingsArea() = default;
 
 std::unique_ptr<SettingsArea> SettingsArea::inFile(const QString& iniPath)
 {
-    return std::unique_ptr<SettingsArea>(
-        new SettingsArea(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)));
+    return std::unique_ptr<SettingsArea>(new SettingsArea(
+        iniPath, [&] { return std::make_unique<QSettings>(iniPath, QSettings::IniFormat); }));
 }
 
 std::optional<QString> SettingsArea::value(const QString& key) const
 {
+    if (!m_settings) {
+        const auto found = m_inMemory.constFind(key);
+        return found == m_inMemory.cend() ? std::nullopt : std::optional(*found);
+    }
     const QVariant stored = m_settings->value(keyInSection(key));
     if (!stored.isValid())
         return std::nullopt;
@@ -37,21 +57,29 @@ std::optional<QString> SettingsArea::value(const QString& key) const
 
 void SettingsArea::setValue(const QString& key, const QString& text)
 {
-    m_settings->setValue(keyInSection(key), text);
+    if (m_settings)
+        m_settings->setValue(keyInSection(key), text);
+    else
+        m_inMemory.insert(key, text);
 }
 
 void SettingsArea::remove(const QString& key)
 {
-    m_settings->remove(keyInSection(key));
+    if (m_settings)
+        m_settings->remove(keyInSection(key));
+    else
+        m_inMemory.remove(key);
 }
 
 bool SettingsArea::sync()
 {
+    if (!m_settings)
+        return false;
     m_settings->sync();
     return m_settings->status() == QSettings::NoError;
 }
 
 QString SettingsArea::location() const
 {
-    return m_settings->fileName();
+    return m_location;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -28,9 +30,15 @@ public:
     bool sync();
     // Where the values live: a file name or a registry path.
     QString location() const;
+    // False when the file in the settings' place is no plain file (a pipe, a device, a
+    // folder): opening it could hold the program up for ever, so it is left alone and
+    // the values live in memory only, for this run.
+    bool isStored() const { return m_settings != nullptr; }
 
 private:
-    explicit SettingsArea(std::unique_ptr<QSettings> settings);
+    SettingsArea(const QString& iniPath, const std::function<std::unique_ptr<QSettings>()>& open);
 
     std::unique_ptr<QSettings> m_settings;
+    QString m_location;
+    QHash<QString, QString> m_inMemory;
 };

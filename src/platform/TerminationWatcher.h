@@ -12,6 +12,10 @@ public:
     explicit TerminationWatcher(QObject* parent = nullptr);
     ~TerminationWatcher() override;
 
+    // Whether a request has come that the event loop has not delivered yet, as one that
+    // came during a step that does not return to the loop.
+    bool isRequested() const;
+
 Q_SIGNALS:
     void terminationRequested();
 };

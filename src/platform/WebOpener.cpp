@@ -2,7 +2,7 @@
 
 #include <QDesktopServices>
 
-void WebOpener::open(const QUrl& address)
+bool WebOpener::open(const QUrl& address)
 {
-    QDesktopServices::openUrl(address);
+    return QDesktopServices::openUrl(address);
 }

@@ -2,11 +2,12 @@
 
 #include <QUrl>
 
-// Hands a web address to the user's default browser. The program neither waits for it
-// nor reports a failure; tests replace it to see which address was asked for.
+// Hands a web address to the user's default browser. The program does not wait for it;
+// tests replace it to see which address was asked for.
 class WebOpener {
 public:
     virtual ~WebOpener() = default;
 
-    virtual void open(const QUrl& address);
+    // False when the system has no way to open it (no browser, no opener program).
+    virtual bool open(const QUrl& address);
 };

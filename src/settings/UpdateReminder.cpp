@@ -46,6 +46,8 @@ void UpdateReminder::CheckUpdateReminder()
                                                        "update?"),
                                  .buttons = Prompter::Buttons::YesNo,
                                  .icon = Prompter::Icon::Information});
+    if (answer == Prompter::Answer::Dismissed)
+        return; // the program is ending: the question stands for the next start
     remember();
     if (answer == Prompter::Answer::Yes)
         modHelp::OpenDownloadPage(m_web);

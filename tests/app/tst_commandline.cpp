@@ -74,6 +74,10 @@ void tst_CommandLine::realProgramAnswersOnTheTerminal_data()
         << QStringList{u"--frobnicate"_qs} << QString() << 2 << QString()
         << u"Unknown option 'frobnicate'.\nTry 'ZorvanFreeSubliminalMessageSoftware --help' "
            "for the options.\n"_qs;
+    // No display: one line, not the advice to reinstall the program.
+    QTest::newRow("no display")
+        << QStringList() << QString() << 2 << QString()
+        << u"No display could be opened (could not connect to display).\n"_qs;
     // A data folder that cannot be had would lose every change made in it.
     QTest::newRow("data folder is a file")
         << QStringList{u"--data-dir"_qs, QStringLiteral(ZORVAN_EXECUTABLE)} << u"offscreen"_qs << 2

@@ -6,6 +6,7 @@
 #include "app/frmAll.h"
 #include "display/DisplayScheduler.h"
 #include "display/FlashWindow.h"
+#include "platform/TerminationWatcher.h"
 #include "platform/WebLinks.h"
 #include "settings/frmAbout.h"
 #include "widgets/LinkLabel.h"
@@ -14,15 +15,23 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QLocalServer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
 
 // The tests run without a notification area (offscreen), where the window goes to the
 // taskbar instead of behind the icon; tests/e2e show the icon.
@@ -31,10 +40,15 @@ class tst_frmAll : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
-    void init() { m_test = std::make_unique<TestServices>(); }
+    void init()
+    {
+        m_test = std::make_unique<TestServices>();
+        m_test->termination = m_termination.get();
+    }
     void cleanup()
     {
         m_window.reset();
+        QCoreApplication::processEvents(); // takes up a request to end that nobody heard
         m_test.reset();
     }
 
@@ -43,7 +57,11 @@ private Q_SLOTS:
     void unusableStoredValuesLeaveThePageUsable();
     void waysOut();
     void menusLinksAndTheAboutBox();
-    void secondCopyEndsWithoutWritingAnything();
+    void closeDuringStartUpSavesNothing_data();
+    void closeDuringStartUpSavesNothing();
+    void specialFileInPlaceOfOneNeverHoldsUpTheStart_data();
+    void specialFileInPlaceOfOneNeverHoldsUpTheStart();
+    void copiesThatCannotHandOverSaySo();
 
     void startAndStopFromEitherButton();
 
@@ -52,6 +70,8 @@ private Q_SLOTS:
     void startUpShowsTheStoredChoice();
 
 private:
+    // Made after the test library's own handler of SIGTERM, which it replaces.
+    std::unique_ptr<TerminationWatcher> m_termination;
     std::unique_ptr<TestServices> m_test;
     std::unique_ptr<frmAll> m_window;
 
@@ -86,6 +106,7 @@ private:
 
 void tst_frmAll::initTestCase()
 {
+    m_termination = std::make_unique<TerminationWatcher>();
     // The notification icon shows the program's icon.
     QPixmap image(16, 16);
     image.fill(Qt::darkRed);
@@ -277,24 +298,133 @@ void tst_frmAll::menusLinksAndTheAboutBox()
                           WebLinks::homePage(), WebLinks::fullBrandPage()}));
 }
 
-void tst_frmAll::secondCopyEndsWithoutWritingAnything()
+void tst_frmAll::closeDuringStartUpSavesNothing_data()
 {
-    QTemporaryDir runtime;
-    SingleInstance firstInstance(u"zorvan-test"_qs, runtime.path());
-    frmAll first(m_test->services(), &firstInstance);
-    QVERIFY(first.Form_Load());
-    first.cmdSaveSettings_Click();
-    const QByteArray before = fileBytes(m_test->settingsFile());
+    // When SIGTERM comes, as the end of the session or a kill sends it.
+    QTest::addColumn<QString>("when");
+    QTest::newRow("reminder's question open") << u"reminder"_qs;
+    QTest::newRow("start-up entry's error box open") << u"entry"_qs;
+    QTest::newRow("between two steps") << u"between"_qs;
+}
 
-    SingleInstance secondInstance(u"zorvan-test"_qs, runtime.path());
-    auto second = std::make_unique<frmAll>(m_test->services(), &secondInstance);
-    // The second copy changes a setting before it finds the first; none of it is written,
-    // not even as it ends (tests/e2e show the first copy coming back).
-    second->findChild<QRadioButton*>(u"optMessage(1)"_qs)->setChecked(true);
-    QVERIFY(!second->Form_Load());
-    QVERIFY(!second->isVisible());
-    second.reset();
-    QCOMPARE(fileBytes(m_test->settingsFile()), before);
+void tst_frmAll::closeDuringStartUpSavesNothing()
+{
+    QFETCH(QString, when);
+    const QString reminded =
+        when == u"entry"_qs ? u"2026-03-01T09:00:00"_qs : u"2026-02-11T09:00:00"_qs;
+    for (const auto& [key, text] : {std::pair(u"DispInterval"_qs, u"0"_qs),
+                                    {u"FontName"_qs, u"DejaVu Serif"_qs},
+                                    {u"FontColor"_qs, u"255"_qs},
+                                    {u"UpdateReminder"_qs, reminded}})
+        m_test->settings->setValue(key, text);
+    m_test->settings->sync();
+    const QByteArray stored = fileBytes(m_test->settingsFile());
+    std::optional<RestrictedPath> readOnly;
+    if (when == u"entry"_qs) {
+        QVERIFY(!m_test->startup->set(u"ZorvanTest"_qs, u"/old/place"_qs, true));
+        readOnly.emplace(QFileInfo(m_test->startupEntryFile()).path(),
+                         RestrictedPath::readOnlyFolder);
+        if (!readOnly->holds())
+            QSKIP("permission bits do not bind here");
+    }
+
+    if (when == u"between"_qs) {
+        ::raise(SIGTERM);
+    } else {
+        m_test->prompter.whileOpen = [] {
+            ::raise(SIGTERM);
+            QTest::qWait(20);
+        };
+    }
+    QVERIFY(!load());
+    QCOMPARE(m_test->prompter.asked.size(), when == u"between"_qs ? 0 : 1);
+    QVERIFY(!m_window->isVisible());
+    m_window.reset();
+    QCOMPARE(fileBytes(m_test->settingsFile()), stored);
+}
+
+void tst_frmAll::specialFileInPlaceOfOneNeverHoldsUpTheStart_data()
+{
+    QTest::addColumn<QString>("place");
+    // The user's own settings file, and the lock file beside a settings file.
+    QTest::newRow("settings file") << u"config/ZorvanTest/ZorvanTest.ini"_qs;
+    QTest::newRow("settings lock") << u"settings.ini.lock"_qs;
+    QTest::newRow("start-up entry") << u"config/autostart/ZorvanTest.desktop"_qs;
+}
+
+void tst_frmAll::specialFileInPlaceOfOneNeverHoldsUpTheStart()
+{
+    QFETCH(QString, place);
+    const QString path = QFileInfo(m_test->settingsFile()).path() + u'/' + place;
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    const bool settings = place.endsWith(u".ini"_qs) || place.endsWith(u".lock"_qs);
+    if (settings) {
+        m_test->settings = place.endsWith(u".ini"_qs)
+                               ? SettingsArea::forApplication(u"ZorvanTest"_qs)
+                               : SettingsArea::inFile(m_test->settingsFile());
+    } else // said when the program looks at start-up, and again after the click below
+        for (int i = 0; i < 2; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"is not a regular file"_qs));
+    QVERIFY(load());
+    QVERIFY(m_window->isVisible());
+    if (settings) {
+        // The user hears that the settings are not kept, once.
+        QCOMPARE(m_test->prompter.asked.size(), 1);
+        QVERIFY(m_test->prompter.asked.first().text.startsWith(m_test->settings->location()));
+    } else {
+        // Nothing is written over it either.
+        clickOption(child<QRadioButton>("optRun"));
+        QCOMPARE(m_test->prompter.asked.size(), 1);
+        QCOMPARE(m_test->prompter.asked.first().text,
+                 u"Error 17 setting key\n%1 is not a regular file."_qs.arg(path));
+        QVERIFY(child<QRadioButton>("optDontRun")->isChecked());
+    }
+    m_window->mnuExit_Click();
+    QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+}
+
+void tst_frmAll::copiesThatCannotHandOverSaySo()
+{
+    // The first copy is this very process, which cannot answer while the second waits.
+    const QString name = u"zorvan-test-%1"_qs.arg(QCoreApplication::applicationPid());
+    {
+        SingleInstance firstInstance(name);
+        frmAll first(m_test->services(), &firstInstance);
+        QVERIFY(first.Form_Load());
+        first.cmdSaveSettings_Click();
+        const QByteArray before = fileBytes(m_test->settingsFile());
+
+        SingleInstance secondInstance(name);
+        secondInstance.setAnswerTime(300ms);
+        auto second = std::make_unique<frmAll>(m_test->services(), &secondInstance);
+        // The second copy changes a setting before it finds the first; none of it is
+        // written, not even as it ends (tests/e2e show the first copy coming back).
+        second->findChild<QRadioButton*>(u"optMessage(1)"_qs)->setChecked(true);
+        QVERIFY(!second->Form_Load());
+        QVERIFY(!second->isVisible());
+        second.reset();
+        QCOMPARE(fileBytes(m_test->settingsFile()), before);
+        QCOMPARE(m_test->prompter.asked.size(), 1);
+        QVERIFY(m_test->prompter.asked.first().text.contains(
+            u"(process %1)"_qs.arg(QCoreApplication::applicationPid())));
+    }
+
+    // Another user's program holds the name: this copy cannot tell, starts, and says so.
+    if (::geteuid() != 0)
+        QSKIP("only root can listen as another user");
+    QLocalServer foreign;
+    foreign.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+    QCOMPARE(::seteuid(65534), 0);
+    const bool listening = foreign.listen(name);
+    QCOMPARE(::seteuid(0), 0);
+    QVERIFY(listening);
+    SingleInstance instance(name);
+    m_window = std::make_unique<frmAll>(m_test->services(), &instance);
+    QVERIFY(m_window->Form_Load());
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_test->prompter.asked.size(), 2);
+    QVERIFY(m_test->prompter.asked.last().text.contains(u"cannot tell"_qs));
 }
 
 void tst_frmAll::startAndStopFromEitherButton()
@@ -360,19 +490,6 @@ void tst_frmAll::runAtStartUpAndBack()
     QVERIFY(!QFile::exists(m_test->startupEntryFile()));
     QVERIFY(!sysTray->isEnabled());
     QCOMPARE(stored(u"RunAtSysTray"_qs), u"False"_qs);
-
-    // A folder that cannot be written is reported, and the page does not pretend otherwise.
-    RestrictedPath guard(QFileInfo(m_test->startupEntryFile()).path(),
-                         RestrictedPath::readOnlyFolder);
-    if (!guard.holds())
-        QSKIP("permission bits do not bind here");
-    clickOption(child<QRadioButton>("optRun"));
-    QCOMPARE(m_test->prompter.asked.size(), 1);
-    QCOMPARE(m_test->prompter.asked.first().text, u"Error 13 setting key\nPermission denied"_qs);
-    QCOMPARE(m_test->prompter.asked.first().buttons, Prompter::Buttons::Ok);
-    QVERIFY(!QFileInfo::exists(m_test->startupEntryFile()));
-    QVERIFY(child<QRadioButton>("optDontRun")->isChecked());
-    QVERIFY(!sysTray->isEnabled());
 }
 
 void tst_frmAll::startUpShowsTheStoredChoice_data()

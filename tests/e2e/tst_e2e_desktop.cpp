@@ -3,10 +3,14 @@
 #include "TimeLimits.h"
 #include "XServer.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
 #include <QStandardPaths>
 #include <QTest>
 #include <X11/Xlib.h>
 #include <csignal>
+#include <sys/stat.h>
 
 using namespace std::chrono_literals;
 
@@ -19,6 +23,25 @@ void chooseTrayAtStartUp(ProgramUnderTest& program)
     writeFile(program.startupEntryFile(),
               "[Desktop Entry]\nType=Application\nName=x\nExec=/old/place/x /STARTUP\n");
     program.storeSetting(u"RunAtSysTray"_qs, u"True"_qs);
+}
+
+// What a copy that crashed, or an older version, may have left in the runtime folder
+// where copies used to keep their lock: a file with the given content, or a named pipe.
+// None of it may hold up a start.
+void leaveLockFile(const ProgramUnderTest& program, const QByteArray& content)
+{
+    const QProcessEnvironment environment = program.environment();
+    const QByteArray user =
+        environment.value(u"USER"_qs, environment.value(u"USERNAME"_qs)).toUtf8();
+    const QString path =
+        environment.value(u"XDG_RUNTIME_DIR"_qs) + u"/ZorvanFreeSubliminalMessageSoftware-"_qs +
+        QString::fromLatin1(
+            QCryptographicHash::hash(user, QCryptographicHash::Sha256).toHex().left(12)) +
+        u".lock"_qs;
+    if (content == "named pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        writeFile(path, content);
 }
 
 // Sends the signal (none: 0) and waits for the copy to end of its own accord.
@@ -45,6 +68,7 @@ private Q_SLOTS:
     void startWithTheSessionLeavesOnlyTheIcon();
     void flashesKeepTheFocusAndGoOnBehindTheIcon();
     void withoutNotificationAreaTheWindowIsMinimised();
+    void closeDuringTheReminderChangesNothing();
 
 private:
     std::unique_ptr<XServer> m_server;
@@ -73,6 +97,15 @@ private:
     {
         for (const XWindow& window : server.windowsOf(copy->processId())) {
             if (window.name == ProgramUnderTest::mainWindowCaption())
+                return window;
+        }
+        return std::nullopt;
+    }
+    // The update reminder's question, or another message box of the program.
+    static std::optional<XWindow> messageBox(const XServer& server, const QProcess* copy)
+    {
+        for (const XWindow& window : server.windowsOf(copy->processId())) {
+            if (window.viewable && window.name == u"Zorvan Subliminal Message Software"_qs)
                 return window;
         }
         return std::nullopt;
@@ -109,6 +142,7 @@ void tst_E2eDesktop::copiesStartedTogetherLeaveOneThatSavesAtTheEnd()
 {
     ProgramUnderTest program(*m_server);
     program.storeSetting(u"DispInterval"_qs, u"24"_qs);
+    leaveLockFile(program, "garbage");
     QList<QProcess*> copies;
     for (int i = 0; i < 3; ++i)
         copies << program.start();
@@ -132,6 +166,7 @@ void tst_E2eDesktop::startWithTheSessionLeavesOnlyTheIcon()
 {
     ProgramUnderTest program(*m_server);
     chooseTrayAtStartUp(program);
+    leaveLockFile(program, "named pipe");
     QProcess* copy = program.start({u"/STARTUP"_qs});
     QVERIFY(iconReady(*m_server, copy));
     QVERIFY(!shown(*m_server, copy));
@@ -240,7 +275,11 @@ void tst_E2eDesktop::flashesKeepTheFocusAndGoOnBehindTheIcon()
     QCOMPARE(copy->state(), QProcess::Running);
 
     // A later copy brings the window back from behind the icon, and ends within 2 s
-    // without a window of its own or a save.
+    // without a window of its own or a save; also after a cleaner emptied the runtime
+    // folder.
+    const QString runtime = program.environment().value(u"XDG_RUNTIME_DIR"_qs);
+    QVERIFY(QDir(runtime).removeRecursively() && QDir().mkdir(runtime));
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(endsCleanly(program.start(), 0, 2000 * TimeLimits::scale));
     QVERIFY(XServer::waitFor(
         [&] { return shown(*m_server, copy) && icons(*m_server, copy).isEmpty(); }, 5s));
@@ -262,6 +301,7 @@ void tst_E2eDesktop::withoutNotificationAreaTheWindowIsMinimised()
 
     // The close box leaves the window on the taskbar rather than hiding it for good.
     ProgramUnderTest program(bare);
+    leaveLockFile(program, "");
     QProcess* copy = program.start();
     QVERIFY(XServer::waitFor([&] { return state(copy) == normal; }, 10s));
     bare.pressCloseBox(mainWindow(bare, copy)->id);
@@ -291,6 +331,32 @@ void tst_E2eDesktop::withoutNotificationAreaTheWindowIsMinimised()
     QVERIFY(atLogOn.unsavedSettings().contains(u"FontName"_qs));
     QVERIFY(endsCleanly(copy, SIGINT));
     QCOMPARE(atLogOn.unsavedSettings(), QStringList());
+}
+
+void tst_E2eDesktop::closeDuringTheReminderChangesNothing()
+{
+    // The user's own settings, and a reminder due, whose question holds up the start.
+    ProgramUnderTest program(*m_server);
+    program.storeSetting(u"DispInterval"_qs, u"0"_qs);
+    program.storeSetting(u"DispDuration"_qs, u"7"_qs);
+    program.storeSetting(u"FontName"_qs, u"DejaVu Serif"_qs);
+    program.storeSetting(u"FontColor"_qs, u"255"_qs);
+    program.storeSetting(u"UpdateReminder"_qs,
+                         QDateTime::currentDateTime().addDays(-20).toString(Qt::ISODate));
+    const QByteArray stored = fileBytes(program.settingsFile());
+    QProcess* copy = program.start();
+    QVERIFY(XServer::waitFor([&] { return messageBox(*m_server, copy).has_value(); }, 10s));
+
+    // The session ends: the program is gone within a second and has written nothing.
+    QVERIFY(endsCleanly(copy, SIGTERM, 1000 * TimeLimits::scale));
+    QCOMPARE(fileBytes(program.settingsFile()), stored);
+
+    // The next start asks again and, once answered, shows its window.
+    copy = program.start();
+    QVERIFY(XServer::waitFor([&] { return messageBox(*m_server, copy).has_value(); }, 10s));
+    m_server->pressCloseBox(messageBox(*m_server, copy)->id);
+    QVERIFY(XServer::waitFor([&] { return shown(*m_server, copy); }, 10s));
+    QVERIFY(endsCleanly(copy, SIGTERM));
 }
 
 QTEST_GUILESS_MAIN(tst_E2eDesktop)

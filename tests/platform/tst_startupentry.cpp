@@ -41,6 +41,8 @@ void tst_StartupEntry::entryStartsTheProgramFromItsFolder_data()
         << u"/home/jo/it's \"mine\" $HOME `id` (a)&b;c|d<e>~f*?#"_qs
         << QByteArray("\"/home/jo/it's \\\\\"mine\\\\\" \\\\$HOME \\\\`id\\\\` "
                       "(a)&b;c|d<e>~f*?#/ZorvanTest\" /STARTUP");
+    QTest::newRow("one reserved character")
+        << u"/home/jo/Jo's"_qs << QByteArray("\"/home/jo/Jo's/ZorvanTest\" /STARTUP");
     QTest::newRow("backslash") << u"/home/jo/a\\b"_qs
                                << QByteArray("\"/home/jo/a\\\\\\\\b/ZorvanTest\" /STARTUP");
     QTest::newRow("percent") << u"/home/jo/100%"_qs

@@ -127,6 +127,8 @@ void tst_SettingsStore::updateReminder_data()
     QTest::newRow("15 days ago, Yes") << u"2026-02-16T23:59:00"_qs << true << true << true;
     QTest::newRow("15 days ahead") << u"2026-03-18T00:00:00"_qs << false << true << true;
     QTest::newRow("not a date") << u"last Tuesday"_qs << false << false << false;
+    // The program ends while the question is open: it comes again at the next start.
+    QTest::newRow("15 days ago, taken away") << u"2026-02-16T23:59:00"_qs << false << true << false;
 }
 
 void tst_SettingsStore::updateReminder()
@@ -141,6 +143,8 @@ void tst_SettingsStore::updateReminder()
     if (!stored.isEmpty())
         test.settings->setValue(key, stored);
     test.prompter.answer(answer ? Prompter::Answer::Yes : Prompter::Answer::No);
+    if (QByteArray(QTest::currentDataTag()).endsWith("taken away"))
+        test.prompter.whileOpen = [&] { test.prompter.dismissOpen(); };
     UpdateReminder(*test.settings, test.clock, test.prompter, test.web).CheckUpdateReminder();
 
     QCOMPARE(test.prompter.asked.size(), asks ? 1 : 0);
@@ -159,12 +163,24 @@ void tst_SettingsStore::onlineHelpOpensTheInstalledManualElseTheWebPage()
     const QString page =
         QDir::cleanPath(programFolder + u'/' + QStringLiteral(ZORVAN_MANUAL_FROM_PROGRAM_FOLDER));
     RecordingWebOpener web;
+    ScriptedPrompter prompter;
+    const auto openHelp = [&] { modHelp::OpenOnlineHelp(web, prompter, programFolder, nullptr); };
     QVERIFY(QDir().mkpath(page)); // a folder in the manual's place is no manual
-    modHelp::OpenOnlineHelp(web, programFolder);
+    openHelp();
     QVERIFY(QDir().rmdir(page));
     writeFile(page, "<html></html>");
-    modHelp::OpenOnlineHelp(web, programFolder);
+    openHelp();
     QCOMPARE(web.opened, (QList<QUrl>{WebLinks::onlineHelp(), QUrl::fromLocalFile(page)}));
+    QVERIFY(prompter.asked.isEmpty());
+
+    // With nothing to open a page, the user is told where the manual, or the help, is.
+    web.cannotOpen = true;
+    openHelp();
+    QVERIFY(QFile::remove(page));
+    openHelp();
+    QCOMPARE(prompter.asked.size(), 2);
+    QVERIFY(prompter.asked[0].text.contains(u'\n' + page + u'\n'));
+    QVERIFY(prompter.asked[1].text.endsWith(u'\n' + WebLinks::onlineHelp().toString()));
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)

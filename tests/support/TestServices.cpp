@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <utility>
 
 float ScriptedRandom::next()
 {
@@ -16,6 +17,13 @@ float ScriptedRandom::next()
 Prompter::Answer ScriptedPrompter::ask(QWidget*, const Message& message)
 {
     asked << message;
+    if (const auto action = std::exchange(whileOpen, {})) {
+        m_open = true;
+        action();
+        m_open = false;
+        if (std::exchange(m_dismissed, false))
+            return Answer::Dismissed;
+    }
     if (m_answers.empty())
         return message.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     const Answer next = m_answers.front();
@@ -39,6 +47,7 @@ Services TestServices::services()
                     .random = &random,
                     .web = &web,
                     .startup = startup.get(),
+                    .termination = termination,
                     .dataFolder = m_dataFolder,
                     .applicationName = u"ZorvanTest"_qs,
                     .programFolder = m_root.path(),

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <deque>
+#include <functional>
 #include <memory>
 
 // A clock that says what the test tells it.
@@ -40,24 +41,35 @@ private:
     int m_drawn = 0;
 };
 
-// Records the addresses it was asked to open.
+// Records the addresses it was asked to open; with cannotOpen, as a system without a
+// browser, opens none.
 class RecordingWebOpener : public WebOpener {
 public:
-    void open(const QUrl& address) override { opened << address; }
+    bool open(const QUrl& address) override
+    {
+        opened << address;
+        return !cannotOpen;
+    }
     QList<QUrl> opened;
+    bool cannotOpen = false;
 };
 
 // Answers message boxes with the answers the test lined up and records every message.
-// A message with no answer lined up is answered No (or OK).
+// A message with no answer lined up is answered No (or OK). whileOpen, when set, runs
+// once while the next box is open; a box taken away then answers Dismissed.
 class ScriptedPrompter : public Prompter {
 public:
     Answer ask(QWidget* parent, const Message& message) override;
+    void dismissOpen() override { m_dismissed = m_open; }
     void answer(Answer next) { m_answers.push_back(next); }
 
     QList<Message> asked;
+    std::function<void()> whileOpen;
 
 private:
     std::deque<Answer> m_answers;
+    bool m_open = false;
+    bool m_dismissed = false;
 };
 
 // Everything the program needs, in a temporary folder that goes when the test ends.
@@ -85,6 +97,7 @@ public:
     ScriptedPrompter prompter;
     std::unique_ptr<SettingsArea> settings;
     std::unique_ptr<StartupEntry> startup = StartupEntry::forUser();
+    TerminationWatcher* termination = nullptr;
     QStringList arguments;
 
 private:

@@ -2,6 +2,8 @@
 
 #include "platform/ApplicationTitle.h"
 
+#include <QCoreApplication>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <algorithm>
@@ -168,18 +170,37 @@ StartupEntry::Failure failure(StartupEntry::Failure::Step step, int error)
         .step = step, .code = error, .description = QString::fromLocal8Bit(std::strerror(error))};
 }
 
+// Something in the entry's place that is no plain file (a named pipe, a device, a
+// folder) is never opened: reading a pipe would block the program.
+bool isSomethingElse(const QByteArray& path)
+{
+    struct stat status = {};
+    return ::stat(path.constData(), &status) == 0 && !S_ISREG(status.st_mode);
+}
+
+QString somethingElseText(const QByteArray& path)
+{
+    return QCoreApplication::translate("StartupEntry", "%1 is not a regular file.")
+        .arg(QFile::decodeName(path));
+}
+
 class AutostartEntry final : public StartupEntry {
 public:
     std::optional<Failure> set(const QString& name, const QString& folder, bool enable) override
     {
         const QByteArray path = QFile::encodeName(entryPath(name));
         if (!enable) {
-            ::unlink(path.constData());
+            if (!isSomethingElse(path))
+                ::unlink(path.constData());
             return std::nullopt;
         }
 
         if (const int error = makeFolder(QFile::encodeName(autostartFolder())))
             return failure(Failure::Step::Opening, error);
+        if (isSomethingElse(path))
+            return Failure{.step = Failure::Step::Setting,
+                           .code = EEXIST,
+                           .description = somethingElseText(path)};
         const QByteArray text = entryText(QDir(folder).absoluteFilePath(name));
         // An entry that already says the same is left alone: nothing to write, nothing
         // that can fail.
@@ -194,6 +215,15 @@ public:
     bool isPresent(const QString& name) const override
     {
         QFile entry(entryPath(name));
+        if (isSomethingElse(QFile::encodeName(entry.fileName()))) {
+            qWarning().noquote() << somethingElseText(QFile::encodeName(entry.fileName())) +
+                                        QLatin1Char(' ') +
+                                        QCoreApplication::translate(
+                                            "StartupEntry",
+                                            "It is left alone: the program does not start with "
+                                            "the session.");
+            return false;
+        }
         return entry.open(QIODevice::ReadOnly) && !switchedOff(entry.readAll());
     }
 };

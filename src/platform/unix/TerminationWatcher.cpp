@@ -10,9 +10,11 @@ namespace {
 
 // A signal handler may do almost nothing; it writes one byte that the event loop reads.
 int wakePipe[2] = {-1, -1};
+volatile std::sig_atomic_t requested = 0;
 
 extern "C" void onTerminationSignal(int)
 {
+    requested = 1;
     const char byte = 1;
     [[maybe_unused]] const auto ignored = ::write(wakePipe[0], &byte, 1);
 }
@@ -32,6 +34,7 @@ TerminationWatcher::TerminationWatcher(QObject* parent)
         char buffer[16];
         while (::read(wakePipe[1], buffer, sizeof buffer) > 0) {
         }
+        requested = 0;
         Q_EMIT terminationRequested();
     });
 
@@ -41,6 +44,11 @@ TerminationWatcher::TerminationWatcher(QObject* parent)
     action.sa_flags = SA_RESTART;
     for (const int signal : {SIGTERM, SIGHUP, SIGINT})
         ::sigaction(signal, &action, nullptr);
+}
+
+bool TerminationWatcher::isRequested() const
+{
+    return requested != 0;
 }
 
 TerminationWatcher::~TerminationWatcher()

@@ -2,10 +2,12 @@
 
 #include <QSettings>
 
-// HKEY_CURRENT_USER\Software\<name>\Settings.
+// HKEY_CURRENT_USER\Software\<name>\Settings: no file that could be anything but one.
 std::unique_ptr<SettingsArea> SettingsArea::forApplication(const QString& applicationName)
 {
-    return std::unique_ptr<SettingsArea>(new SettingsArea(std::make_unique<QSettings>(
-        QStringLiteral("HKEY_CURRENT_USER\\Software\\") + applicationName,
-        QSettings::NativeFormat)));
+    return std::unique_ptr<SettingsArea>(new SettingsArea({}, [&] {
+        return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\") +
+                                               applicationName,
+                                           QSettings::NativeFormat);
+    }));
 }

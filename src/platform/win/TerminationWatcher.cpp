@@ -7,3 +7,8 @@ TerminationWatcher::TerminationWatcher(QObject* parent)
 {}
 
 TerminationWatcher::~TerminationWatcher() = default;
+
+bool TerminationWatcher::isRequested() const
+{
+    return false;
+}

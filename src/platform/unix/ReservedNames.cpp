@@ -1,0 +1,6 @@
+#include "../ReservedNames.h"
+
+bool ReservedNames::isDeviceName(QStringView)
+{
+    return false;
+}

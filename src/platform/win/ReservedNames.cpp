@@ -1,0 +1,21 @@
+#include "../ReservedNames.h"
+
+#include <QLatin1String>
+
+bool ReservedNames::isDeviceName(QStringView name)
+{
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    const QStringView stem = (dot < 0 ? name : name.first(dot)).trimmed();
+    for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
+        if (stem.compare(QLatin1String(device), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    if (stem.size() != 4)
+        return false;
+    const QStringView port = stem.first(3);
+    const QChar number = stem[3];
+    return (port.compare(QLatin1String("COM"), Qt::CaseInsensitive) == 0 ||
+            port.compare(QLatin1String("LPT"), Qt::CaseInsensitive) == 0) &&
+           ((number >= QLatin1Char('0') && number <= QLatin1Char('9')) || number == u'\u00B9' ||
+            number == u'\u00B2' || number == u'\u00B3');
+}
