@@ -135,10 +135,7 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
         connect(m_instance, &SingleInstance::activationRequested, this, &frmAll::bringToFront);
     // The end of the desktop session: the settings are kept even if the session manager
     // ends the program without closing its window first.
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] {
-        if (!m_secondCopy && !m_unloaded)
-            cmdSaveSettings_Click();
-    });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &frmAll::saveBeforeEnd);
 
     adjustSize();
     setFixedSize(sizeHint());
@@ -370,6 +367,12 @@ void frmAll::mnuExit_Click()
 void frmAll::closeBySystem()
 {
     close();
+}
+
+void frmAll::saveBeforeEnd()
+{
+    if (!m_secondCopy && !m_unloaded)
+        cmdSaveSettings_Click();
 }
 
 void frmAll::bringToFront()

@@ -41,6 +41,9 @@ public:
     // The system asks the program to end (end of the session, SIGTERM, SIGHUP, SIGINT):
     // the settings are saved and the program ends.
     void closeBySystem();
+    // The program is ending without a close (the session ends, the display went away):
+    // the settings are saved, unless this copy never ran or has saved already.
+    void saveBeforeEnd();
     // Another copy was started: show this copy's window in front, as "Show" on the
     // notification icon's menu does.
     void bringToFront();
