@@ -67,14 +67,6 @@ QList<double> FlashObserver::shownTimes(const QList<Flash>& flashes)
     return shown;
 }
 
-QList<double> FlashObserver::mapToPaintTimes(const QList<Flash>& flashes)
-{
-    QList<double> times;
-    for (const Flash& flash : flashes)
-        times << flash.mapToPaintMs();
-    return times;
-}
-
 QList<double> FlashObserver::gaps(const QList<Flash>& flashes)
 {
     QList<double> gaps;

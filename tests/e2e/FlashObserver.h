@@ -44,7 +44,6 @@ public:
     // The figures of a run of flashes, in ms: how long each was on screen, and the time
     // from each vanishing to the next appearing.
     static QList<double> shownTimes(const QList<Flash>& flashes);
-    static QList<double> mapToPaintTimes(const QList<Flash>& flashes);
     static QList<double> gaps(const QList<Flash>& flashes);
 
 private:

@@ -29,7 +29,6 @@ SwaySession::SwaySession(QSize output)
     headless.insert(u"WLR_BACKENDS"_qs, u"headless"_qs);
     headless.insert(u"WLR_LIBINPUT_NO_DEVICES"_qs, u"1"_qs);
     headless.insert(u"WLR_RENDERER"_qs, u"pixman"_qs);
-    headless.remove(u"SWAYSOCK"_qs);
     headless.remove(u"WAYLAND_DISPLAY"_qs);
     m_sway.setProcessEnvironment(headless);
     m_sway.setStandardOutputFile(m_folder.filePath(u"sway.log"_qs));
@@ -46,7 +45,7 @@ SwaySession::SwaySession(QSize output)
     if (XServer::waitFor(
             [&] {
                 return m_sway.state() == QProcess::Running &&
-                       environment().contains(u"SWAYSOCK"_qs) &&
+                       QFile::exists(runtime + u"/sway.sock"_qs) &&
                        QFile::exists(runtime + u"/wayland-1"_qs);
             },
             10s))
@@ -64,21 +63,14 @@ SwaySession::SwaySession(QSize output)
         return;
     }
     // XWayland lets in only the user who runs it; the test looks at its windows too.
-    if (m_user.isOther()) {
-        const passwd* me = ::getpwuid(::getuid());
-        QProcessEnvironment withDisplay = environment();
-        withDisplay.insert(u"DISPLAY"_qs, display);
-        QProcess xhost;
-        xhost.setProcessEnvironment(withDisplay);
-        m_user.apply(xhost);
-        xhost.start(u"xhost"_qs, {u"+si:localuser:"_qs + QString::fromLocal8Bit(me->pw_name)});
-        if (!xhost.waitForFinished(10000) || xhost.exitCode() != 0) {
-            m_problem = u"xhost failed (apt install x11-xserver-utils): "_qs + xhost.errorString() +
-                        QString::fromLocal8Bit(xhost.readAllStandardError());
-            return;
-        }
-    }
     m_xDisplay = display;
+    if (m_user.isOther() &&
+        !run(u"xhost"_qs,
+             {u"+si:localuser:"_qs + QString::fromLocal8Bit(::getpwuid(::getuid())->pw_name)},
+             nullptr, true)) {
+        m_problem = u"xhost failed (apt install x11-xserver-utils)"_qs;
+        m_xDisplay.clear();
+    }
 }
 
 SwaySession::~SwaySession()
@@ -94,10 +86,10 @@ QProcessEnvironment SwaySession::environment() const
     const QString runtime = m_folder.filePath(u"runtime"_qs);
     environment.insert(u"XDG_RUNTIME_DIR"_qs, runtime);
     environment.insert(u"WAYLAND_DISPLAY"_qs, u"wayland-1"_qs);
-    const QStringList sockets = QDir(runtime).entryList({u"sway-ipc.*"_qs}, QDir::System);
-    if (!sockets.isEmpty())
-        environment.insert(u"SWAYSOCK"_qs, runtime + u'/' + sockets.first());
+    environment.insert(u"SWAYSOCK"_qs, runtime + u"/sway.sock"_qs);
     environment.insert(u"HOME"_qs, m_folder.path());
+    if (!m_xDisplay.isEmpty())
+        environment.insert(u"DISPLAY"_qs, m_xDisplay);
     return environment;
 }
 
@@ -126,15 +118,11 @@ QByteArray SwaySession::message(const QStringList& arguments) const
 QString SwaySession::focusedWindow() const
 {
     const std::function<QString(const QJsonObject&)> find = [&](const QJsonObject& node) {
-        if (node.value(u"focused"_qs).toBool())
-            return node.value(u"name"_qs).toString();
-        for (const char* children : {"nodes", "floating_nodes"}) {
-            for (const QJsonValue child : node.value(QLatin1String(children)).toArray()) {
-                if (const QString name = find(child.toObject()); !name.isEmpty())
-                    return name;
-            }
-        }
-        return QString();
+        QString name =
+            node.value(u"focused"_qs).toBool() ? node.value(u"name"_qs).toString() : QString();
+        for (const QJsonValue child : node.value(u"nodes"_qs).toArray())
+            name += find(child.toObject());
+        return name;
     };
     return find(QJsonDocument::fromJson(message({u"-t"_qs, u"get_tree"_qs})).object());
 }

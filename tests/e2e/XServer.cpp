@@ -255,11 +255,6 @@ RunAs RunAs::unprivileged()
     return nobody ? RunAs{nobody->pw_uid, nobody->pw_gid} : RunAs{};
 }
 
-bool RunAs::isOther() const
-{
-    return uid != ::getuid();
-}
-
 void RunAs::apply(QProcess& process) const
 {
     if (!isOther())

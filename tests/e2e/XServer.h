@@ -9,6 +9,7 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <unistd.h>
 
 using Display = struct _XDisplay;
 
@@ -86,7 +87,7 @@ struct RunAs {
     unsigned gid = 0;
     // Another user than the test's when the test runs as root ("nobody"); else the test's.
     static RunAs unprivileged();
-    bool isOther() const;
+    bool isOther() const { return uid != ::getuid(); }
     void apply(QProcess& process) const;
 };
 

@@ -194,7 +194,9 @@ void tst_FlashTiming::timeOnScreenAndBetween()
     const QList<FlashObserver::Flash> flashes = observer.flashesNamed(caption);
     // From the first paint to the unmap, the first flash included.
     const QList<double> shown = FlashObserver::shownTimes(flashes);
-    const QList<double> toPaint = FlashObserver::mapToPaintTimes(flashes);
+    QList<double> toPaint;
+    for (const FlashObserver::Flash& flash : flashes)
+        toPaint << flash.mapToPaintMs();
     const auto unpainted = std::count(shown.begin(), shown.end(), 0.0);
     const QList<double> gaps = FlashObserver::gaps(flashes);
     // Drift: the mean gap of the last ten against that of the first ten.
