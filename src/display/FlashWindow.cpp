@@ -43,6 +43,8 @@ public:
             setAttribute(Qt::WA_OpaquePaintEvent);
         // The native window now, not at the first message, whose time it would take.
         winId();
+        if (kind == Kind::Translucent)
+            WindowSystem::clearBackground(winId());
     }
 
     void prepare(QImage image, const QRegion& shape, const QRect& geometry)

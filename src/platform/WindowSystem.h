@@ -14,4 +14,9 @@ public:
     // a window's shape can; an alpha channel there shows as a black box. Asked again
     // whenever it matters: a compositing manager can start or stop at any time.
     static bool isComposited();
+
+    // Lets a window with an alpha channel come up clear, before its first frame is drawn.
+    // An X server otherwise fills a new window with what lay under it or, under XWayland,
+    // with black: a box for as long as the program takes to paint.
+    static void clearBackground(unsigned long long window);
 };

@@ -21,14 +21,31 @@ void WindowSystem::preferX11(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
+namespace {
+
+Display* x11Display()
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->display() : nullptr;
+}
+
+} // namespace
+
+void WindowSystem::clearBackground(unsigned long long window)
+{
+    if (Display* display = x11Display()) {
+        XSetWindowBackground(display, Window(window), 0); // every channel 0: transparent
+        XFlush(display);
+    }
+}
+
 bool WindowSystem::isComposited()
 {
     const QString platform = QGuiApplication::platformName();
     if (platform == u"xcb") {
         // A compositing manager owns this selection while it runs (XWayland's window
         // manager does too, as the Wayland compositor draws every window).
-        const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        Display* display = x11 ? x11->display() : nullptr;
+        Display* display = x11Display();
         if (!display)
             return false;
         static const Atom selection = XInternAtom(

@@ -9,3 +9,6 @@ bool WindowSystem::isComposited()
 {
     return true;
 }
+
+// A layered window shows nothing until its first frame is drawn.
+void WindowSystem::clearBackground(unsigned long long) {}
