@@ -19,9 +19,10 @@ class QWidget;
 // are opaque; an X server without one draws no alpha, so there the window's shape is
 // cut to the letters. The kind is asked for at every message, as a compositor may start
 // or stop at any time; a window of each kind exists from the start, so the change costs
-// nothing, and each carries the shape of its letters, so a compositor that stops in the
-// middle of a message leaves letters, not a box. Neither uses a key colour: a message
-// of any colour, white included, shows.
+// nothing. (A compositor that stops in the middle of one message leaves the rest of that
+// message on a black box: a shape on the window with the alpha channel would prevent it,
+// at the price of slower first frames on every message.) Neither uses a key colour: a
+// message of any colour, white included, shows.
 class FlashWindow : public QObject {
     Q_OBJECT
 
