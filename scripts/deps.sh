@@ -9,6 +9,8 @@ packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libqt6test6
     fonts-dejavu-core
+    # Whether a compositing manager runs is asked of the X server.
+    libx11-dev
 )
 for option in "$@"; do
     case $option in
@@ -20,7 +22,10 @@ for option in "$@"; do
     esac
 done
 if [[ " $* " == *" --test "* ]]; then
-    packages+=(xvfb xauth x11-utils libx11-dev)
+    packages+=(xvfb xauth x11-utils libxdamage-dev)
+    # The messages are watched on a compositing X desktop and on a Wayland one (sway,
+    # its XWayland, screen grabs, and xhost to let the test's own X connection in).
+    packages+=(xcompmgr sway xwayland grim x11-xserver-utils)
     # The notification icon and the close box are tested against a real notification
     # area and window manager; the autostart entry against the desktop-entry checker.
     packages+=(trayer openbox xdotool desktop-file-utils)

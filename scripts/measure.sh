@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Measures every figure of the README's performance table in one run on this machine:
-# start-up and idle memory beside a bare Qt Widgets program, the display's timing, idle
-# processor time and memory while flashing (ctest --preset timing), the benchmarks, and
-# with --soak the display left running for ten minutes (ctest --preset soak).
+# start-up and idle memory beside a bare Qt Widgets program, the display's timing on a bare
+# X server and under a compositing manager beside a bare Qt flasher, the messages seen in
+# screen grabs on a Wayland desktop, idle processor time and memory while flashing
+# (ctest --preset timing), the benchmarks, and with --soak the display left running for
+# ten minutes (ctest --preset soak).
 #   Usage: scripts/measure.sh [--soak]        Output: build/measure.log
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -140,10 +140,7 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
     // The end of the desktop session: the settings are kept even if the session manager
     // ends the program without closing its window first; before they are loaded there
     // is nothing of the user's to keep.
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] {
-        if (m_state == State::Running && !m_unloaded)
-            cmdSaveSettings_Click();
-    });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &frmAll::saveBeforeEnd);
 
     adjustSize();
     setFixedSize(sizeHint());
@@ -451,6 +448,12 @@ void frmAll::closeBySystem()
         return;
     }
     close();
+}
+
+void frmAll::saveBeforeEnd()
+{
+    if (m_state == State::Running && !m_unloaded)
+        cmdSaveSettings_Click();
 }
 
 void frmAll::bringToFront()

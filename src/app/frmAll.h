@@ -43,6 +43,9 @@ public:
     // the settings are saved and the program ends. During start-up nothing is saved and
     // the start-up order stops at its next step.
     void closeBySystem();
+    // The program is ending without a close (the session ends, the display went away):
+    // the settings are saved, unless this copy never ran or has saved already.
+    void saveBeforeEnd();
     // Another copy was started: show this copy's window in front, as "Show" on the
     // notification icon's menu does.
     void bringToFront();

@@ -3,6 +3,7 @@
 #include "app/frmAll.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
+#include "platform/DisplayLossGuard.h"
 #include "platform/Prompter.h"
 #include "platform/RandomSource.h"
 #include "platform/SettingsArea.h"
@@ -139,6 +140,7 @@ int main(int argc, char* argv[])
     frmAll window(services, &instance);
     QObject::connect(&window, &frmAll::programEnded, &application, &QApplication::quit,
                      Qt::QueuedConnection);
+    const DisplayLossGuard displayLoss([&window] { window.saveBeforeEnd(); });
 
     if (!window.Form_Load())
         return 0;

@@ -10,18 +10,20 @@ DisplayScheduler::DisplayScheduler(const MessagePool& pool, RandomSource& random
     , m_random(random)
     , m_options(std::move(options))
     , m_screen(std::move(screen))
+    , m_flash(std::make_unique<FlashWindow>())
 {
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setSingleShot(true);
     Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &DisplayScheduler::Timer1_Timer);
+    connect(m_flash.get(), &FlashWindow::finished, this, &DisplayScheduler::flashFinished);
 }
 
 DisplayScheduler::~DisplayScheduler() = default;
 
 bool DisplayScheduler::IsFormLoaded() const
 {
-    return m_flash && m_flash->isVisible();
+    return m_flash->isVisible();
 }
 
 void DisplayScheduler::start(int intervalMilliseconds)
@@ -35,8 +37,7 @@ void DisplayScheduler::stop()
 {
     m_running = false;
     Timer1.stop();
-    if (m_flash)
-        m_flash->cancel();
+    m_flash->cancel();
 }
 
 void DisplayScheduler::flashFinished()
@@ -52,10 +53,6 @@ void DisplayScheduler::Timer1_Timer()
         return;
     // No other tick until this message has vanished.
     Timer1.stop();
-    if (!m_flash) {
-        m_flash = std::make_unique<FlashWindow>();
-        connect(m_flash.get(), &FlashWindow::finished, this, &DisplayScheduler::flashFinished);
-    }
     m_flash->cancel();
 
     const DisplayOptions options = m_options();

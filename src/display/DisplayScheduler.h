@@ -25,7 +25,8 @@ public:
     using ScreenSource = std::function<QRect()>;
 
     // pool is the message pool, read by position at every tick; options are read afresh
-    // at every tick; screen gives the screen the messages go on.
+    // at every tick; screen gives the screen the messages go on, also asked at every
+    // tick. The flash window is made here, so that it is ready before the first tick.
     DisplayScheduler(const MessagePool& pool, RandomSource& random, OptionsSource options,
                      ScreenSource screen, QObject* parent = nullptr);
     ~DisplayScheduler() override;

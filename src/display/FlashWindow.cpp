@@ -1,31 +1,99 @@
 #include "FlashWindow.h"
 
+#include "platform/WindowSystem.h"
+
 #include <QBitmap>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPainter>
+#include <QWidget>
 
-FlashWindow::FlashWindow()
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus |
-                           Qt::WindowTransparentForInput | Qt::NoDropShadowWindowHint)
+namespace {
+
+// A window that is shown but never painted (covered, say) still ends, this much later.
+constexpr int firstFrameAllowanceMs = 500;
+
+// The pixels that are not wholly transparent. (MaskInColor marks the clear ones; in the
+// bitmap they are left out.)
+QBitmap opaquePart(const QImage& image)
 {
-    setObjectName(QStringLiteral("frmDisp"));
-    setWindowTitle(tr("Zorvan Subliminal Message Software v1.45"));
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_X11DoNotAcceptFocus);
-    // Every pixel comes from the prepared image: nothing to erase first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::NoFocus);
+    return QBitmap::fromImage(image.createMaskFromColor(qRgba(0, 0, 0, 0), Qt::MaskInColor));
+}
 
+} // namespace
+
+// One native window, of one kind, that shows whatever image it is given.
+class FlashWindow::Surface : public QWidget {
+public:
+    Surface(Kind kind, std::function<void()> painted)
+        : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                               Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus |
+                               Qt::WindowTransparentForInput | Qt::NoDropShadowWindowHint)
+        , m_painted(std::move(painted))
+    {
+        setObjectName(QStringLiteral("frmDisp"));
+        setWindowTitle(tr("Zorvan Subliminal Message Software v1.45"));
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setAttribute(Qt::WA_X11DoNotAcceptFocus);
+        setFocusPolicy(Qt::NoFocus);
+        // Every pixel comes from the prepared image: nothing to erase first.
+        setAttribute(Qt::WA_NoSystemBackground);
+        if (kind == Kind::Translucent)
+            setAttribute(Qt::WA_TranslucentBackground); // an alpha channel: decided at creation
+        else
+            setAttribute(Qt::WA_OpaquePaintEvent);
+        // The native window now, not at the first message, whose time it would take.
+        winId();
+        if (kind == Kind::Translucent)
+            WindowSystem::clearBackground(winId());
+    }
+
+    void prepare(QImage image, const QRegion& shape, const QRect& geometry)
+    {
+        m_image = std::move(image);
+        // Where a compositor blends, the clear pixels are enough; a shape there only costs
+        // it and the server time between the map and the first frame (3 ms against under 1).
+        if (testAttribute(Qt::WA_TranslucentBackground))
+            clearMask();
+        else
+            setMask(shape);
+        setGeometry(geometry);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, m_image);
+        painter.end();
+        m_painted();
+    }
+
+private:
+    std::function<void()> m_painted;
+    QImage m_image;
+};
+
+FlashWindow::FlashWindow(KindSource kind)
+    : m_kind(std::move(kind))
+    , m_shaped(std::make_unique<Surface>(Kind::Shaped, [this] { firstFramePainted(); }))
+    , m_translucent(std::make_unique<Surface>(Kind::Translucent, [this] { firstFramePainted(); }))
+{
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setSingleShot(true);
     Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, [this] {
-        hide();
+        m_awaitingFirstFrame = false;
+        m_current->hide();
         Q_EMIT finished();
     });
+}
+
+FlashWindow::~FlashWindow() = default;
+
+FlashWindow::Kind FlashWindow::systemKind()
+{
+    return WindowSystem::isComposited() ? Kind::Translucent : Kind::Shaped;
 }
 
 QSize FlashWindow::textSize(const QString& text, const QFont& font)
@@ -47,45 +115,68 @@ bool FlashWindow::prepare(const QString& text, const QFont& font, const QColor& 
     if (visible.isEmpty())
         return false;
 
-    m_image = QImage(visible.size(), QImage::Format_RGB32);
-    m_image.fill(Qt::white);
+    const Kind kind = m_kind();
+    QImage image(visible.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     {
-        QPainter painter(&m_image);
-        painter.setFont(font);
-        painter.setPen(color);
+        // A shape has no half-covered pixels: antialiased edges would become solid blots
+        // of the text colour, so the letters are drawn without.
+        QFont drawn = font;
+        if (kind == Kind::Shaped)
+            drawn.setStyleStrategy(QFont::NoAntialias);
+        QPainter painter(&image);
+        painter.setFont(drawn);
+        QColor opaque = color;
+        opaque.setAlpha(255);
+        painter.setPen(opaque);
         painter.translate(textRect.topLeft() - visible.topLeft());
         painter.drawText(QRect(QPoint(0, 0), textRect.size()),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
     }
-    // Whatever is pure white is cut away, so the desktop shows between the letters,
-    // with or without a compositor. (MaskInColor marks the white pixels; in the bitmap
-    // they are the clear ones.)
-    const QImage opaque = m_image.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor);
-    const QBitmap mask = QBitmap::fromImage(opaque);
-    if (QRegion(mask).isEmpty())
-        return false; // white text on white: nothing would be seen
-    setMask(mask);
-    setGeometry(visible);
+    const QRegion shape(opaquePart(image));
+    if (shape.isEmpty())
+        return false; // blanks only: nothing would be seen
+
+    Surface* next = kind == Kind::Shaped ? m_shaped.get() : m_translucent.get();
+    if (m_current && m_current != next)
+        m_current->hide();
+    m_current = next;
+    m_current->prepare(std::move(image), shape, visible);
     return true;
 }
 
 void FlashWindow::showFor(int milliseconds)
 {
-    // Shape, place and size reach the window system first, so that showing is a single
-    // step for it; the time then counts from just before the window goes up.
-    QGuiApplication::sync();
-    Timer1.start(milliseconds);
-    show();
+    m_duration = milliseconds;
+    m_awaitingFirstFrame = true;
+    Timer1.start(milliseconds + firstFrameAllowanceMs);
+    m_current->show();
+}
+
+void FlashWindow::firstFramePainted()
+{
+    // The time counts from the first frame: what the window system does between showing
+    // and painting (a busy machine can take tens of milliseconds) takes none of it.
+    if (!m_awaitingFirstFrame)
+        return;
+    m_awaitingFirstFrame = false;
+    Timer1.start(m_duration);
 }
 
 void FlashWindow::cancel()
 {
     Timer1.stop();
-    hide();
+    m_awaitingFirstFrame = false;
+    if (m_current)
+        m_current->hide();
 }
 
-void FlashWindow::paintEvent(QPaintEvent*)
+bool FlashWindow::isVisible() const
 {
-    QPainter painter(this);
-    painter.drawImage(0, 0, m_image);
+    return m_current && m_current->isVisible();
+}
+
+QWidget* FlashWindow::window() const
+{
+    return m_current;
 }

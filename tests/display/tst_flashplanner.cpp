@@ -74,16 +74,17 @@ void tst_FlashPlanner::randomEndsComeHalfAsOften()
 
 void tst_FlashPlanner::placement()
 {
-    const QRect screen(0, 0, 1280, 800);
+    // The primary screen lies right of another one and lower.
+    const QRect screen(1920, 100, 1280, 800);
     ScriptedRandom random;
     // Centred: the room left on each side, rounded down; no draw.
-    QCOMPARE(FlashPlanner::place(QSize(200, 30), screen, false, random), QPoint(540, 385));
-    QCOMPARE(FlashPlanner::place(QSize(201, 31), screen, false, random), QPoint(539, 384));
+    QCOMPARE(FlashPlanner::place(QSize(200, 30), screen, false, random), QPoint(2460, 485));
+    QCOMPARE(FlashPlanner::place(QSize(201, 31), screen, false, random), QPoint(2459, 484));
     QCOMPARE(random.drawn(), 0);
 
     // At random: top is drawn first, then left.
     random.push({0.5f, 0.25f});
-    QCOMPARE(FlashPlanner::place(QSize(280, 40), screen, true, random), QPoint(250, 380));
+    QCOMPARE(FlashPlanner::place(QSize(280, 40), screen, true, random), QPoint(2170, 480));
     // The highest draws still leave a text that fits wholly on the screen.
     random.push({0.9999999f, 0.9999999f});
     const QPoint corner = FlashPlanner::place(QSize(900, 40), screen, true, random);

@@ -2,8 +2,10 @@
 #include "display/DisplayScheduler.h"
 #include "display/FlashWindow.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWidget>
 
 namespace {
 
@@ -23,52 +25,89 @@ class tst_FlashWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void isSeeThroughWhereWhiteTakesNoInputAndEndsAtTheScreen();
-    void schedulerReadsTheOptionsAtEveryTickAndStopsAtOnce();
+    void showsOnlyTheLettersInAnyColour_data();
+    void showsOnlyTheLettersInAnyColour();
+    void schedulerReadsTheOptionsAndScreenAtEveryTickAndStopsAtOnce();
 };
 
-void tst_FlashWindow::isSeeThroughWhereWhiteTakesNoInputAndEndsAtTheScreen()
+void tst_FlashWindow::showsOnlyTheLettersInAnyColour_data()
 {
-    FlashWindow flash;
-    const QString text = QStringLiteral("I am calm");
-    QVERIFY(flash.prepare(text, messageFont(), Qt::darkRed, QPoint(100, 200), screen));
-    QCOMPARE(flash.geometry(), QRect(QPoint(100, 200), FlashWindow::textSize(text, messageFont())));
+    QTest::addColumn<FlashWindow::Kind>("kind");
+    QTest::addColumn<QColor>("color");
+    for (const auto kind : {FlashWindow::Kind::Shaped, FlashWindow::Kind::Translucent}) {
+        const char* name = kind == FlashWindow::Kind::Shaped ? "shaped" : "translucent";
+        QTest::addRow("%s, dark red", name) << kind << QColor(Qt::darkRed);
+        QTest::addRow("%s, white", name) << kind << QColor(Qt::white);
+    }
+}
 
-    // Only the letters are part of the window: the rendered pixels that are not white
-    // are exactly those inside its shape.
-    const QImage pixels = flash.grab().toImage();
-    const QRegion shape = flash.mask();
+void tst_FlashWindow::showsOnlyTheLettersInAnyColour()
+{
+    QFETCH(FlashWindow::Kind, kind);
+    QFETCH(QColor, color);
+
+    // Either kind of window exists before the first message is prepared.
+    FlashWindow::Kind asked = kind;
+    FlashWindow flash([&] { return asked; });
+    QWidgetList windows = QApplication::topLevelWidgets();
+    windows.removeIf([](const QWidget* window) { return window->internalWinId() == 0; });
+    QCOMPARE(windows.size(), 2);
+
+    const QString text = QStringLiteral("I am calm");
+    QVERIFY(flash.prepare(text, messageFont(), color, QPoint(100, 200), screen));
+    QWidget* window = flash.window();
+    QCOMPARE(window->geometry(),
+             QRect(QPoint(100, 200), FlashWindow::textSize(text, messageFont())));
+    QCOMPARE(window->testAttribute(Qt::WA_TranslucentBackground),
+             kind == FlashWindow::Kind::Translucent);
+
+    // Only the letters are part of the window, in the text colour: the shape holds the
+    // pixels that are drawn, and a translucent window is clear everywhere else.
+    const QImage pixels = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QRegion shape = window->mask();
     int letters = 0, holes = 0;
     for (int y = 0; y < pixels.height(); ++y) {
         for (int x = 0; x < pixels.width(); ++x) {
-            const bool white = pixels.pixel(x, y) == qRgb(255, 255, 255);
-            QCOMPARE(shape.contains(QPoint(x, y)), !white);
-            ++(white ? holes : letters);
+            const QRgb pixel = pixels.pixel(x, y);
+            const bool translucent = kind == FlashWindow::Kind::Translucent;
+            const bool drawn = translucent ? qAlpha(pixel) > 0 : shape.contains(QPoint(x, y));
+            if (!translucent && drawn)
+                QCOMPARE(QColor(pixel), color); // no half-covered pixels in a shape
+            letters += qAlpha(pixel) == 255 && QColor(pixel) == color && drawn;
+            holes += !drawn;
         }
     }
     QVERIFY(letters > 50);
     QVERIFY(holes > letters); // the background between and around the letters shows
+    QCOMPARE(shape.isEmpty(), kind == FlashWindow::Kind::Translucent);
 
     // Above everything, never in the taskbar, and never taking the keyboard or a click
-    // from the work underneath (tests/e2e watch the focus on a real X server).
-    const Qt::WindowFlags flags = flash.windowFlags();
+    // from the work underneath (tests/e2e watch the focus and clicks on real desktops).
+    const Qt::WindowFlags flags = window->windowFlags();
     for (const Qt::WindowType flag : {Qt::WindowStaysOnTopHint, Qt::Tool,
                                       Qt::WindowDoesNotAcceptFocus, Qt::WindowTransparentForInput})
         QVERIFY(flags.testFlag(flag));
-    QVERIFY(flash.testAttribute(Qt::WA_ShowWithoutActivating));
+    QVERIFY(window->testAttribute(Qt::WA_ShowWithoutActivating));
 
+    // The kind is asked for at every message: a compositor that started or stopped while
+    // a message was up takes that message down before the next one goes up.
+    flash.showFor(1000);
+    asked = kind == FlashWindow::Kind::Shaped ? FlashWindow::Kind::Translucent
+                                              : FlashWindow::Kind::Shaped;
     // A message far wider than an X11 window can be is cut at the screen, quickly.
     const QString wide = QString(20000, QLatin1Char('W'));
     QElapsedTimer timer;
     timer.start();
     const QSize size = FlashWindow::textSize(wide, messageFont());
-    QVERIFY(flash.prepare(wide, messageFont(), Qt::black,
+    QVERIFY(flash.prepare(wide, messageFont(), color,
                           QPoint((screen.width() - size.width()) / 2, 300), screen));
     QVERIFY(timer.elapsed() < 1000);
-    QCOMPARE(flash.geometry(), QRect(0, 300, screen.width(), size.height()));
+    QVERIFY(!window->isVisible());
+    QVERIFY(flash.window() != window);
+    QCOMPARE(flash.window()->geometry(), QRect(0, 300, screen.width(), size.height()));
 }
 
-void tst_FlashWindow::schedulerReadsTheOptionsAtEveryTickAndStopsAtOnce()
+void tst_FlashWindow::schedulerReadsTheOptionsAndScreenAtEveryTickAndStopsAtOnce()
 {
     MessagePool pool;
     for (const QString& message : {u"Alpha"_qs, u"Beta"_qs, u"Gamma"_qs})
@@ -79,7 +118,8 @@ void tst_FlashWindow::schedulerReadsTheOptionsAtEveryTickAndStopsAtOnce()
                            .randomLocation = false,
                            .font = messageFont(),
                            .color = Qt::black};
-    DisplayScheduler scheduler{pool, random, [&] { return options; }, [] { return screen; }};
+    QRect primary = screen;
+    DisplayScheduler scheduler{pool, random, [&] { return options; }, [&] { return primary; }};
     QSignalSpy shown{&scheduler, &DisplayScheduler::flashShown};
     scheduler.start(2000);
     scheduler.Timer1_Timer();
@@ -90,21 +130,24 @@ void tst_FlashWindow::schedulerReadsTheOptionsAtEveryTickAndStopsAtOnce()
     QTRY_VERIFY(!scheduler.IsFormLoaded());
     QVERIFY(scheduler.intervalTimer().isActive());
 
-    // Order, place, font and duration change between two messages.
+    // Order, place, font and duration change between two messages, and so does the
+    // screen: the primary one now lies right of and below another.
     options.randomOrder = true;
     options.randomLocation = true;
     options.durationMilliseconds = 200;
     options.font.setPointSize(30);
+    primary = QRect(1280, 200, 1024, 768);
     const float highest = 1.0f - 1e-7f;
     random.push({highest, highest, highest}); // message, top, left
     scheduler.Timer1_Timer();
     QCOMPARE(shown.last().first().toString(), u"Gamma"_qs);
     QCOMPARE(random.drawn(), 3);
-    // Placed by its fitted size, it ends at the screen's far corner.
-    FlashWindow* flash = scheduler.flashWindow();
+    // Placed by its fitted size, it ends at that screen's far corner.
+    QWidget* flash = scheduler.flashWindow()->window();
     const QSize fitted = FlashWindow::textSize(u"Gamma"_qs, options.font);
     QCOMPARE(flash->geometry(),
-             QRect(QPoint(1280 - fitted.width(), 800 - fitted.height()), fitted));
+             QRect(primary.bottomRight() + QPoint(1, 1) - QPoint(fitted.width(), fitted.height()),
+                   fitted));
     QTest::qWait(100);
     QVERIFY(scheduler.IsFormLoaded()); // 200 ms now
 
@@ -114,9 +157,10 @@ void tst_FlashWindow::schedulerReadsTheOptionsAtEveryTickAndStopsAtOnce()
     QTest::qWait(150);
     QVERIFY(!scheduler.intervalTimer().isActive());
 
-    // With an empty pool nothing is shown, but the cycle runs on.
-    pool.clear();
+    // With no screen left nothing is shown, but the cycle runs on.
+    primary = QRect();
     scheduler.start(2000);
+    random.push({0.5f, 0.5f, 0.5f});
     scheduler.Timer1_Timer();
     QCOMPARE(shown.count(), 2);
     QVERIFY(!scheduler.IsFormLoaded());

@@ -2,6 +2,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
 #include <poll.h>
 #include <time.h>
 
@@ -17,7 +18,22 @@ FlashObserver::FlashObserver(const QString& displayName)
     m_display = XOpenDisplay(displayName.toLocal8Bit().constData());
     if (!m_display)
         return;
+    int damageError = 0;
+    if (!XDamageQueryExtension(m_display, &m_damageEvent, &damageError))
+        m_damageEvent = -1;
     XSelectInput(m_display, DefaultRootWindow(m_display), SubstructureNotifyMask);
+    // The windows there are already (made ahead of their first map), and from now on
+    // each new one as it is created.
+    Window ignored = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    if (XQueryTree(m_display, DefaultRootWindow(m_display), &ignored, &ignored, &children,
+                   &count)) {
+        for (unsigned int i = 0; i < count; ++i)
+            follow(children[i]);
+        XFree(children);
+    }
     XSync(m_display, False);
     m_thread = std::thread([this] { watch(); });
 }
@@ -65,10 +81,17 @@ double percentile(QList<double> values, double p)
     return values.isEmpty() ? 0 : values[qsizetype(p * double(values.size() - 1) + 0.5)];
 }
 
+void FlashObserver::follow(unsigned long window)
+{
+    // Every drawing is reported, so that each map has its own first paint.
+    if (m_damageEvent >= 0)
+        XDamageCreate(m_display, window, XDamageReportRawRectangles);
+    XSelectInput(m_display, window, ExposureMask);
+}
+
 void FlashObserver::watch()
 {
     // Windows may vanish before they are looked at; such errors are no concern here.
-    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     pollfd connection{ConnectionNumber(m_display), POLLIN, 0};
     while (!m_stop) {
         if (!XPending(m_display)) {
@@ -78,13 +101,34 @@ void FlashObserver::watch()
         XEvent event;
         XNextEvent(m_display, &event);
         const double time = now();
-        if (event.type == MapNotify && !event.xmap.send_event) {
+        const auto mapped = [&](unsigned long window) -> Flash* {
+            for (Flash& flash : m_flashes) {
+                if (flash.window == window && flash.unmappedAt == 0)
+                    return &flash;
+            }
+            return nullptr;
+        };
+        if (event.type == CreateNotify &&
+            event.xcreatewindow.parent == DefaultRootWindow(m_display)) {
+            follow(event.xcreatewindow.window);
+        } else if (event.type == Expose) {
+            const std::lock_guard lock(m_mutex);
+            if (Flash* flash = mapped(event.xexpose.window); flash && flash->exposedAt == 0)
+                flash->exposedAt = time;
+        } else if (event.type == m_damageEvent + XDamageNotify) {
+            const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);
+            const std::lock_guard lock(m_mutex);
+            Flash* flash = mapped(damage.drawable);
+            if (flash && flash->exposedAt > 0 && flash->paintedAt == 0)
+                flash->paintedAt = time;
+        } else if (event.type == MapNotify && !event.xmap.send_event) {
             Flash flash{.window = event.xmap.window, .mappedAt = time};
             XWindowAttributes attributes;
             if (XGetWindowAttributes(m_display, flash.window, &attributes)) {
                 flash.geometry =
                     QRect(attributes.x, attributes.y, attributes.width, attributes.height);
                 flash.overrideRedirect = attributes.override_redirect;
+                flash.depth = attributes.depth;
             }
             char* name = nullptr;
             if (XFetchName(m_display, flash.window, &name) && name) {
@@ -95,10 +139,8 @@ void FlashObserver::watch()
             m_flashes << flash;
         } else if (event.type == UnmapNotify && !event.xunmap.send_event) {
             const std::lock_guard lock(m_mutex);
-            for (Flash& flash : m_flashes) {
-                if (flash.window == event.xunmap.window && flash.unmappedAt == 0)
-                    flash.unmappedAt = time;
-            }
+            if (Flash* flash = mapped(event.xunmap.window))
+                flash->unmappedAt = time;
         }
     }
 }

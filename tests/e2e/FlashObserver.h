@@ -11,7 +11,10 @@ using Display = struct _XDisplay;
 
 // Watches an X server from outside, on a connection and a thread of its own, and
 // records every top-level window that is mapped and later unmapped, with the times
-// (CLOCK_MONOTONIC, taken as the events arrive).
+// (CLOCK_MONOTONIC, taken as the events arrive). What the user sees starts with the
+// window's first paint, not its map: through XDamage, the first drawing into the window
+// after the server exposed it (what the server itself fills in at the map of a window
+// with an alpha channel comes before that).
 class FlashObserver {
 public:
     struct Flash {
@@ -19,9 +22,14 @@ public:
         QString name;
         QRect geometry;
         bool overrideRedirect = false;
+        int depth = 0;         // 32: a window with an alpha channel
         double mappedAt = 0;   // ms
+        double exposedAt = 0;  // ms; 0 until the server exposed it
+        double paintedAt = 0;  // ms; 0 while nothing was drawn in it
         double unmappedAt = 0; // ms; 0 while still mapped
-        double shownMs() const { return unmappedAt - mappedAt; }
+        // On screen: from its first paint to its unmap; 0 when it was never painted.
+        double shownMs() const { return paintedAt > 0 ? unmappedAt - paintedAt : 0; }
+        double mapToPaintMs() const { return paintedAt - mappedAt; }
     };
 
     explicit FlashObserver(const QString& displayName);
@@ -40,8 +48,10 @@ public:
 
 private:
     void watch();
+    void follow(unsigned long window);
 
     Display* m_display = nullptr;
+    int m_damageEvent = -1; // the number of XDamage's event; -1 without XDamage
     std::atomic<bool> m_stop = false;
     std::thread m_thread;
     mutable std::mutex m_mutex;

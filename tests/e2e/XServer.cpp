@@ -1,10 +1,16 @@
 #include "XServer.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTest>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <grp.h>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,6 +37,14 @@ XServer::XServer(QSize screen)
         return;
     }
     m_name = u':' + QString::fromLatin1(number.trimmed());
+    m_display = XOpenDisplay(m_name.toLocal8Bit().constData());
+    if (!m_display)
+        m_problem = u"cannot open display "_qs + m_name;
+}
+
+XServer::XServer(const QString& displayName)
+    : m_name(displayName)
+{
     m_display = XOpenDisplay(m_name.toLocal8Bit().constData());
     if (!m_display)
         m_problem = u"cannot open display "_qs + m_name;
@@ -152,12 +166,33 @@ bool XServer::startClient(const QString& program, const QStringList& arguments)
     return client->waitForStarted(5000);
 }
 
-bool XServer::hasNotificationArea() const
+void XServer::stopClient(const QString& program)
 {
-    const QByteArray selection =
-        "_NET_SYSTEM_TRAY_S" + QByteArray::number(DefaultScreen(m_display));
+    m_clients.removeIf([&](QProcess* client) {
+        if (client->program() != program)
+            return false;
+        client->terminate();
+        client->waitForFinished(3000);
+        delete client;
+        return true;
+    });
+}
+
+bool XServer::selectionOwned(const QByteArray& prefix) const
+{
+    const QByteArray selection = prefix + QByteArray::number(DefaultScreen(m_display));
     return XGetSelectionOwner(m_display, XInternAtom(m_display, selection.constData(), False)) !=
            None;
+}
+
+bool XServer::hasNotificationArea() const
+{
+    return selectionOwned("_NET_SYSTEM_TRAY_S");
+}
+
+bool XServer::hasCompositingManager() const
+{
+    return selectionOwned("_NET_WM_CM_S");
 }
 
 bool XServer::hasWindowManager() const
@@ -198,8 +233,41 @@ bool XServer::click(QPoint at, int button, int count) const
            xdotool.exitCode() == 0;
 }
 
-ProgramUnderTest::ProgramUnderTest(const XServer& server)
+QImage XServer::grab(const QRect& rect) const
+{
+    XImage* image = XGetImage(m_display, DefaultRootWindow(m_display), rect.x(), rect.y(),
+                              unsigned(rect.width()), unsigned(rect.height()), AllPlanes, ZPixmap);
+    if (!image)
+        return {};
+    // 24-bit colour in 32-bit pixels, as Qt's RGB32.
+    const QImage copy = QImage(reinterpret_cast<const uchar*>(image->data), rect.width(),
+                               rect.height(), image->bytes_per_line, QImage::Format_RGB32)
+                            .copy();
+    XDestroyImage(image);
+    return copy;
+}
+
+RunAs RunAs::unprivileged()
+{
+    if (::getuid() != 0)
+        return {::getuid(), ::getgid()};
+    const passwd* nobody = ::getpwnam("nobody");
+    return nobody ? RunAs{nobody->pw_uid, nobody->pw_gid} : RunAs{};
+}
+
+void RunAs::apply(QProcess& process) const
+{
+    if (!isOther())
+        return;
+    process.setChildProcessModifier([user = *this] {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(user.gid) != 0 || ::setuid(user.uid) != 0)
+            ::_exit(126);
+    });
+}
+
+ProgramUnderTest::ProgramUnderTest(const XServer& server, RunAs user)
     : m_server(server)
+    , m_user(user)
 {
     for (const char* folder : {"home", "config", "share", "runtime", "data"})
         QDir(m_root.path()).mkpath(QLatin1String(folder));
@@ -233,11 +301,24 @@ QProcessEnvironment ProgramUnderTest::environment() const
 
 QProcess* ProgramUnderTest::start(const QStringList& arguments)
 {
+    QString executable = QStringLiteral(ZORVAN_EXECUTABLE);
+    if (m_user.isOther()) {
+        // The other user may not reach the build tree: a copy of the program in its own
+        // folder, and everything there its own.
+        const QString copy = m_root.filePath(QFileInfo(executable).fileName());
+        QFile::copy(executable, copy);
+        executable = copy;
+        QDirIterator entries(m_root.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                             QDirIterator::Subdirectories);
+        ::chown(QFile::encodeName(m_root.path()).constData(), m_user.uid, m_user.gid);
+        while (entries.hasNext())
+            ::chown(QFile::encodeName(entries.next()).constData(), m_user.uid, m_user.gid);
+    }
     auto* copy = new QProcess;
     copy->setProcessEnvironment(environment());
     copy->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    copy->start(QStringLiteral(ZORVAN_EXECUTABLE),
-                QStringList{u"--data-dir"_qs, dataFolder()} + arguments);
+    m_user.apply(*copy);
+    copy->start(executable, QStringList{u"--data-dir"_qs, dataFolder()} + arguments);
     copy->waitForStarted(5000);
     m_copies << copy;
     return copy;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QProcess>
 #include <QRect>
@@ -8,6 +9,7 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <unistd.h>
 
 using Display = struct _XDisplay;
 
@@ -26,6 +28,8 @@ struct XWindow {
 class XServer {
 public:
     explicit XServer(QSize screen = {1280, 800});
+    // An X server that runs already (XWayland in a Wayland session, say).
+    explicit XServer(const QString& displayName);
     ~XServer();
     XServer(const XServer&) = delete;
     XServer& operator=(const XServer&) = delete;
@@ -48,8 +52,11 @@ public:
 
     // Starts a program (a window manager, a notification area) that ends with the server.
     bool startClient(const QString& program, const QStringList& arguments = {});
+    // Ends the clients started as program.
+    void stopClient(const QString& program);
     bool hasNotificationArea() const;
     bool hasWindowManager() const;
+    bool hasCompositingManager() const;
     // What a window manager does when the user clicks a window's close box.
     void pressCloseBox(unsigned long window) const;
     // The state a window manager gave the window: 1 normal, 3 minimised, -1 none.
@@ -57,9 +64,12 @@ public:
     // Clicks mouse button 1 (left) or 3 (right) at a place on the screen; count 2 is a
     // double click.
     bool click(QPoint at, int button, int count = 1) const;
+    // What the screen shows in the rectangle (with a compositing manager, what it drew).
+    QImage grab(const QRect& rect) const;
 
 private:
     QList<XWindow> windows() const;
+    bool selectionOwned(const QByteArray& prefix) const;
     QByteArray property(unsigned long window, const char* name, unsigned long type,
                         long length = 1) const;
 
@@ -70,11 +80,23 @@ private:
     Display* m_display = nullptr;
 };
 
+// A user to run programs as (sway refuses to run as root): its ids, and what a process
+// does to become it.
+struct RunAs {
+    unsigned uid = 0;
+    unsigned gid = 0;
+    // Another user than the test's when the test runs as root ("nobody"); else the test's.
+    static RunAs unprivileged();
+    bool isOther() const { return uid != ::getuid(); }
+    void apply(QProcess& process) const;
+};
+
 // The real program, started on the test's X server with a home, settings and data
-// folder of its own, so nothing of the user's is touched.
+// folder of its own, so nothing of the user's is touched. Run as another user, it is a
+// copy in that folder that runs, and the folder is that user's.
 class ProgramUnderTest {
 public:
-    explicit ProgramUnderTest(const XServer& server);
+    explicit ProgramUnderTest(const XServer& server, RunAs user = {});
     ~ProgramUnderTest();
 
     // Starts one copy; several may run at once.
@@ -96,6 +118,7 @@ public:
 
 private:
     const XServer& m_server;
+    RunAs m_user;
     QTemporaryDir m_root;
     QList<QProcess*> m_copies;
 };

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <QTest>
-#include <X11/Xlib.h>
 #include <csignal>
 #include <sys/stat.h>
 
@@ -66,7 +65,7 @@ private Q_SLOTS:
     void initTestCase();
     void copiesStartedTogetherLeaveOneThatSavesAtTheEnd();
     void startWithTheSessionLeavesOnlyTheIcon();
-    void flashesKeepTheFocusAndGoOnBehindTheIcon();
+    void flashesGoOnBehindTheIcon();
     void withoutNotificationAreaTheWindowIsMinimised();
     void closeDuringTheReminderChangesNothing();
 
@@ -201,65 +200,16 @@ void tst_E2eDesktop::startWithTheSessionLeavesOnlyTheIcon()
     QCOMPARE(program.setting(u"RunAtSysTray"_qs), std::optional(u"True"_qs));
 }
 
-void tst_E2eDesktop::flashesKeepTheFocusAndGoOnBehindTheIcon()
+void tst_E2eDesktop::flashesGoOnBehindTheIcon()
 {
-    // The display was running at the last exit: interval "2", duration "200", centred.
+    // The display was running at the last exit (tst_e2e_flash watches its messages).
     ProgramUnderTest program(*m_server);
-    writeMessageFiles(program.dataFolder(),
-                      {{u"Calm"_qs, "\"I am calm\",#TRUE#\r\n\"I am strong\",#TRUE#\r\n"}});
+    writeMessageFiles(program.dataFolder(), {{u"Calm"_qs, "\"I am calm\",#TRUE#\r\n"}});
     program.storeSetting(u"AutoDisplay"_qs, u"True"_qs);
     program.storeSetting(u"DispInterval"_qs, u"0"_qs);
-    program.storeSetting(u"DispDuration"_qs, u"7"_qs);
-    program.storeSetting(u"RandomLocation"_qs, u"1"_qs);
-    program.storeSetting(u"FontSize"_qs, u"24"_qs);
     FlashObserver observer(m_server->displayName());
-    const double started = FlashObserver::now();
     QProcess* copy = program.start();
     QVERIFY(XServer::waitFor([&] { return shown(*m_server, copy); }, 10s));
-
-    // The user works in another window, which has the keyboard throughout.
-    Display* display = m_server->display();
-    const Window work =
-        XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 300, 200, 0, 0, 0xFFFFFF);
-    XMapWindow(display, work);
-    const auto focus = [display] {
-        Window focused = 0;
-        int revert = 0;
-        XGetInputFocus(display, &focused, &revert);
-        return focused;
-    };
-    QVERIFY(XServer::waitFor(
-        [&] {
-            XSetInputFocus(display, work, RevertToParent, CurrentTime);
-            return focus() == work;
-        },
-        2s));
-    bool focusKept = true;
-    QVERIFY(XServer::waitFor(
-        [&] {
-            focusKept = focusKept && focus() == work;
-            return observer.flashesNamed(ProgramUnderTest::flashCaption()).size() >= 3;
-        },
-        15s));
-    QVERIFY(focusKept);
-
-    // The first message comes one interval after the start, not at once; each at the
-    // centre for about 200 ms (not the 150 next to it in the list), about 2 s after the one
-    // before. The bounds are loose: on a busy machine the observer itself hears of a window
-    // late (tst_flash_timing measures the figures on a quiet one).
-    const QList<FlashObserver::Flash> flashes =
-        observer.flashesNamed(ProgramUnderTest::flashCaption());
-    QVERIFY(flashes.first().mappedAt - started > 1900);
-    for (const FlashObserver::Flash& flash : flashes) {
-        QVERIFY(flash.overrideRedirect);
-        QVERIFY(qAbs(flash.geometry.center().x() - 640) <= 1);
-        QVERIFY(qAbs(flash.geometry.center().y() - 400) <= 1);
-    }
-    const double onScreen = percentile(FlashObserver::shownTimes(flashes), 0.5);
-    const double between = percentile(FlashObserver::gaps(flashes), 0.5);
-    QVERIFY2(onScreen >= 180 && onScreen < 250, qPrintable(QString::number(onScreen)));
-    QVERIFY2(between >= 1950 && between < 2100, qPrintable(QString::number(between)));
-    XDestroyWindow(display, work);
 
     // The close box hides the window behind the icon; the messages go on.
     const QByteArray settingsBefore = fileBytes(program.settingsFile());
@@ -269,7 +219,8 @@ void tst_E2eDesktop::flashesKeepTheFocusAndGoOnBehindTheIcon()
     const double hidden = FlashObserver::now();
     QVERIFY(XServer::waitFor(
         [&] {
-            return observer.flashesNamed(ProgramUnderTest::flashCaption()).last().mappedAt > hidden;
+            const auto flashes = observer.flashesNamed(ProgramUnderTest::flashCaption(), true);
+            return !flashes.isEmpty() && flashes.last().mappedAt > hidden;
         },
         5s));
     QCOMPARE(copy->state(), QProcess::Running);

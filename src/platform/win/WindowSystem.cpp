@@ -2,3 +2,13 @@
 
 // Windows has one window system; nothing to choose.
 void WindowSystem::preferX11(int, char**) {}
+
+// The desktop window manager always composites (since Windows 8 it cannot be turned
+// off), and a layered window with an alpha channel shows only its opaque pixels.
+bool WindowSystem::isComposited()
+{
+    return true;
+}
+
+// A layered window shows nothing until its first frame is drawn.
+void WindowSystem::clearBackground(unsigned long long) {}
