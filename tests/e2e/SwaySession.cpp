@@ -22,7 +22,7 @@ SwaySession::SwaySession(QSize output)
                   .arg(output.height())
                   .toUtf8());
     for (const QString& path : {m_folder.path(), runtime})
-        ::chown(QFile::encodeName(path).constData(), m_user.uid, m_user.gid);
+        m_user.own(path);
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QProcessEnvironment headless = environment();

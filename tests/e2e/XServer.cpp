@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <grp.h>
@@ -255,6 +257,12 @@ RunAs RunAs::unprivileged()
     return nobody ? RunAs{nobody->pw_uid, nobody->pw_gid} : RunAs{};
 }
 
+void RunAs::own(const QString& path) const
+{
+    if (::chown(QFile::encodeName(path).constData(), uid, gid) != 0)
+        qWarning("cannot give %s to user %u: %s", qPrintable(path), uid, std::strerror(errno));
+}
+
 void RunAs::apply(QProcess& process) const
 {
     if (!isOther())
@@ -310,9 +318,9 @@ QProcess* ProgramUnderTest::start(const QStringList& arguments)
         executable = copy;
         QDirIterator entries(m_root.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                              QDirIterator::Subdirectories);
-        ::chown(QFile::encodeName(m_root.path()).constData(), m_user.uid, m_user.gid);
+        m_user.own(m_root.path());
         while (entries.hasNext())
-            ::chown(QFile::encodeName(entries.next()).constData(), m_user.uid, m_user.gid);
+            m_user.own(entries.next());
     }
     auto* copy = new QProcess;
     copy->setProcessEnvironment(environment());

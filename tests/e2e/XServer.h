@@ -89,6 +89,8 @@ struct RunAs {
     static RunAs unprivileged();
     bool isOther() const { return uid != ::getuid(); }
     void apply(QProcess& process) const;
+    // Makes the file or folder this user's; a failure is told, as the run then fails later.
+    void own(const QString& path) const;
 };
 
 // The real program, started on the test's X server with a home, settings and data

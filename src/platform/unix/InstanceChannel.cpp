@@ -1,5 +1,7 @@
 #include "../InstanceChannel.h"
 
+#include <QCryptographicHash>
+
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -8,8 +10,16 @@ namespace InstanceChannel {
 QString name(const QString& applicationName)
 {
     // Abstract names are shared by every user of the machine: the user's id keeps
-    // theirs apart, and peerOf() tells a name another user took from one of ours.
-    return applicationName + QLatin1Char('-') + QString::number(::geteuid());
+    // theirs apart, and peerOf() tells a name another user took from one of ours. The
+    // runtime folder's name (not the folder itself, which a cleaner may empty) keeps
+    // apart what the system keeps apart there, such as sandboxes and test sessions.
+    QString name = applicationName + QLatin1Char('-') + QString::number(::geteuid());
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty())
+        name += QLatin1Char('-') +
+                QString::fromLatin1(
+                    QCryptographicHash::hash(runtime, QCryptographicHash::Sha256).toHex().left(12));
+    return name;
 }
 
 QLocalServer::SocketOptions serverOptions()
