@@ -84,11 +84,6 @@ QString MessageLibrary::messageFolder() const
     return m_dataFolder + QStringLiteral("/plugins");
 }
 
-bool MessageLibrary::hasMessageFolder() const
-{
-    return QFileInfo(messageFolder()).isDir();
-}
-
 QString MessageLibrary::indexPath() const
 {
     return m_dataFolder + QStringLiteral("/FileNames.txt");

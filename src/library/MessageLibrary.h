@@ -21,7 +21,6 @@ public:
     explicit MessageLibrary(QString dataFolder);
 
     QString messageFolder() const;
-    bool hasMessageFolder() const;
     QString indexPath() const;
     // Nothing when the name would lead outside the message folder.
     std::optional<QString> messageFilePath(const QString& name) const;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <qt_windows.h>
+#include <string>
 
 bool FileNames::caseSensitive()
 {
