@@ -318,6 +318,7 @@ void ProgramsPage::lvwDisplay_ItemClick(QTreeWidgetItem* item)
 {
     const QString message = textOf(item);
     const QString shown = ShownText::of(message);
+    m_editBoxHolds.reset();
     txtEditText->setText(shown);
     if (ShownText::isCut(message))
         m_editBoxHolds = ShownInPart{shown, message};
