@@ -517,21 +517,21 @@ QDate GoalsPage::endingDate() const
 
 void GoalsPage::showKeptDates()
 {
-    QStringList lines;
     const QLocale locale;
-    if (m_kept.start)
-        lines << tr("Starting date as stored: %1")
-                     .arg(locale.toString(*m_kept.start, QLocale::LongFormat));
-    if (m_kept.end)
-        lines << tr("Ending date as stored: %1")
-                     .arg(locale.toString(*m_kept.end, QLocale::LongFormat));
-    if (!lines.isEmpty())
-        lines << tr("The pickers offer the years %1 to %2; a stored date stays until you "
-                    "pick another.")
-                     .arg(DatePicker::firstYear)
-                     .arg(DatePicker::lastYear);
-    lblKeptDates->setText(lines.join(QLatin1Char('\n')));
-    lblKeptDates->setVisible(!lines.isEmpty());
+    const auto date = [&locale](QDate date) { return locale.toString(date, u"d MMMM yyyy"_qs); };
+    QString text;
+    if (m_kept.start && m_kept.end)
+        text = tr("Dates kept as stored: %1 to %2").arg(date(*m_kept.start), date(*m_kept.end));
+    else if (m_kept.start)
+        text = tr("Starting date kept as stored: %1").arg(date(*m_kept.start));
+    else if (m_kept.end)
+        text = tr("Ending date kept as stored: %1").arg(date(*m_kept.end));
+    lblKeptDates->setText(text);
+    lblKeptDates->setToolTip(tr("The date lists offer the years %1 to %2. A stored date outside "
+                                "them stays as it is until you pick another.")
+                                 .arg(DatePicker::firstYear)
+                                 .arg(DatePicker::lastYear));
+    lblKeptDates->setVisible(!text.isEmpty());
 }
 
 void GoalsPage::tellNotSaved()
