@@ -24,26 +24,29 @@ bool GoalStore::fileFound() const
 void GoalStore::LoadGoals()
 {
     m_goals.clear();
-    m_readWhole = true;
+    m_kept.clear();
+    m_reading = Reading::Whole;
     if (!fileFound())
         return;
 
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_readWhole = false;
+        m_reading = Reading::Unreadable;
         return;
     }
     const qint64 size = file.size();
     QByteArray bytes = file.read(qMin(size, readLimit));
     if (file.error() != QFileDevice::NoError) {
-        m_readWhole = false;
+        m_reading = Reading::Unreadable;
         bytes.clear();
     } else if (size > readLimit) {
-        m_readWhole = false;
+        m_reading = Reading::TooLarge;
         // Up to the last whole line, so that the text still decodes as what it is.
         bytes.truncate(bytes.lastIndexOf('\n') + 1);
     }
-    m_goals = GoalRecords::parse(TextFile::decode(bytes));
+    GoalRecords::Content content = GoalRecords::parse(TextFile::decode(bytes));
+    m_goals = std::move(content.goals);
+    m_kept = std::move(content.kept);
 }
 
 bool GoalStore::SaveGoals()
@@ -53,7 +56,7 @@ bool GoalStore::SaveGoals()
 
 bool GoalStore::SaveGoalsExcept(const QList<int>& indexes)
 {
-    if (!HasGoals(m_goals) || !m_readWhole)
+    if (!HasGoals(m_goals) || m_reading != Reading::Whole)
         return false;
-    return TextFile::write(m_path, GoalRecords::format(m_goals, indexes));
+    return TextFile::write(m_path, GoalRecords::format(m_goals, m_kept, indexes));
 }

@@ -2,6 +2,7 @@
 
 #include "goals/DatePicker.h"
 #include "goals/GoalProgress.h"
+#include "library/ShownText.h"
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "platform/Services.h"
@@ -10,6 +11,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -128,6 +130,7 @@ GoalsPage::GoalsPage(const Services& services, QWidget* parent)
     , mydtpStartingDate(named<DatePicker>(QStringLiteral("mydtpStartingDate"), m_clock.today()))
     , Label3(named<QLabel>(QStringLiteral("Label3"), tr("Goal Ending Date:")))
     , mydtpEndingDate(named<DatePicker>(QStringLiteral("mydtpEndingDate"), m_clock.today()))
+    , lblKeptDates(named<QLabel>(QStringLiteral("lblKeptDates")))
     , Frame1(named<QGroupBox>(QStringLiteral("Frame1"), tr("Goal Timer")))
     , Label1(captionLabel(QStringLiteral("Label1"), tr("Total Day(s) To Achieve Goal")))
     , lblDayCount(figureLabel(QStringLiteral("lblDayCount")))
@@ -245,6 +248,10 @@ QWidget* GoalsPage::buildEditorColumn()
     layout->addWidget(mydtpStartingDate);
     layout->addWidget(Label3);
     layout->addWidget(mydtpEndingDate);
+    layout->addWidget(lblKeptDates);
+    lblKeptDates->setWordWrap(true);
+    lblKeptDates->setTextFormat(Qt::PlainText);
+    lblKeptDates->hide();
     return column;
 }
 
@@ -291,6 +298,7 @@ void GoalsPage::DisplayGoals(bool AchivedGoals)
 {
     ListView1->clear();
     m_shownGoal.reset();
+    forgetKept();
     ListView1->setAlternatingRowColors(!AchivedGoals);
 
     const Goals& goals = m_store.goals();
@@ -298,7 +306,7 @@ void GoalsPage::DisplayGoals(bool AchivedGoals)
     for (qsizetype i = 0; i < goals.size(); ++i) {
         if (goals[i].Achieved != AchivedGoals)
             continue;
-        auto* row = new QTreeWidgetItem({goals[i].GoalName, QString::number(i)});
+        auto* row = new QTreeWidgetItem({ShownText::of(goals[i].GoalName), QString::number(i)});
         row->setData(0, keyRole, QString::number(i) + QLatin1Char('_'));
         row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
         row->setCheckState(0, Qt::Unchecked);
@@ -360,7 +368,7 @@ void GoalsPage::cmdNewGoal_Click()
 
 void GoalsPage::cmdSaveGoals_Click()
 {
-    if (GoalProgress::dayCount(mydtpStartingDate->Value(), mydtpEndingDate->Value()) <= 0) {
+    if (GoalProgress::dayCount(startingDate(), endingDate()) <= 0) {
         m_prompter.ask(this, {.text = tr("Starting date can't be same or later than ending date."),
                               .icon = Prompter::Icon::Critical});
         return;
@@ -372,17 +380,23 @@ void GoalsPage::cmdSaveGoals_Click()
     }
 
     Goals& goals = m_store.goals();
+    const Goals before = goals;
     if (!ListView1->isEnabledTo(this)) {
         AddGoalFromEditor();
     } else if (m_shownGoal && *m_shownGoal < goals.size()) {
         GoalRecord& goal = goals[*m_shownGoal];
-        goal.GoalName = txtGoalName->text();
-        goal.StartingDate = mydtpStartingDate->Value();
-        goal.EndingDate = mydtpEndingDate->Value();
-        goal.GoalDesc = editorDescription();
+        goal.GoalName = m_kept.name.value_or(txtGoalName->text());
+        goal.StartingDate = startingDate();
+        goal.EndingDate = endingDate();
+        goal.GoalDesc = m_kept.description.value_or(editorDescription());
         goal.AchievedPercent = qint16(Combo3->currentIndex());
     }
-    m_store.SaveGoals();
+    if (!m_store.SaveGoals() && GoalStore::HasGoals(goals)) {
+        // What was typed stays on screen, and in the editor's mode, to be saved again.
+        goals = before;
+        tellNotSaved();
+        return;
+    }
     m_store.LoadGoals();
     DisplayGoals(false);
     selectView(0);
@@ -394,8 +408,8 @@ void GoalsPage::cmdSaveGoals_Click()
 void GoalsPage::AddGoalFromEditor()
 {
     m_store.goals() << GoalRecord{.GoalName = txtGoalName->text(),
-                                  .StartingDate = mydtpStartingDate->Value(),
-                                  .EndingDate = mydtpEndingDate->Value(),
+                                  .StartingDate = startingDate(),
+                                  .EndingDate = endingDate(),
                                   .GoalDesc = editorDescription(),
                                   .Achieved = false,
                                   .AchievedPercent = 0};
@@ -414,7 +428,8 @@ void GoalsPage::cmdDeleteGoals_Click()
             checked << *index;
     }
     if (anyChecked) {
-        m_store.SaveGoalsExcept(checked);
+        if (!m_store.SaveGoalsExcept(checked))
+            tellNotSaved();
         ClearGoalEditor();
     }
     m_store.LoadGoals();
@@ -436,7 +451,8 @@ void GoalsPage::cmdMarkAchived_Click()
         if (const auto index = indexFromKey(row))
             goals[*index].Achieved = true;
     }
-    m_store.SaveGoals();
+    if (!m_store.SaveGoals() && GoalStore::HasGoals(goals))
+        tellNotSaved();
     // What is listed is what the file holds, also when it could not be written.
     m_store.LoadGoals();
     DisplayGoals(false);
@@ -449,11 +465,25 @@ void GoalsPage::ListView1_ItemClick(QTreeWidgetItem* Item)
     if (!index)
         return;
     const GoalRecord& goal = m_store.goals()[*index];
-    txtGoalName->setText(goal.GoalName);
-    txtGoalDesc->setPlainText(lineBreaksForEditor(goal.GoalDesc));
-    // A date the pickers cannot show (before 1980, after 2099) leaves them as they were.
-    mydtpStartingDate->setValue(goal.StartingDate);
-    mydtpEndingDate->setValue(goal.EndingDate);
+    m_kept = {};
+    // A text too long to be laid out at once is shown in part, and cannot be edited.
+    const bool longName = ShownText::isCut(goal.GoalName);
+    txtGoalName->setText(ShownText::of(goal.GoalName));
+    txtGoalName->setReadOnly(longName);
+    if (longName)
+        m_kept.name = goal.GoalName;
+    const bool longDescription = ShownText::isCut(goal.GoalDesc);
+    txtGoalDesc->setPlainText(lineBreaksForEditor(ShownText::of(goal.GoalDesc)));
+    txtGoalDesc->setReadOnly(longDescription);
+    if (longDescription)
+        m_kept.description = goal.GoalDesc;
+    // A date the pickers cannot show (before 1980, after 2099) leaves them as they were,
+    // and is kept as stored.
+    if (!mydtpStartingDate->setValue(goal.StartingDate))
+        m_kept.start = goal.StartingDate;
+    if (!mydtpEndingDate->setValue(goal.EndingDate))
+        m_kept.end = goal.EndingDate;
+    showKeptDates();
     Combo3->setCurrentIndex(goal.AchievedPercent);
     m_shownGoal = *index;
     showDayCount();
@@ -463,22 +493,83 @@ void GoalsPage::ListView1_ItemClick(QTreeWidgetItem* Item)
 
 void GoalsPage::mydtpStartingDate_DateChanged()
 {
+    m_kept.start.reset();
+    showKeptDates();
     showDayCount();
 }
 
 void GoalsPage::mydtpEndingDate_DateChanged()
 {
+    m_kept.end.reset();
+    showKeptDates();
     showDayCount();
+}
+
+QDate GoalsPage::startingDate() const
+{
+    return m_kept.start.value_or(mydtpStartingDate->Value());
+}
+
+QDate GoalsPage::endingDate() const
+{
+    return m_kept.end.value_or(mydtpEndingDate->Value());
+}
+
+void GoalsPage::showKeptDates()
+{
+    const QLocale locale;
+    const auto date = [&locale](QDate date) { return locale.toString(date, u"d MMMM yyyy"_qs); };
+    QString text;
+    if (m_kept.start && m_kept.end)
+        text = tr("Dates kept as stored: %1 to %2").arg(date(*m_kept.start), date(*m_kept.end));
+    else if (m_kept.start)
+        text = tr("Starting date kept as stored: %1").arg(date(*m_kept.start));
+    else if (m_kept.end)
+        text = tr("Ending date kept as stored: %1").arg(date(*m_kept.end));
+    lblKeptDates->setText(text);
+    lblKeptDates->setToolTip(tr("The date lists offer the years %1 to %2. A stored date outside "
+                                "them stays as it is until you pick another.")
+                                 .arg(DatePicker::firstYear)
+                                 .arg(DatePicker::lastYear));
+    lblKeptDates->setVisible(!text.isEmpty());
+}
+
+void GoalsPage::tellNotSaved()
+{
+    const QString path = QDir::toNativeSeparators(m_store.path());
+    QString text;
+    switch (m_store.reading()) {
+    case GoalStore::Reading::TooLarge:
+        text = tr("The goal file is too large to be rewritten safely:\n%1\n\nThe change "
+                  "was not saved.");
+        break;
+    case GoalStore::Reading::Unreadable:
+        text = tr("The goal file could not be read whole, so it is not rewritten:\n%1\n\nThe "
+                  "change was not saved.");
+        break;
+    case GoalStore::Reading::Whole:
+        text = tr("The goal file could not be written:\n%1\n\nThe change was not saved.");
+        break;
+    }
+    m_prompter.ask(this, {.text = text.arg(path), .icon = Prompter::Icon::Critical});
 }
 
 void GoalsPage::showDayCount()
 {
-    lblDayCount->setText(QString::number(
-        GoalProgress::dayCount(mydtpStartingDate->Value(), mydtpEndingDate->Value())));
+    lblDayCount->setText(QString::number(GoalProgress::dayCount(startingDate(), endingDate())));
+}
+
+void GoalsPage::forgetKept()
+{
+    m_kept = {};
+    showKeptDates();
+    txtGoalName->setReadOnly(false);
+    txtGoalDesc->setReadOnly(false);
 }
 
 void GoalsPage::ClearGoalEditor()
 {
+    forgetKept();
     txtGoalName->clear();
     txtGoalDesc->clear();
     lblDayCount->clear();
@@ -493,8 +584,8 @@ void GoalsPage::ShowGoalProgress()
     lblInfo->clear();
     lblDaysRemaining->clear();
     const GoalProgress::Texts texts = GoalProgress::progress(
-        mydtpStartingDate->Value(), mydtpEndingDate->Value(), m_clock.today(),
-        Combo3->currentIndex(), Combo3->isEnabledTo(this), QLocale().decimalPoint());
+        startingDate(), endingDate(), m_clock.today(), Combo3->currentIndex(),
+        Combo3->isEnabledTo(this), QLocale().decimalPoint());
     lblDaysRemaining->setText(texts.daysRemaining);
     lblInfo->setText(texts.info);
 }

@@ -59,6 +59,14 @@ private:
     QWidget* buildTimerColumn();
     void showDayCount();
     void enableEditor(bool enabled);
+    // The goal's dates: as stored where the pickers cannot show them, else as picked.
+    QDate startingDate() const;
+    QDate endingDate() const;
+    void showKeptDates();
+    // The editor shows nothing in part any more.
+    void forgetKept();
+    // Why the last change could not be written, in a message box.
+    void tellNotSaved();
     // Picks the view option without a click when it is not picked yet, as a click would.
     void selectView(int index);
     void selectFirstRow();
@@ -74,6 +82,16 @@ private:
     GoalStore m_store;
     // The goal the editor shows, which "Save Goal" updates; none while it shows no goal.
     std::optional<int> m_shownGoal;
+    // What the editor shows of that goal only in part, each kept as stored until the user
+    // picks another: a date the pickers do not offer, a text too long to be shown whole
+    // (its box then cannot be edited).
+    struct Kept {
+        std::optional<QDate> start;
+        std::optional<QDate> end;
+        std::optional<QString> name;
+        std::optional<QString> description;
+    };
+    Kept m_kept;
 
     QLabel* Label5;
     QLabel* lblInfo;
@@ -91,6 +109,7 @@ private:
     DatePicker* mydtpStartingDate;
     QLabel* Label3;
     DatePicker* mydtpEndingDate;
+    QLabel* lblKeptDates;
     QGroupBox* Frame1;
     QLabel* Label1;
     QLabel* lblDayCount;

@@ -1,6 +1,7 @@
 #include "MessageLibrary.h"
 
 #include "library/MessagePool.h"
+#include "platform/FileNames.h"
 #include "platform/ReservedNames.h"
 #include "platform/TextFile.h"
 
@@ -65,11 +66,6 @@ QString MessageLibrary::messageFolder() const
     return m_dataFolder + QStringLiteral("/plugins");
 }
 
-bool MessageLibrary::hasMessageFolder() const
-{
-    return QFileInfo(messageFolder()).isDir();
-}
-
 QString MessageLibrary::indexPath() const
 {
     return m_dataFolder + QStringLiteral("/FileNames.txt");
@@ -82,23 +78,25 @@ std::optional<QString> MessageLibrary::messageFilePath(const QString& name) cons
     return messageFolder() + QLatin1Char('/') + name + QStringLiteral(".txt");
 }
 
-QStringList MessageLibrary::listMessageFiles() const
+std::optional<QStringList> MessageLibrary::messageFiles() const
 {
-    QDir::Filters filters = QDir::Files;
-    // Where names differ by case, "x.TXT" is not the file "x.txt" that the name leads to.
-    if (!windowsFileNames)
-        filters |= QDir::CaseSensitive;
-    QStringList names =
-        QDir(messageFolder())
-            .entryList({QStringLiteral("*.txt")}, filters, QDir::Name | QDir::IgnoreCase);
-    for (QString& name : names)
-        name.chop(4);
+    std::optional<QStringList> names = FileNames::list(messageFolder(), QStringLiteral(".txt"));
+    if (names) {
+        // Names that differ only in letter case in a fixed order, whatever the folder's.
+        std::sort(names->begin(), names->end(), [](const QString& a, const QString& b) {
+            const int ignoringCase = a.compare(b, Qt::CaseInsensitive);
+            return ignoringCase != 0 ? ignoringCase < 0 : a < b;
+        });
+    }
     return names;
 }
 
 std::optional<QString> MessageLibrary::findMessageFile(const QString& name) const
 {
-    for (const QString& listed : listMessageFiles()) {
+    const QStringList names = listMessageFiles();
+    if (names.contains(name))
+        return name;
+    for (const QString& listed : names) {
         if (listed.compare(name, Qt::CaseInsensitive) == 0)
             return listed;
     }
@@ -170,8 +168,8 @@ bool MessageLibrary::LoadMessagePool(MessagePool& pool) const
     QStringList names;
     QHash<QString, bool> checked;
     for (const MessageRecord& record : *index) {
-        QString name = record.text;
-        name.remove(QStringLiteral("\r\n"));
+        // The name whole, even with a line break: it is the name of a file.
+        const QString& name = record.text;
         if (name.isEmpty())
             continue;
         if (!checked.contains(name))
@@ -210,20 +208,41 @@ void MessageLibrary::AddFileToPool(const QString& name, MessagePool& pool) const
 QList<MessageRecord> MessageLibrary::restoreChecks(const QStringList& names,
                                                    const QList<MessageRecord>& index)
 {
+    const bool caseSensitive = FileNames::caseSensitive();
+    const auto key = [caseSensitive](const QString& name) {
+        return caseSensitive ? name : name.toCaseFolded();
+    };
     QList<MessageRecord> entries;
     entries.reserve(names.size());
-    QHash<QString, qsizetype> firstEntry;
-    firstEntry.reserve(names.size());
+    QHash<QString, qsizetype> named;
+    named.reserve(names.size());
     for (const QString& name : names) {
-        const QString key = name.toCaseFolded();
-        if (!firstEntry.contains(key))
-            firstEntry.insert(key, entries.size());
+        named.insert(key(name), entries.size());
         entries << MessageRecord{name, false};
     }
+    QList<bool> claimed(entries.size(), false);
+    QList<const MessageRecord*> unmatched;
     for (const MessageRecord& record : index) {
-        const auto found = firstEntry.constFind(record.text.toCaseFolded());
-        if (found != firstEntry.cend())
-            entries[*found].checked = record.checked;
+        const auto found = named.constFind(key(record.text));
+        if (found == named.cend()) {
+            unmatched << &record;
+            continue;
+        }
+        entries[*found].checked = record.checked;
+        claimed[*found] = true;
+    }
+    if (unmatched.isEmpty())
+        return entries;
+    QHash<QString, qsizetype> unclaimed;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString folded = entries[i].text.toCaseFolded();
+        if (!claimed[i] && !unclaimed.contains(folded))
+            unclaimed.insert(folded, i);
+    }
+    for (const MessageRecord* record : std::as_const(unmatched)) {
+        const auto found = unclaimed.constFind(record->text.toCaseFolded());
+        if (found != unclaimed.cend())
+            entries[*found].checked = record->checked;
     }
     return entries;
 }

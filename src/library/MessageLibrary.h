@@ -21,14 +21,16 @@ public:
     explicit MessageLibrary(QString dataFolder);
 
     QString messageFolder() const;
-    bool hasMessageFolder() const;
     QString indexPath() const;
     // Nothing when the name would lead outside the message folder.
     std::optional<QString> messageFilePath(const QString& name) const;
 
-    // The names of the message files (file names without ".txt"), sorted ignoring case.
-    QStringList listMessageFiles() const;
-    // The listed name that equals name ignoring case, if any.
+    // The names of the message files (file names without ".txt"), sorted ignoring case;
+    // nothing when the message folder cannot be listed (missing, or not readable).
+    std::optional<QStringList> messageFiles() const;
+    // The same, empty when the folder cannot be listed.
+    QStringList listMessageFiles() const { return messageFiles().value_or(QStringList()); }
+    // The listed name that is name, else one that equals it ignoring case, if any.
     std::optional<QString> findMessageFile(const QString& name) const;
 
     bool hasIndex() const;
@@ -50,8 +52,10 @@ public:
     void AddFileToPool(const QString& name, MessagePool& pool) const;
 
     // One entry for each listed name, in list order, with the check mark of the index
-    // record of that name (ignoring case; the later of two records wins). Unchecked when
-    // the index does not name it.
+    // record of that name (the later of two records wins). Unchecked when the index does
+    // not name it. Where the file system tells letter case apart, a record names the file
+    // of exactly its name, and only one for which no file has that name is matched
+    // ignoring case (an index brought over from Windows).
     static QList<MessageRecord> restoreChecks(const QStringList& names,
                                               const QList<MessageRecord>& index);
 

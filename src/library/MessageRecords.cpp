@@ -8,29 +8,43 @@ namespace {
 constexpr QStringView checkedEnd = u"\",#TRUE#";
 constexpr QStringView uncheckedEnd = u"\",#FALSE#";
 
-// A line just as the program writes it: the text in quotes, a comma and the flag, nothing
-// else. The general reader finds the same there: the only quote followed by nothing but
-// the flag is the one before it. Nearly every line is such a line, and this way reading
-// a large pool costs a fraction of it.
-bool readWrittenLine(QStringView line, QList<MessageRecord>& records)
+using Field = RecordReader::Field;
+
+// A line just as the program writes it from a text without quotes: the text in quotes, a
+// comma and the flag, nothing else. Every reader finds the same there. Nearly every line
+// is such a line, and this way reading a large pool costs a fraction of it.
+bool readPlainWrittenLine(QStringView line, QList<MessageRecord>& records)
 {
     if (line.isEmpty() || line.front() != QLatin1Char('"'))
         return false;
     for (const bool checked : {true, false}) {
         const QStringView end = checked ? checkedEnd : uncheckedEnd;
         if (line.size() > end.size() && line.endsWith(end)) {
-            records << MessageRecord{line.sliced(1, line.size() - 1 - end.size()).toString(),
-                                     checked};
+            const QStringView text = line.sliced(1, line.size() - 1 - end.size());
+            if (text.contains(QLatin1Char('"')))
+                return false;
+            records << MessageRecord{text.toString(), checked};
             return true;
         }
     }
     return false;
 }
 
-// Any other line: a record written another way, a blank line, or a line of plain text.
+// A record as the program writes it, its text between quotes with every quote inside
+// doubled, which may run over line ends: the length read, or 0.
+qsizetype readWrittenRecord(QStringView content, QList<MessageRecord>& records)
+{
+    RecordReader reader(content, RecordReader::Form::Written);
+    const auto record = reader.read({Field::Text, Field::Flag});
+    if (!record)
+        return 0;
+    records << MessageRecord{record->at(0).text, record->at(1).flag};
+    return reader.position();
+}
+
+// Any other line: a record an older version wrote, a blank line, or a line of plain text.
 void readOtherLine(QStringView line, QList<MessageRecord>& records)
 {
-    using Field = RecordReader::Field;
     RecordReader reader(line);
     if (reader.atEnd() || reader.atBlankLine())
         return;
@@ -44,7 +58,7 @@ void readOtherLine(QStringView line, QList<MessageRecord>& records)
 
 QList<MessageRecord> MessageRecords::parse(QStringView content)
 {
-    // A message record never runs over a line end, so the content is read line by line.
+    // Line by line; only a record written with a line break in its text runs over lines.
     QList<MessageRecord> records;
     qsizetype pos = 0;
     while (pos < content.size()) {
@@ -53,8 +67,16 @@ QList<MessageRecord> MessageRecords::parse(QStringView content)
                content[end] != QLatin1Char('\n'))
             ++end;
         const QStringView line = content.sliced(pos, end - pos);
-        if (!readWrittenLine(line, records))
+        if (!readPlainWrittenLine(line, records)) {
+            const qsizetype written = line.trimmed().startsWith(QLatin1Char('"'))
+                                          ? readWrittenRecord(content.sliced(pos), records)
+                                          : 0;
+            if (written > 0) {
+                pos += written;
+                continue;
+            }
             readOtherLine(content.sliced(pos, qMin(end + 1, content.size()) - pos), records);
+        }
         pos = end + 1;
         if (pos < content.size() && content[end] == QLatin1Char('\r') &&
             content[pos] == QLatin1Char('\n'))

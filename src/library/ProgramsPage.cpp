@@ -1,5 +1,6 @@
 #include "ProgramsPage.h"
 
+#include "library/ShownText.h"
 #include "platform/Prompter.h"
 #include "platform/WebLinks.h"
 #include "widgets/LinkLabel.h"
@@ -8,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -43,10 +45,24 @@ QTreeWidget* checkList(const QString& name, const QString& column)
     return list;
 }
 
+// An entry's text whole; what the list shows of it may be cut short.
+constexpr int wholeTextRole = Qt::UserRole;
+
+QString textOf(const QTreeWidgetItem* item)
+{
+    return item->data(0, wholeTextRole).toString();
+}
+
+void setText(QTreeWidgetItem* item, const QString& text)
+{
+    item->setText(0, ShownText::of(text));
+    item->setData(0, wholeTextRole, text);
+}
+
 QTreeWidgetItem* checkItem(const QString& text, bool checked)
 {
     auto* item = new QTreeWidgetItem;
-    item->setText(0, text);
+    setText(item, text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
     return item;
@@ -59,7 +75,7 @@ QList<MessageRecord> entriesOf(const QTreeWidget* list)
     entries.reserve(count);
     for (int i = 0; i < count; ++i) {
         const QTreeWidgetItem* item = list->topLevelItem(i);
-        entries << MessageRecord{item->text(0), item->checkState(0) == Qt::Checked};
+        entries << MessageRecord{textOf(item), item->checkState(0) == Qt::Checked};
     }
     return entries;
 }
@@ -110,6 +126,7 @@ ProgramsPage::ProgramsPage(const QString& dataFolder, Prompter& prompter, QWidge
     , cmdDeleteFile(named<QPushButton>(QStringLiteral("cmdDeleteFile"), tr("&Delete")))
     , lvwDisplayFiles(checkList(QStringLiteral("lvwDisplayFiles"), tr("Files")))
     , Frame3(named<QGroupBox>(QStringLiteral("Frame3"), tr("Messages")))
+    , lblShownFile(named<QLabel>(QStringLiteral("lblShownFile")))
     , txtEditText(named<QLineEdit>(QStringLiteral("txtEditText")))
     , cmdUpdate(named<QPushButton>(QStringLiteral("cmdUpdate"), tr("E&dit")))
     , cmdAddNew(named<QPushButton>(QStringLiteral("cmdAddNew"), tr("&Add New")))
@@ -134,7 +151,10 @@ ProgramsPage::ProgramsPage(const QString& dataFolder, Prompter& prompter, QWidge
     auto* messages = new QVBoxLayout(Frame3);
     messages->addWidget(txtEditText);
     messages->addLayout(messageButtons);
+    messages->addWidget(lblShownFile);
     messages->addWidget(lvwDisplay, 1);
+    lblShownFile->setTextFormat(Qt::PlainText);
+    lblShownFile->setWordWrap(true);
 
     // The frames keep the widths of their design, 3705 and 4275 twips.
     auto* frames = new QHBoxLayout;
@@ -150,8 +170,7 @@ ProgramsPage::ProgramsPage(const QString& dataFolder, Prompter& prompter, QWidge
     setTextColor(txtEditText, {QPalette::Text});
     setTextColor(lvwDisplay, {QPalette::Text});
 
-    cmdUpdate->setEnabled(false);
-    cmdAddNew->setEnabled(false);
+    enableMessageCommands();
     txtNewFileName->installEventFilter(this);
     lvwDisplayFiles->viewport()->installEventFilter(this);
 
@@ -194,12 +213,13 @@ ProgramsPage::ProgramsPage(const QString& dataFolder, Prompter& prompter, QWidge
 
 void ProgramsPage::ListMessageFiles()
 {
-    const QStringList names = m_library.listMessageFiles();
+    const std::optional<QStringList> names = m_library.messageFiles();
+    m_folderListed = names.has_value();
     std::optional<QList<MessageRecord>> index;
     if (m_library.hasIndex())
         index = m_library.readIndex();
-    const QList<MessageRecord> entries =
-        MessageLibrary::restoreChecks(names, index.value_or(QList<MessageRecord>()));
+    const QList<MessageRecord> entries = MessageLibrary::restoreChecks(
+        names.value_or(QStringList()), index.value_or(QList<MessageRecord>()));
     {
         const QScopedValueRollback filling(m_filling, true);
         lvwDisplayFiles->clear();
@@ -232,11 +252,13 @@ void ProgramsPage::lvwDisplayFiles_Click()
     const QTreeWidgetItem* entry = selectedFile();
     if (!entry)
         return;
-    // A file that vanished (or cannot be read) leaves the list as it is.
-    const auto messages = m_library.readMessageFile(entry->text(0));
-    if (!messages)
-        return;
-    showMessages(entry->text(0), *messages);
+    // A file that vanished, cannot be read or is too big shows no messages, so that none
+    // meant for it is written into another.
+    const QString name = textOf(entry);
+    if (const auto messages = m_library.readMessageFile(name))
+        showMessages(name, *messages);
+    else
+        emptyMessageList(name);
 }
 
 void ProgramsPage::showMessages(const QString& name, const QList<MessageRecord>& messages)
@@ -244,6 +266,8 @@ void ProgramsPage::showMessages(const QString& name, const QList<MessageRecord>&
     const QScopedValueRollback filling(m_filling, true);
     lvwDisplay->clear();
     m_shownFile = name;
+    lblShownFile->setText(tr("Messages of \"%1\"").arg(name));
+    enableMessageCommands();
     if (messages.isEmpty())
         return;
     QList<QTreeWidgetItem*> items;
@@ -256,24 +280,48 @@ void ProgramsPage::showMessages(const QString& name, const QList<MessageRecord>&
     lvwDisplay_ItemClick(items.first());
 }
 
-void ProgramsPage::emptyMessageList()
+void ProgramsPage::emptyMessageList(const QString& unreadableFile)
 {
     const QScopedValueRollback filling(m_filling, true);
     lvwDisplay->clear();
     m_shownFile.reset();
+    lblShownFile->setText(
+        unreadableFile.isEmpty()
+            ? QString()
+            : tr("\"%1\" could not be read, so its messages cannot be shown or changed.")
+                  .arg(unreadableFile));
+    enableMessageCommands();
+}
+
+void ProgramsPage::enableMessageCommands()
+{
+    const bool shown = m_shownFile.has_value();
+    const bool hasText = !txtEditText->text().isEmpty();
+    txtEditText->setEnabled(shown);
+    cmdAddNew->setEnabled(shown && hasText);
+    cmdUpdate->setEnabled(shown && hasText);
+    cmdDeleteText->setEnabled(shown);
+}
+
+QString ProgramsPage::editBoxText() const
+{
+    return m_editBoxHolds ? m_editBoxHolds->whole : oneLine(txtEditText->text());
 }
 
 void ProgramsPage::lvwDisplayFiles_ItemCheck()
 {
-    // Without the message folder (a drive not mounted, say) the list knows none of the
-    // files, and an index written from it would lose every check mark.
-    if (m_library.hasMessageFolder())
+    if (m_folderListed)
         m_library.writeIndex(entriesOf(lvwDisplayFiles));
 }
 
 void ProgramsPage::lvwDisplay_ItemClick(QTreeWidgetItem* item)
 {
-    txtEditText->setText(item->text(0));
+    const QString message = textOf(item);
+    const QString shown = ShownText::of(message);
+    m_editBoxHolds.reset();
+    txtEditText->setText(shown);
+    if (ShownText::isCut(message))
+        m_editBoxHolds = ShownInPart{shown, message};
 }
 
 void ProgramsPage::lvwDisplay_ItemCheck()
@@ -283,9 +331,9 @@ void ProgramsPage::lvwDisplay_ItemCheck()
 
 void ProgramsPage::txtEditText_Change()
 {
-    const bool hasText = !txtEditText->text().isEmpty();
-    cmdAddNew->setEnabled(hasText);
-    cmdUpdate->setEnabled(hasText);
+    if (m_editBoxHolds && txtEditText->text() != m_editBoxHolds->shown)
+        m_editBoxHolds.reset();
+    enableMessageCommands();
 }
 
 bool ProgramsPage::txtNewFileName_KeyPress(const QKeyEvent& key)
@@ -322,7 +370,7 @@ void ProgramsPage::cmdCreateFile_Click()
     QTreeWidgetItem* entry = findFile(name);
     const bool listed = entry != nullptr;
     const QString fileName =
-        listed ? entry->text(0) : m_library.findMessageFile(name).value_or(name);
+        listed ? textOf(entry) : m_library.findMessageFile(name).value_or(name);
     if (!m_library.hasMessageFile(fileName))
         m_library.createMessageFile(fileName);
     {
@@ -343,12 +391,14 @@ void ProgramsPage::cmdCreateFile_Click()
         showMessages(fileName, *messages);
     else if (!m_library.hasMessageFile(fileName))
         showMessages(fileName, {}); // nothing on disk to lose; saves will try to make it
+    else
+        emptyMessageList(fileName);
 }
 
 void ProgramsPage::cmdDeleteFile_Click()
 {
     if (QTreeWidgetItem* entry = selectedFile()) {
-        m_library.deleteMessageFile(entry->text(0));
+        m_library.deleteMessageFile(textOf(entry));
         const QScopedValueRollback filling(m_filling, true);
         delete entry;
     }
@@ -359,7 +409,7 @@ void ProgramsPage::cmdDeleteFile_Click()
 
 void ProgramsPage::cmdAddNew_Click()
 {
-    QTreeWidgetItem* message = checkItem(oneLine(txtEditText->text()), true);
+    QTreeWidgetItem* message = checkItem(editBoxText(), true);
     {
         const QScopedValueRollback filling(m_filling, true);
         lvwDisplay->addTopLevelItem(message);
@@ -376,7 +426,7 @@ void ProgramsPage::cmdUpdate_Click()
         return;
     {
         const QScopedValueRollback filling(m_filling, true);
-        message->setText(0, oneLine(txtEditText->text()));
+        setText(message, editBoxText());
     }
     txtEditText->clear();
     SaveMessageFile();
@@ -410,12 +460,15 @@ QTreeWidgetItem* ProgramsPage::selectedMessage() const
 
 QTreeWidgetItem* ProgramsPage::findFile(const QString& name) const
 {
+    QTreeWidgetItem* ignoringCase = nullptr;
     for (int i = 0; i < lvwDisplayFiles->topLevelItemCount(); ++i) {
         QTreeWidgetItem* entry = lvwDisplayFiles->topLevelItem(i);
-        if (entry->text(0).compare(name, Qt::CaseInsensitive) == 0)
+        if (textOf(entry) == name)
             return entry;
+        if (!ignoringCase && textOf(entry).compare(name, Qt::CaseInsensitive) == 0)
+            ignoringCase = entry;
     }
-    return nullptr;
+    return ignoringCase;
 }
 
 void ProgramsPage::selectFile(QTreeWidgetItem* entry)

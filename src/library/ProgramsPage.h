@@ -9,6 +9,7 @@ class LinkLabel;
 class Prompter;
 class QGroupBox;
 class QKeyEvent;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -54,13 +55,30 @@ private:
     void selectFile(QTreeWidgetItem* entry);
     // Shows the messages of the named file, which from now on receives every save.
     void showMessages(const QString& name, const QList<MessageRecord>& messages);
-    void emptyMessageList();
+    // Shows no messages, and says why when a file could not be read.
+    void emptyMessageList(const QString& unreadableFile = QString());
+    // Messages can be changed only while a file's messages are shown.
+    void enableMessageCommands();
+    // The text Add New and Edit take: what the box shows, or the whole message the box
+    // shows in part while the user has not changed it.
+    QString editBoxText() const;
 
     MessageLibrary m_library;
     Prompter& m_prompter;
     // The file whose messages the message list holds. Saves go there and nowhere else, so
     // one file's messages never land in another, whatever the file list selects.
     std::optional<QString> m_shownFile;
+    // Whether the file list was filled from the message folder. Only then may the index be
+    // rewritten from it: an index written from a list of a folder that could not be read
+    // would lose every check mark.
+    bool m_folderListed = false;
+    // A message too long to be shown whole in the edit box: what the box shows of it, and
+    // the message itself.
+    struct ShownInPart {
+        QString shown;
+        QString whole;
+    };
+    std::optional<ShownInPart> m_editBoxHolds;
     // Set while the program itself changes the lists: their signals then are not the
     // user's doing.
     bool m_filling = false;
@@ -75,6 +93,7 @@ private:
     QPushButton* cmdDeleteFile;
     QTreeWidget* lvwDisplayFiles;
     QGroupBox* Frame3;
+    QLabel* lblShownFile;
     QLineEdit* txtEditText;
     QPushButton* cmdUpdate;
     QPushButton* cmdAddNew;

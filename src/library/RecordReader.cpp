@@ -1,6 +1,7 @@
 #include "RecordReader.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -16,9 +17,9 @@ bool isLineEnd(QChar c)
 
 } // namespace
 
-RecordReader::RecordReader(QStringView content, TextLines lines)
+RecordReader::RecordReader(QStringView content, Form form)
     : m_content(content)
-    , m_lines(lines)
+    , m_form(form)
 {}
 
 qsizetype RecordReader::skipSpaces(qsizetype pos) const
@@ -128,21 +129,50 @@ bool RecordReader::readFields(qsizetype pos, Fields fields, size_t i, QList<Valu
         const qsizetype digitsStart = length;
         while (length < rest.size() && rest[length].isDigit() && rest[length].unicode() < 128)
             ++length;
-        if (length == digitsStart || length - digitsStart > 18)
-            return false; // no digits, or more than a 64-bit number holds
-        value.number = rest.first(length).toLongLong();
+        if (length == digitsStart)
+            return false;
+        // More digits than a 64-bit number holds read as the largest one of that sign.
+        const bool negative = rest[0] == QLatin1Char('-');
+        value.number = length - digitsStart > 18 ? (negative ? std::numeric_limits<qint64>::min()
+                                                             : std::numeric_limits<qint64>::max())
+                                                 : rest.first(length).toLongLong();
         return readRest(pos + length, fields, i, values, end);
     }
     }
     return false;
 }
 
+bool RecordReader::readWrittenText(qsizetype pos, Fields fields, size_t i, QList<Value>& values,
+                                   qsizetype& end)
+{
+    if (pos >= m_content.size() || m_content[pos] != QLatin1Char('"'))
+        return false;
+    QString text;
+    for (qsizetype from = pos + 1;;) {
+        const qsizetype quote = m_content.indexOf(QLatin1Char('"'), from);
+        if (quote < 0)
+            return false;
+        const bool doubled =
+            quote + 1 < m_content.size() && m_content[quote + 1] == QLatin1Char('"');
+        text += m_content.sliced(from, quote + (doubled ? 1 : 0) - from);
+        if (!doubled) {
+            if (!readRest(quote + 1, fields, i, values, end))
+                return false;
+            values[qsizetype(i)].text = std::move(text);
+            return true;
+        }
+        from = quote + 2;
+    }
+}
+
 bool RecordReader::readText(qsizetype pos, Fields fields, size_t i, QList<Value>& values,
                             qsizetype& end)
 {
+    if (m_form == Form::Written)
+        return readWrittenText(pos, fields, i, values, end);
     if (pos < m_content.size() && m_content[pos] == QLatin1Char('"')) {
         const qsizetype open = pos;
-        const qsizetype limit = m_lines == TextLines::Single ? lineEnd(open + 1) : m_content.size();
+        const qsizetype limit = m_form == Form::OlderLine ? lineEnd(open + 1) : m_content.size();
         const auto closeAt = [&](qsizetype quote) {
             values[qsizetype(i)].text = m_content.sliced(open + 1, quote - open - 1).toString();
             return true;

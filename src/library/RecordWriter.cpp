@@ -11,7 +11,14 @@ RecordWriter& RecordWriter::text(const QString& value)
 {
     separate();
     m_out += QLatin1Char('"');
-    m_out += value;
+    for (qsizetype from = 0; from < value.size();) {
+        const qsizetype quote = value.indexOf(QLatin1Char('"'), from);
+        const qsizetype end = quote < 0 ? value.size() : quote + 1;
+        m_out += QStringView(value).sliced(from, end - from);
+        if (quote >= 0)
+            m_out += QLatin1Char('"');
+        from = end;
+    }
     m_out += QLatin1Char('"');
     return *this;
 }
@@ -43,5 +50,11 @@ RecordWriter& RecordWriter::endRecord()
 {
     m_out += QLatin1String("\r\n");
     m_recordStarted = false;
+    return *this;
+}
+
+RecordWriter& RecordWriter::verbatim(QStringView text)
+{
+    m_out += text;
     return *this;
 }

@@ -8,9 +8,13 @@
 // file is replaced without ever leaving half of it on disk.
 class TextFile {
 public:
-    // UTF-8 (with or without byte-order mark) when the bytes are valid UTF-8, else the
-    // legacy single-byte code page that older installations wrote.
+    // UTF-16 when the bytes begin with its byte-order mark. Otherwise UTF-8 (with or
+    // without byte-order mark) line by line: a line that is not valid UTF-8 is read in the
+    // legacy single-byte code page that older installations wrote, so one stray line
+    // never changes how the others read.
     static QString decode(const QByteArray& bytes);
+    // The bytes read in the legacy code page alone.
+    static QString decodeLegacy(QByteArrayView bytes);
     // The bytes written for the text: UTF-8 without byte-order mark on Linux; on Windows
     // the ANSI code page when every character fits, else UTF-8 with byte-order mark.
     // Never replaces a character by "?".
@@ -22,7 +26,4 @@ public:
     // left as it was and false is returned.
     static bool write(const QString& path, const QString& text);
     static bool writeBytes(const QString& path, const QByteArray& bytes);
-
-private:
-    static QString decodeLegacy(const QByteArray& bytes);
 };

@@ -194,8 +194,8 @@ void tst_frmAll::unusableStoredValuesLeaveThePageUsable_data()
     QTest::addColumn<QString>("interval");
     QTest::addColumn<QString>("duration");
 
-    QTest::newRow("interval past the list")
-        << u"DispInterval"_qs << u"30"_qs << u"5"_qs << u"60"_qs;
+    QTest::newRow("interval one past the list")
+        << u"DispInterval"_qs << u"25"_qs << u"5"_qs << u"60"_qs;
     QTest::newRow("interval -1 clears") << u"DispInterval"_qs << u"-1"_qs << QString() << u"60"_qs;
     QTest::newRow("duration 7") << u"DispDuration"_qs << u"7"_qs << u"5"_qs << u"200"_qs;
     QTest::newRow("order 2") << u"RandomMessage"_qs << u"2"_qs << u"5"_qs << u"60"_qs;

@@ -1,10 +1,13 @@
 #include "TestFiles.h"
 #include "TestServices.h"
 #include "TestWidgets.h"
+#include "TimeLimits.h"
 #include "goals/DatePicker.h"
 #include "goals/GoalsPage.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +24,7 @@ const QDate today(2026, 3, 3);
 
 QByteArray record(const char* name, const char* start = "2026-03-01",
                   const char* end = "2026-03-08", bool achieved = false, int percent = 0,
-                  const char* description = "")
+                  const QByteArray& description = {})
 {
     return QByteArray("\"") + name + "\",#" + start + "#,#" + end + "#,\"" + description + "\"," +
            (achieved ? "#TRUE#" : "#FALSE#") + "," + QByteArray::number(percent) + "\r\n";
@@ -39,8 +42,10 @@ private Q_SLOTS:
     void withoutGoalFileNothingIsChosenOrCreated();
     void startShowsTheFirstCurrentGoal();
     void newGoalIsSavedAtOnceWithoutItsPercentage();
+    void refusedSaveKeepsWhatWasTyped();
     void saveAndMarkChangeOnlyTheGoalsMeant();
     void deleteRemovesTheCheckedGoals();
+    void longTextsAnswerAtOnce();
 
 private:
     std::unique_ptr<TestServices> m_test;
@@ -134,7 +139,7 @@ void tst_GoalsPage::startShowsTheFirstCurrentGoal()
     const QByteArray content =
         record("Done already", "2026-01-01", "2026-02-01", true, 100) +
         record("Run, swim", "2026-03-01", "2026-03-08", false, 20, "Mon: \"long\"\r\nWed: short") +
-        record("Read", "1970-01-01", "2026-04-01", false, 50) +
+        record("Read", "2150-01-01", "2150-12-31", false, 50) +
         record("Also done", "2026-01-01", "2026-02-01", true, 100) +
         record("Write", "2026-03-02", "2026-03-09", false, 5);
     writeFile(goalFile(), content);
@@ -155,11 +160,17 @@ void tst_GoalsPage::startShowsTheFirstCurrentGoal()
     QCOMPARE(goalName(), u"Write"_qs);
     QCOMPARE(fileBytes(goalFile()), content);
 
-    // A stored date the picker cannot show leaves the picker as it was.
+    // Stored dates the pickers cannot show leave them as they were, and are kept as stored:
+    // the user is told, and a save without a new pick keeps them.
     clickRow(list(), 1);
     QCOMPARE(goalName(), u"Read"_qs);
     QCOMPARE(child<DatePicker>("mydtpStartingDate")->Value(), QDate(2026, 3, 2));
-    QCOMPARE(text("lblDayCount"), u"30"_qs);
+    QCOMPARE(text("lblDayCount"), u"364"_qs);
+    QVERIFY(child("lblKeptDates")->isVisible());
+    click("cmdSaveGoals");
+    QCOMPARE(fileBytes(goalFile()), QByteArray(content).replace("\"long\"", "\"\"long\"\""));
+    QVERIFY(!child("lblKeptDates")->isVisible());
+    clickRow(list(), 1);
 
     // A click reads today again, in the user's number format.
     m_test->clock.setToday(QDate(2026, 3, 11));
@@ -176,25 +187,51 @@ void tst_GoalsPage::newGoalIsSavedAtOnceWithoutItsPercentage()
 {
     writeFile(goalFile(), record("First"));
     start();
-    // A new goal runs from today to a week later.
+    // A new goal runs from today to a week later. Its description reads back as typed,
+    // whatever it holds.
     click("cmdNewGoal");
-    QTest::keyClicks(child("txtGoalName"), u"Walk, daily"_qs);
-    QTest::keyClicks(child("txtGoalDesc"), u"Round the \"park\""_qs);
+    QTest::keyClicks(child("txtGoalName"), u"My goal"_qs);
+    QTest::keyClicks(child("txtGoalDesc"), u"first part\",#FALSE#,5"_qs);
     QTest::keyClick(child("txtGoalDesc"), Qt::Key_Return);
-    QTest::keyClicks(child("txtGoalDesc"), u"and back"_qs);
+    QTest::keyClicks(child("txtGoalDesc"), u"second part of my notes"_qs);
     child<QComboBox>("Combo3")->setCurrentIndex(30);
     click("cmdSaveGoals");
 
-    const QByteArray walk = "\"Walk, daily\",#2026-03-03#,#2026-03-10#,"
-                            "\"Round the \"park\"\r\nand back\",#FALSE#,";
-    QCOMPARE(fileBytes(goalFile()), record("First") + walk + "0\r\n");
-    QCOMPARE(rows(), (QStringList{u"First 0_ 0"_qs, u"Walk, daily 1_ 1"_qs}));
-
-    // An existing goal keeps the percentage picked for it.
+    const QByteArray mine = "\"My goal\",#2026-03-03#,#2026-03-10#,"
+                            "\"first part\"\",#FALSE#,5\r\nsecond part of my notes\",#FALSE#,";
+    QCOMPARE(fileBytes(goalFile()), record("First") + mine + "0\r\n");
+    QCOMPARE(rows(), (QStringList{u"First 0_ 0"_qs, u"My goal 1_ 1"_qs}));
     clickRow(list(), 1);
+    QCOMPARE(child<QPlainTextEdit>("txtGoalDesc")->toPlainText(),
+             u"first part\",#FALSE#,5\nsecond part of my notes"_qs);
+
+    // An existing goal keeps the percentage picked for it, and an ending day pulled back to
+    // the last of a 30-day month.
+    auto* ending = child<DatePicker>("mydtpEndingDate");
+    QVERIFY(ending->setValue(QDate(2026, 8, 31)));
+    ending->findChild<QComboBox*>(u"cboMonth"_qs)->setFocus();
+    QTest::keyClick(ending->findChild<QComboBox*>(u"cboMonth"_qs), Qt::Key_Down);
     child<QComboBox>("Combo3")->setCurrentIndex(55);
     click("cmdSaveGoals");
-    QCOMPARE(fileBytes(goalFile()), record("First") + walk + "55\r\n");
+    QCOMPARE(fileBytes(goalFile()),
+             record("First") + QByteArray(mine).replace("2026-03-10", "2026-09-30") + "55\r\n");
+}
+
+void tst_GoalsPage::refusedSaveKeepsWhatWasTyped()
+{
+    writeFile(goalFile(), record("First"));
+    const qint64 tooLarge = (16 << 20) + 1; // more than is rewritten safely
+    QVERIFY(QFile::resize(goalFile(), tooLarge));
+    start();
+    click("cmdNewGoal");
+    QTest::keyClicks(child("txtGoalName"), u"Typed"_qs);
+    click("cmdSaveGoals");
+    QCOMPARE(m_test->prompter.asked.size(), 1);
+    QVERIFY(m_test->prompter.asked.first().text.contains(QDir::toNativeSeparators(goalFile())));
+    QCOMPARE(goalName(), u"Typed"_qs);
+    QVERIFY(!list()->isEnabled()); // still being entered
+    QCOMPARE(rows(), QStringList{u"First 0_ 0"_qs});
+    QCOMPARE(QFileInfo(goalFile()).size(), tooLarge);
 }
 
 void tst_GoalsPage::deleteRemovesTheCheckedGoals()
@@ -258,6 +295,34 @@ void tst_GoalsPage::saveAndMarkChangeOnlyTheGoalsMeant()
     QVERIFY(!child("optGoals(1)")->isVisible());
     QCOMPARE(rows(), (QStringList{u"g1 1_ 1"_qs, u"g3 3_ 3"_qs}));
     QCOMPARE(goalName(), u"g1"_qs);
+}
+
+void tst_GoalsPage::longTextsAnswerAtOnce()
+{
+    // Five descriptions of a million characters on one line and no space, one of them
+    // combining marks.
+    QByteArray content;
+    for (const char* name : {"g0", "g1", "g2", "g3", "g4"})
+        content += record(name, "2026-03-01", "2026-03-08", false, 0,
+                          name[1] == '4' ? QByteArray("\xCC\x81").repeated(200000)
+                                         : QByteArray(1000000, 'x'));
+    writeFile(goalFile(), content);
+    QElapsedTimer timer;
+    timer.start();
+    start();
+    m_page->grab(); // laid out and painted
+    QVERIFY2(timer.elapsed() < 1000 * TimeLimits::scale,
+             qPrintable(QString::number(timer.elapsed())));
+    for (const int row : {1, 2, 3, 4, 0}) {
+        timer.restart();
+        clickRow(list(), row);
+        m_page->grab();
+        QVERIFY2(timer.elapsed() < 250 * TimeLimits::scale,
+                 qPrintable(QString::number(timer.elapsed())));
+    }
+    // Shown in part, kept whole: a save writes every character back.
+    click("cmdSaveGoals");
+    QCOMPARE(fileBytes(goalFile()), content);
 }
 
 QTEST_MAIN(tst_GoalsPage)

@@ -75,9 +75,12 @@ void tst_MessageLibrary::poolTakesCheckedMessagesOfCheckedFilesInIndexOrder()
     put(u"plugins/Second.txt"_qs, "\"two\",#TRUE#\r\n\"two\",#TRUE#\r\n");
     put(u"plugins/Unchecked.txt"_qs, "\"never\",#TRUE#\r\n");
     put(u"plugins/Empty.txt"_qs, "");
+    put(u"plugins/Two\r\nlines.txt"_qs, "\"three\",#TRUE#\r\n"); // named outside the program
     put(u"FileNames.txt"_qs, "\"Second\",#TRUE#\r\n\"Missing\",#TRUE#\r\n\"Unchecked\",#FALSE#\r\n"
-                             "\"\",#TRUE#\r\n\"Empty\",#TRUE#\r\n\"First\",#TRUE#\r\n");
-    QCOMPARE(pool(), (QStringList{u"two"_qs, u"two"_qs, u"one"_qs, u"He said \"yes\", twice"_qs}));
+                             "\"\",#TRUE#\r\n\"Empty\",#TRUE#\r\n\"First\",#TRUE#\r\n"
+                             "\"Two\r\nlines\",#TRUE#\r\n");
+    QCOMPARE(pool(), (QStringList{u"two"_qs, u"two"_qs, u"one"_qs, u"He said \"yes\", twice"_qs,
+                                  u"three"_qs}));
 
     // At every load the pool is rebuilt: messages unchecked or deleted since go, and of a
     // file named twice the later entry counts.

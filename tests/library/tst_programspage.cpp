@@ -1,16 +1,23 @@
+#include "RestrictedPath.h"
 #include "TestFiles.h"
 #include "TestServices.h"
 #include "TestWidgets.h"
+#include "TimeLimits.h"
 #include "library/ProgramsPage.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringEncoder>
 #include <QTest>
 #include <QTreeWidget>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -42,12 +49,16 @@ private Q_SLOTS:
 
     void listingWithoutAnIndexWritesNothing();
     void listingRewritesTheIndex();
-    void missingMessageFolderKeepsTheIndex();
+    void unlistedMessageFolderKeepsTheIndex_data();
+    void unlistedMessageFolderKeepsTheIndex();
+    void checkMarksStayWithTheirFilesAtEveryStart();
 
     void createMakesAFileOrSelectsTheOneNamed();
 
     void addEditAndDeleteMessagesAndFiles();
+    void onlyTheShownFileTakesMessages();
     void messagesReadBackWhole();
+    void longMessagesAnswerAtOnce();
 
 private:
     std::unique_ptr<TestServices> m_test;
@@ -69,6 +80,7 @@ private:
     QTreeWidget* messages() const { return child<QTreeWidget>(m_page.get(), "lvwDisplay"); }
     QLineEdit* nameBox() const { return child<QLineEdit>(m_page.get(), "txtNewFileName"); }
     QLineEdit* editBox() const { return child<QLineEdit>(m_page.get(), "txtEditText"); }
+    QString shownFile() const { return child<QLabel>(m_page.get(), "lblShownFile")->text(); }
     void click(const char* button) const
     {
         QTest::mouseClick(child<QPushButton>(m_page.get(), button), Qt::LeftButton);
@@ -123,11 +135,14 @@ void tst_ProgramsPage::listingRewritesTheIndex()
     sample();
     put(u"New.txt"_qs, "");
     put(u"notes.md"_qs, "");
-    writeFile(index(), "\"calm\",#TRUE#\r\n"      // another letter case
-                       "\"Gone\",#TRUE#\r\n"      // deleted from the folder
-                       "\"Work\",#FALSE#\r\n"     //
-                       "\"Work\",#TRUE#\r\n"      // named twice: the later wins
-                       "\"Health\",#FALSE#\r\n"); // "New" came in from outside
+    // Saved in UTF-16 by an editor.
+    writeFile(index(),
+              "\xFF\xFE" + QStringEncoder(QStringEncoder::Utf16LE)
+                               .encode(u"\"calm\",#TRUE#\r\n"  // another letter case
+                                       u"\"Gone\",#TRUE#\r\n"  // deleted from the folder
+                                       u"\"Work\",#FALSE#\r\n" //
+                                       u"\"Work\",#TRUE#\r\n"  // named twice: the later wins
+                                       u"\"Health\",#FALSE#\r\n"_qs)); // "New" came in
     load();
     QCOMPARE(shown(files()),
              (QStringList{u"[x] Calm"_qs, u"[ ] Health"_qs, u"[ ] New"_qs, u"[x] Work"_qs}));
@@ -135,11 +150,25 @@ void tst_ProgramsPage::listingRewritesTheIndex()
                                             "\"New\",#FALSE#\r\n\"Work\",#TRUE#\r\n"));
 }
 
-void tst_ProgramsPage::missingMessageFolderKeepsTheIndex()
+void tst_ProgramsPage::unlistedMessageFolderKeepsTheIndex_data()
 {
+    QTest::addColumn<bool>("missing"); // else there but not readable
+    QTest::newRow("missing") << true;
+    QTest::newRow("not readable") << false;
+}
+
+void tst_ProgramsPage::unlistedMessageFolderKeepsTheIndex()
+{
+    QFETCH(bool, missing);
     const QByteArray checked = "\"Calm\",#TRUE#\r\n";
     writeFile(index(), checked);
-    QVERIFY(QDir(m_test->path(u"plugins"_qs)).removeRecursively());
+    put(u"Calm.txt"_qs, "\"I am calm\",#TRUE#\r\n");
+    const QString folder = m_test->path(u"plugins"_qs);
+    std::optional<RestrictedPath> guard;
+    if (missing)
+        QVERIFY(QDir(folder).removeRecursively());
+    else if (!guard.emplace(folder, QFile::ExeOwner).holds())
+        QSKIP("permission bits do not bind here");
     load();
     QCOMPARE(files()->topLevelItemCount(), 0);
     QCOMPARE(fileBytes(index()), checked);
@@ -147,8 +176,30 @@ void tst_ProgramsPage::missingMessageFolderKeepsTheIndex()
     nameBox()->setText(u"Work"_qs);
     click("cmdCreateFile");
     QVERIFY(m_test->prompter.asked.isEmpty());
-    QVERIFY(!QFile::exists(m_test->path(u"plugins"_qs)));
+    QCOMPARE(QFile::exists(folder), !missing);
     QCOMPARE(fileBytes(index()), checked);
+}
+
+void tst_ProgramsPage::checkMarksStayWithTheirFilesAtEveryStart()
+{
+    // Names made outside the program: quotes, a record's ending, line breaks, names that
+    // differ in letter case only; and one copied from an older system, in its code page,
+    // named so in an index of that code page.
+    QList<MessageRecord> checks;
+    for (const QString& name : {u"a\""_qs, u"\"b"_qs, u"x\",#TRUE#"_qs, u"c\rd"_qs, u"r\r\ns\n"_qs,
+                                u"Calm"_qs, u"calm"_qs}) {
+        put(name + u".txt"_qs, {});
+        checks << MessageRecord{name, name != u"calm"_qs};
+    }
+    const QByteArray older = QFile::encodeName(m_test->path(u"plugins/"_qs)) + "F\xFCr mich.txt";
+    QVERIFY(::close(::open(older.constData(), O_WRONLY | O_CREAT, 0600)) == 0);
+    writeFile(index(), MessageRecords::format(checks).toUtf8() + "\"F\xFCr mich\",#TRUE#\r\n");
+    for (int start = 0; start < 3; ++start) {
+        load();
+        QCOMPARE(shown(files()), (QStringList{u"[x] \"b"_qs, u"[x] a\""_qs, u"[x] c\rd"_qs,
+                                              u"[x] Calm"_qs, u"[ ] calm"_qs, u"[x] Für mich"_qs,
+                                              u"[x] r\r\ns\n"_qs, u"[x] x\",#TRUE#"_qs}));
+    }
 }
 
 void tst_ProgramsPage::createMakesAFileOrSelectsTheOneNamed()
@@ -259,16 +310,51 @@ void tst_ProgramsPage::addEditAndDeleteMessagesAndFiles()
     QCOMPARE(fileBytes(index()), QByteArray());
 }
 
+void tst_ProgramsPage::onlyTheShownFileTakesMessages()
+{
+    sample();
+    put(u"Huge.txt"_qs, "\"huge\",#TRUE#\r\n");
+    QVERIFY(QFile::resize(m_test->path(u"plugins/Huge.txt"_qs), 65 << 20)); // sparse
+    load();
+    RestrictedPath guard(m_test->path(u"plugins/Health.txt"_qs), QFile::WriteOwner);
+    if (!guard.holds())
+        QSKIP("permission bits do not bind here");
+    QVERIFY(QFile::remove(m_test->path(u"plugins/Work.txt"_qs))); // after the start
+    const QByteArray calm = bytes(u"Calm.txt"_qs);
+
+    // A file that cannot be read, is too big or is gone shows no messages and takes none.
+    for (const int row : {1, 2, 3}) {
+        clickRow(files(), row);
+        QCOMPARE(messages()->topLevelItemCount(), 0);
+        QVERIFY2(shownFile().contains(files()->topLevelItem(row)->text(0)),
+                 qPrintable(shownFile()));
+        QVERIFY(!editBox()->isEnabled());
+        QVERIFY(!child<QPushButton>(m_page.get(), "cmdDeleteText")->isEnabled());
+    }
+    QCOMPARE(bytes(u"Calm.txt"_qs), calm);
+
+    // The file whose messages are shown is named, and takes what is added.
+    clickRow(files(), 0);
+    QCOMPARE(shownFile(), u"Messages of \"Calm\""_qs);
+    editBox()->setText(u"meant for Calm"_qs);
+    click("cmdAddNew");
+    QCOMPARE(bytes(u"Calm.txt"_qs), calm + "\"meant for Calm\",#TRUE#\r\n");
+}
+
 void tst_ProgramsPage::messagesReadBackWhole()
 {
-    // Typed one to a line in an old Windows editor, with a stray quote.
-    const QByteArray dropped = "Gr\xFC\xDF"
-                               "e an alle\r\n\r\n  \r\nI breathe \"deeply\"\n\"stray\r\nlast";
+    // UTF-8 with one line from an old Windows editor, typed one to a line, with stray
+    // quotes, and records not quite in the written form.
+    const QByteArray dropped =
+        "Gr\xFC\xDF"
+        "e an alle\r\nCaf\xC3\xA9\r\n\r\n  \r\nI breathe \"deeply\"\n\"stray\r\n"
+        "\"I am calm\" ,#TRUE#\r\n\"na\xC3\xAFve\",#false#  \r\nlast";
     put(u"Dropped.txt"_qs, dropped);
     load();
-    const QStringList read = {u"[x] Grüße an alle"_qs, u"[x] I breathe \"deeply\""_qs,
-                              u"[x] \"stray"_qs, u"[x] last"_qs};
-    QCOMPARE(shown(messages()), read);
+    QCOMPARE(
+        shown(messages()),
+        (QStringList{u"[x] Grüße an alle"_qs, u"[x] Café"_qs, u"[x] I breathe \"deeply\""_qs,
+                     u"[x] \"stray"_qs, u"[x] I am calm"_qs, u"[ ] naïve"_qs, u"[x] last"_qs}));
     QCOMPARE(bytes(u"Dropped.txt"_qs), dropped);
 
     // The first change rewrites the file in the record form, in UTF-8. A paste may bring
@@ -277,12 +363,39 @@ void tst_ProgramsPage::messagesReadBackWhole()
         editBox()->setText(typed);
         click("cmdAddNew");
     }
-    QCOMPARE(bytes(u"Dropped.txt"_qs), QByteArray("\"Gr\xC3\xBC\xC3\x9F"
-                                                  "e an alle\",#TRUE#\r\n"
-                                                  "\"I breathe \"deeply\"\",#TRUE#\r\n"
-                                                  "\"\"stray\",#TRUE#\r\n\"last\",#TRUE#\r\n"
-                                                  "\"He said \"yes\", twice\",#TRUE#\r\n"
-                                                  "\"one two three \xE2\x9C\x93\",#TRUE#\r\n"));
+    QCOMPARE(bytes(u"Dropped.txt"_qs),
+             QByteArray("\"Gr\xC3\xBC\xC3\x9F"
+                        "e an alle\",#TRUE#\r\n\"Caf\xC3\xA9\",#TRUE#\r\n"
+                        "\"I breathe \"\"deeply\"\"\",#TRUE#\r\n\"\"\"stray\",#TRUE#\r\n"
+                        "\"I am calm\",#TRUE#\r\n\"na\xC3\xAFve\",#FALSE#\r\n\"last\",#TRUE#\r\n"
+                        "\"He said \"\"yes\"\", twice\",#TRUE#\r\n"
+                        "\"one two three \xE2\x9C\x93\",#TRUE#\r\n"));
+}
+
+void tst_ProgramsPage::longMessagesAnswerAtOnce()
+{
+    const QByteArray calm = "\"" + QByteArray("I am calm ").repeated(1000000) + "\",#TRUE#\r\n";
+    put(u"Calm.txt"_qs, calm + "\"short\",#TRUE#\r\n");
+    QElapsedTimer timer;
+    timer.start();
+    load();
+    m_page->grab(); // laid out and painted
+    QVERIFY2(timer.elapsed() < 1000 * TimeLimits::scale,
+             qPrintable(QString::number(timer.elapsed())));
+    for (const int row : {1, 0}) {
+        timer.restart();
+        clickRow(messages(), row);
+        m_page->grab();
+        QVERIFY2(timer.elapsed() < 250 * TimeLimits::scale,
+                 qPrintable(QString::number(timer.elapsed())));
+    }
+    // Shown in part, kept whole: Edit with the box as it is, and a check mark, write
+    // every character back.
+    click("cmdUpdate");
+    QCOMPARE(bytes(u"Calm.txt"_qs), calm + "\"short\",#TRUE#\r\n");
+    clickCheckBox(messages(), 0);
+    QCOMPARE(bytes(u"Calm.txt"_qs),
+             QByteArray(calm).replace("#TRUE#", "#FALSE#") + "\"short\",#TRUE#\r\n");
 }
 
 QTEST_MAIN(tst_ProgramsPage)

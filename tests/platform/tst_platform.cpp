@@ -34,6 +34,13 @@ void tst_Platform::decodesUtf8AndOlderFiles_data()
     QTest::newRow("windows-1252") << QByteArray("Gr\xFC\xDF"
                                                 "e \x80 \x93ok\x94")
                                   << u"Grüße € \u201Cok\u201D"_qs;
+    // One line that is not UTF-8 changes nothing in the others; a sequence cut short at
+    // the end is not lost.
+    QTest::newRow("mixed") << QByteArray("Caf\xC3\xA9\r\n\xFF\xFE\r\nna\xC3\xAFve\n\xC3")
+                           << u"Café\r\nÿþ\r\nnaïve\nÃ"_qs;
+    QTest::newRow("utf-16") << QByteArray("\xFF\xFEG\0r\0\xFC\0\xDF\0", 10) << u"Grüß"_qs;
+    QTest::newRow("utf-16, big end first")
+        << QByteArray("\xFE\xFF\0G\0r\0\xFC\0\xDF", 10) << u"Grüß"_qs;
 }
 
 void tst_Platform::decodesUtf8AndOlderFiles()

@@ -14,7 +14,7 @@ constexpr std::array<char16_t, 32> cp1252High = {
 
 } // namespace
 
-QString TextFile::decodeLegacy(const QByteArray& bytes)
+QString TextFile::decodeLegacy(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();

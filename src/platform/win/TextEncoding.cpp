@@ -4,7 +4,7 @@
 
 // Files from older installations are in the ANSI code page of the machine that wrote
 // them; this machine's ANSI code page is the best guess for them.
-QString TextFile::decodeLegacy(const QByteArray& bytes)
+QString TextFile::decodeLegacy(QByteArrayView bytes)
 {
     if (bytes.isEmpty())
         return {};
