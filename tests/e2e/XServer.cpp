@@ -1,15 +1,17 @@
 #include "XServer.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTest>
-#include <cerrno>
-#include <cstring>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <cerrno>
+#include <cstring>
 #include <grp.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -187,23 +189,6 @@ bool XServer::selectionOwned(const QByteArray& prefix) const
            None;
 }
 
-bool XServer::hasNotificationArea() const
-{
-    return selectionOwned("_NET_SYSTEM_TRAY_S");
-}
-
-bool XServer::hasCompositingManager() const
-{
-    return selectionOwned("_NET_WM_CM_S");
-}
-
-bool XServer::hasWindowManager() const
-{
-    // Set on the root window once a window manager manages the screen.
-    return !property(DefaultRootWindow(m_display), "_NET_SUPPORTING_WM_CHECK", AnyPropertyType)
-                .isEmpty();
-}
-
 void XServer::pressCloseBox(unsigned long window) const
 {
     XEvent event = {};
@@ -350,20 +335,9 @@ std::optional<QString> ProgramUnderTest::setting(const QString& key) const
     return value.isValid() ? std::optional(value.toString()) : std::nullopt;
 }
 
-void ProgramUnderTest::storeSetting(const QString& key, const QString& text)
+void ProgramUnderTest::storeSettings(const QByteArray& lines) const
 {
-    QSettings(settingsFile(), QSettings::IniFormat).setValue(u"Settings/"_qs + key, text);
-}
-
-QStringList ProgramUnderTest::unsavedSettings() const
-{
-    QStringList keys = {u"AutoDisplay"_qs,   u"DispInterval"_qs,   u"DispDuration"_qs,
-                        u"RandomMessage"_qs, u"RandomLocation"_qs, u"FontColor"_qs,
-                        u"FontName"_qs,      u"FontBold"_qs,       u"FontItalic"_qs,
-                        u"FontSize"_qs,      u"Strikethrough"_qs,  u"Underline"_qs,
-                        u"RunAtSysTray"_qs};
-    keys.removeIf([this](const QString& key) { return setting(key).has_value(); });
-    return keys;
+    writeFile(settingsFile(), "[Settings]\n" + lines);
 }
 
 QString ProgramUnderTest::startupEntryFile() const

@@ -54,9 +54,10 @@ public:
     bool startClient(const QString& program, const QStringList& arguments = {});
     // Ends the clients started as program.
     void stopClient(const QString& program);
-    bool hasNotificationArea() const;
-    bool hasWindowManager() const;
-    bool hasCompositingManager() const;
+    // Whether a client holds the selection of this screen named prefix + screen number:
+    // "WM_S" a window manager, "_NET_WM_CM_S" a compositing manager, "_NET_SYSTEM_TRAY_S"
+    // a notification area.
+    bool selectionOwned(const QByteArray& prefix) const;
     // What a window manager does when the user clicks a window's close box.
     void pressCloseBox(unsigned long window) const;
     // The state a window manager gave the window: 1 normal, 3 minimised, -1 none.
@@ -69,7 +70,6 @@ public:
 
 private:
     QList<XWindow> windows() const;
-    bool selectionOwned(const QByteArray& prefix) const;
     QByteArray property(unsigned long window, const char* name, unsigned long type,
                         long length = 1) const;
 
@@ -111,9 +111,11 @@ public:
     QString startupEntryFile() const;
     // The stored settings, key by key (section "Settings").
     std::optional<QString> setting(const QString& key) const;
-    void storeSetting(const QString& key, const QString& text);
-    // The keys of the program's settings that are not stored.
-    QStringList unsavedSettings() const;
+    // Writes the settings file with these lines ("Key=text\n") as its only settings.
+    void storeSettings(const QByteArray& lines) const;
+    // Whether the program saved its settings: a save writes every key, FontBold too,
+    // which no test stores itself.
+    bool saved() const { return setting(u"FontBold"_qs).has_value(); }
 
     static QString mainWindowCaption() { return u"Zorvan Subliminal Message Software v1.50"_qs; }
     static QString flashCaption() { return u"Zorvan Subliminal Message Software v1.45"_qs; }

@@ -45,12 +45,12 @@ void prepareMessages(const ProgramUnderTest& program, int files = 1, int perFile
 }
 
 // Starts the display at once, at the interval and duration at those places in their
-// lists (0: "2" seconds, 20 ms).
-QProcess* startDisplay(ProgramUnderTest& program, int intervalPosition, int durationPosition)
+// lists (0: "2" seconds, 20 ms), with the settings of more besides.
+QProcess* startDisplay(ProgramUnderTest& program, int intervalPosition, int durationPosition,
+                       const QByteArray& more = {})
 {
-    program.storeSetting(u"AutoDisplay"_qs, u"True"_qs);
-    program.storeSetting(u"DispInterval"_qs, QString::number(intervalPosition));
-    program.storeSetting(u"DispDuration"_qs, QString::number(durationPosition));
+    program.storeSettings("AutoDisplay=True\nDispInterval=" + QByteArray::number(intervalPosition) +
+                          "\nDispDuration=" + QByteArray::number(durationPosition) + '\n' + more);
     return program.start();
 }
 
@@ -83,9 +83,9 @@ void tst_FlashTiming::initTestCase()
     QVERIFY2(m_compositing->isRunning(), qPrintable(m_compositing->problem()));
     QVERIFY(m_compositing->startClient(u"openbox"_qs) &&
             m_compositing->startClient(u"xcompmgr"_qs));
-    QVERIFY(XServer::waitFor(
-        [&] { return m_compositing->hasWindowManager() && m_compositing->hasCompositingManager(); },
-        10s));
+    QTRY_VERIFY_WITH_TIMEOUT(m_compositing->selectionOwned("WM_S") &&
+                                 m_compositing->selectionOwned("_NET_WM_CM_S"),
+                             10000);
     if (const int flashes = qEnvironmentVariableIntValue("ZORVAN_TIMING_FLASHES"))
         m_flashes = flashes;
 }
@@ -173,13 +173,12 @@ void tst_FlashTiming::timeOnScreenAndBetween()
     XServer& server = compositing ? *m_compositing : *m_server;
     ProgramUnderTest program(server);
     prepareMessages(program);
-    program.storeSetting(u"FontSize"_qs, u"28"_qs);
     FlashObserver observer(server.displayName());
     QProcess baseline;
     baseline.setProcessEnvironment(program.environment());
     if (bare)
         baseline.start(QStringLiteral(ZORVAN_BARE_QT_FLASH), {QString::number(requested)});
-    QProcess* copy = bare ? &baseline : startDisplay(program, 0, position);
+    QProcess* copy = bare ? &baseline : startDisplay(program, 0, position, "FontSize=28\n");
     const QString caption = bare ? u"Bare Qt Flash"_qs : ProgramUnderTest::flashCaption();
 
     const auto seconds = std::chrono::seconds(int(m_flashes * (2.0 + requested / 1000.0)) + 15);
