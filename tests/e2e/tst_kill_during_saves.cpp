@@ -19,41 +19,38 @@
 
 namespace {
 
-enum File { Messages, Settings, FileCount };
 const char* const fileNames[] = {"message file", "settings"};
+constexpr int fileCount = 2;
 
 // Where each file lives in a folder laid out as the program's data and settings.
-QString path(File file, const QString& root)
+QString path(int file, const QString& root)
 {
-    if (file == Messages)
-        return *MessageLibrary(root + u"/data"_qs).messageFilePath(u"Stream"_qs);
-    return root + u"/settings.ini"_qs;
+    return file == 0 ? *MessageLibrary(root + u"/data"_qs).messageFilePath(u"Stream"_qs)
+                     : root + u"/settings.ini"_qs;
 }
 
 // Writes the version of the file as the program saves it. Each version differs from the
 // one before in every field, and is large enough that a kill often lands mid-save.
-bool save(File file, int version, const QString& root)
+bool save(int file, int version, const QString& root)
 {
-    if (file == Messages) {
-        const QString data = root + u"/data"_qs;
-        QDir().mkpath(data + u"/plugins"_qs);
+    if (file == 0) {
+        QDir().mkpath(root + u"/data/plugins"_qs);
         QList<MessageRecord> messages;
         for (int i = 0; i < 3000 + version % 7; ++i)
             messages << MessageRecord{
                 u"I grow stronger, message %1 of version %2"_qs.arg(i).arg(version),
                 (i + version) % 3 != 0};
-        return MessageLibrary(data).writeMessageFile(u"Stream"_qs, messages);
+        return MessageLibrary(root + u"/data"_qs).writeMessageFile(u"Stream"_qs, messages);
     }
-    DisplaySettings settings{.autoDisplay = true,
-                             .intervalPosition = 1000 + version,
-                             .durationPosition = 2000 + version,
-                             .messageOrder = 1,
-                             .location = 1,
-                             .fontColor = 0x10000 + version};
-    settings.font = {.name = u"Font of version %1"_qs.arg(version),
-                     .size = double(11 + version % 300)};
-    const auto area = SettingsArea::inFile(path(Settings, root));
-    SettingsStore::save(*area, settings);
+    const auto area = SettingsArea::inFile(path(file, root));
+    SettingsStore::save(*area, {.autoDisplay = true,
+                                .intervalPosition = 1000 + version,
+                                .durationPosition = 2000 + version,
+                                .messageOrder = 1,
+                                .location = 1,
+                                .fontColor = 0x10000 + version,
+                                .font = {.name = u"Font of version %1"_qs.arg(version),
+                                         .size = double(11 + version % 300)}});
     return area->sync();
 }
 
@@ -62,16 +59,17 @@ bool save(File file, int version, const QString& root)
 // half of one.
 int saveForEver(const QString& root, int version)
 {
-    const auto say = [](const QByteArray& line) {
+    const auto say = [](const char* step, int file, int version) {
+        const QByteArray line = QByteArray(step) + ' ' + QByteArray::number(file) + ' ' +
+                                QByteArray::number(version) + '\n';
         return ::write(1, line.data(), size_t(line.size()));
     };
     for (;; ++version) {
-        for (int file = 0; file < FileCount; ++file) {
-            const QByteArray what = QByteArray::number(file) + ' ' + QByteArray::number(version);
-            say("begin " + what + '\n');
-            if (!save(File(file), version, root))
+        for (int file = 0; file < fileCount; ++file) {
+            say("begin", file, version);
+            if (!save(file, version, root))
                 return 1;
-            say("end " + what + '\n');
+            say("end", file, version);
         }
     }
 }
@@ -88,11 +86,11 @@ private Q_SLOTS:
 void tst_KillDuringSaves::everyFileIsTheOldOrTheNewVersion()
 {
     QTemporaryDir root, expected;
-    int held[FileCount] = {}; // the version each file holds now
-    for (int file = 0; file < FileCount; ++file)
-        QVERIFY(save(File(file), 0, root.path()));
+    int held[fileCount] = {}; // the version each file holds now
+    for (int file = 0; file < fileCount; ++file)
+        QVERIFY(save(file, 0, root.path()));
     // The bytes of a version, as a save of it into a folder of its own leaves them.
-    const auto bytesOf = [&](File file, int version) {
+    const auto bytesOf = [&](int file, int version) {
         const QString folder = expected.filePath(QString::number(version));
         if (!QFile::exists(path(file, folder)))
             save(file, version, folder);
@@ -112,7 +110,7 @@ void tst_KillDuringSaves::everyFileIsTheOldOrTheNewVersion()
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(QCoreApplication::applicationFilePath(),
                     {u"--save-for-ever"_qs, root.path(),
-                     QString::number(*std::max_element(held, held + FileCount) + 1)});
+                     QString::number(*std::max_element(held, held + fileCount) + 1)});
         QVERIFY(child.waitForReadyRead(10000));
         QThread::msleep(random.bounded(0, 300));
         child.kill();
@@ -121,8 +119,8 @@ void tst_KillDuringSaves::everyFileIsTheOldOrTheNewVersion()
 
         // Per file, the versions it may hold: the one it held, the last whose save ended,
         // and the one whose save began last.
-        QList<int> allowed[FileCount];
-        for (int file = 0; file < FileCount; ++file)
+        QList<int> allowed[fileCount];
+        for (int file = 0; file < fileCount; ++file)
             allowed[file] = {held[file]};
         bool lastLineBegan = false;
         for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
@@ -137,11 +135,11 @@ void tst_KillDuringSaves::everyFileIsTheOldOrTheNewVersion()
         }
         killedMidSave += lastLineBegan ? 1 : 0;
 
-        for (int file = 0; file < FileCount; ++file) {
-            const QByteArray now = fileBytes(path(File(file), root.path()));
+        for (int file = 0; file < fileCount; ++file) {
+            const QByteArray now = fileBytes(path(file, root.path()));
             const auto whole =
                 std::find_if(allowed[file].begin(), allowed[file].end(),
-                             [&](int version) { return now == bytesOf(File(file), version); });
+                             [&](int version) { return now == bytesOf(file, version); });
             QVERIFY2(
                 whole != allowed[file].end(),
                 qPrintable(u"round %1, %2: none of the versions it may hold (seed %3)"_qs.arg(round)
