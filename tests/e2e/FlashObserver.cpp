@@ -127,7 +127,6 @@ void FlashObserver::watch()
             if (XGetWindowAttributes(m_display, flash.window, &attributes)) {
                 flash.geometry =
                     QRect(attributes.x, attributes.y, attributes.width, attributes.height);
-                flash.overrideRedirect = attributes.override_redirect;
                 flash.depth = attributes.depth;
             }
             char* name = nullptr;

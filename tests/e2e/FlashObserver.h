@@ -21,7 +21,6 @@ public:
         unsigned long window = 0;
         QString name;
         QRect geometry;
-        bool overrideRedirect = false;
         int depth = 0;         // 32: a window with an alpha channel
         double mappedAt = 0;   // ms
         double exposedAt = 0;  // ms; 0 until the server exposed it
@@ -29,7 +28,6 @@ public:
         double unmappedAt = 0; // ms; 0 while still mapped
         // On screen: from its first paint to its unmap; 0 when it was never painted.
         double shownMs() const { return paintedAt > 0 ? unmappedAt - paintedAt : 0; }
-        double mapToPaintMs() const { return paintedAt - mappedAt; }
     };
 
     explicit FlashObserver(const QString& displayName);

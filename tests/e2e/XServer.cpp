@@ -3,20 +3,37 @@
 #include "TestFiles.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSettings>
 #include <QTest>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <cerrno>
-#include <cstring>
 #include <grp.h>
 #include <pwd.h>
 #include <unistd.h>
 
+using namespace std::chrono_literals;
+
 namespace {
+
+// sway refuses to run as root: run by root, sway and what talks to it run as "nobody".
+const passwd* swayUser()
+{
+    return ::getuid() == 0 ? ::getpwnam("nobody") : nullptr;
+}
+
+void runAsSwayUser(QProcess& process)
+{
+    if (const passwd* user = swayUser()) {
+        process.setChildProcessModifier([uid = user->pw_uid, gid = user->pw_gid] {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
+                ::_exit(126);
+        });
+    }
+}
 
 long firstLong(const QByteArray& data, long otherwise)
 {
@@ -26,32 +43,87 @@ long firstLong(const QByteArray& data, long otherwise)
 
 } // namespace
 
-XServer::XServer(QSize screen)
+XServer::XServer(QSize screen, bool wayland)
 {
-    // -displayfd 1: Xvfb picks a free display and writes its number and a new line to us.
-    m_xvfb.start(u"Xvfb"_qs, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs,
-                              u"%1x%2x24"_qs.arg(screen.width()).arg(screen.height()),
-                              u"-nolisten"_qs, u"tcp"_qs, u"-noreset"_qs});
-    QByteArray number;
-    while (!number.contains('\n') && m_xvfb.waitForReadyRead(10000))
-        number += m_xvfb.readAllStandardOutput();
-    if (!number.contains('\n')) {
-        m_problem = u"Xvfb did not start (apt install xvfb): "_qs + m_xvfb.errorString() + u' ' +
-                    QString::fromLocal8Bit(m_xvfb.readAllStandardError());
+    if (wayland)
+        startSway(screen);
+    else
+        startXvfb(screen);
+    if (m_name.isEmpty())
         return;
-    }
-    m_name = u':' + QString::fromLatin1(number.trimmed());
     m_display = XOpenDisplay(m_name.toLocal8Bit().constData());
     if (!m_display)
         m_problem = u"cannot open display "_qs + m_name;
 }
 
-XServer::XServer(const QString& displayName)
-    : m_name(displayName)
+void XServer::startXvfb(QSize screen)
 {
-    m_display = XOpenDisplay(m_name.toLocal8Bit().constData());
-    if (!m_display)
-        m_problem = u"cannot open display "_qs + m_name;
+    // -displayfd 1: Xvfb picks a free display and writes its number and a new line to us.
+    m_server.start(u"Xvfb"_qs, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs,
+                                u"%1x%2x24"_qs.arg(screen.width()).arg(screen.height()),
+                                u"-nolisten"_qs, u"tcp"_qs, u"-noreset"_qs});
+    QByteArray number;
+    while (!number.contains('\n') && m_server.waitForReadyRead(10000))
+        number += m_server.readAllStandardOutput();
+    if (number.contains('\n'))
+        m_name = u':' + QString::fromLatin1(number.trimmed());
+    else
+        m_problem = u"Xvfb did not start (apt install xvfb): "_qs + m_server.errorString() + u' ' +
+                    QString::fromLocal8Bit(m_server.readAllStandardError());
+}
+
+void XServer::startSway(QSize screen)
+{
+    const QString folder = m_sway.emplace().path(), runtime = folder + u"/runtime"_qs;
+    QDir().mkpath(runtime);
+    writeFile(folder + u"/config"_qs,
+              u"xwayland force\noutput HEADLESS-1 resolution %1x%2\ndefault_border none\n"_qs
+                  .arg(screen.width())
+                  .arg(screen.height())
+                  .toUtf8());
+    if (const passwd* user = swayUser()) {
+        for (const QString& path : {folder, runtime})
+            QVERIFY(::chown(QFile::encodeName(path).constData(), user->pw_uid, user->pw_gid) == 0);
+    }
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QProcessEnvironment headless = clientEnvironment();
+    headless.insert(u"WLR_BACKENDS"_qs, u"headless"_qs);
+    headless.insert(u"WLR_LIBINPUT_NO_DEVICES"_qs, u"1"_qs);
+    headless.insert(u"WLR_RENDERER"_qs, u"pixman"_qs);
+    headless.remove(u"WAYLAND_DISPLAY"_qs);
+    m_server.setProcessEnvironment(headless);
+    m_server.setStandardOutputFile(folder + u"/sway.log"_qs);
+    m_server.setStandardErrorFile(folder + u"/sway.log"_qs);
+    runAsSwayUser(m_server);
+    m_server.start(u"sway"_qs, {u"-c"_qs, folder + u"/config"_qs});
+    // sway tells its clients XWayland's display; ask it to tell us too. XWayland lets in
+    // only the user who runs it; the test looks at its windows too.
+    const QString displayFile = runtime + u"/display"_qs;
+    if (waitFor(
+            [&] {
+                return QFile::exists(runtime + u"/sway.sock"_qs) &&
+                       QFile::exists(runtime + u"/wayland-1"_qs);
+            },
+            10s))
+        swayCommand(u"exec printenv DISPLAY > "_qs + displayFile);
+    const auto told = [&] {
+        QFile file(displayFile);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+    };
+    waitFor([&] { return !told().isEmpty(); }, 5s);
+    const QByteArray display = told();
+    if (display.isEmpty()) {
+        m_problem = u"sway did not start (apt install sway xwayland grim): "_qs +
+                    QString::fromLocal8Bit(fileBytes(folder + u"/sway.log"_qs));
+    } else {
+        m_name = QString::fromLatin1(display);
+        if (swayUser() &&
+            !run(u"xhost"_qs,
+                 {u"+si:localuser:"_qs + QString::fromLocal8Bit(::getpwuid(::getuid())->pw_name)},
+                 nullptr, true))
+            m_problem = u"xhost failed (apt install x11-xserver-utils)"_qs;
+    }
 }
 
 XServer::~XServer()
@@ -64,8 +136,39 @@ XServer::~XServer()
     }
     if (m_display)
         XCloseDisplay(m_display);
-    m_xvfb.terminate();
-    m_xvfb.waitForFinished(3000);
+    m_server.terminate();
+    if (!m_server.waitForFinished(5000))
+        m_server.kill();
+}
+
+QProcessEnvironment XServer::clientEnvironment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!m_name.isEmpty())
+        environment.insert(u"DISPLAY"_qs, m_name);
+    if (m_sway) {
+        const QString runtime = m_sway->filePath(u"runtime"_qs);
+        environment.insert(u"XDG_RUNTIME_DIR"_qs, runtime);
+        environment.insert(u"WAYLAND_DISPLAY"_qs, u"wayland-1"_qs);
+        environment.insert(u"SWAYSOCK"_qs, runtime + u"/sway.sock"_qs);
+        environment.insert(u"HOME"_qs, m_sway->path());
+    }
+    return environment;
+}
+
+bool XServer::run(const QString& program, const QStringList& arguments, QByteArray* output,
+                  bool asSwayUser) const
+{
+    QProcess process;
+    process.setProcessEnvironment(clientEnvironment());
+    if (asSwayUser)
+        runAsSwayUser(process);
+    process.start(program, arguments);
+    const bool ok = process.waitForFinished(5000) && process.exitStatus() == QProcess::NormalExit &&
+                    process.exitCode() == 0;
+    if (output)
+        *output = ok ? process.readAllStandardOutput() : QByteArray();
+    return ok;
 }
 
 QByteArray XServer::property(unsigned long window, const char* name, unsigned long type,
@@ -153,13 +256,6 @@ bool XServer::waitFor(const std::function<bool()>& check, std::chrono::milliseco
     return true;
 }
 
-QProcessEnvironment XServer::clientEnvironment() const
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"DISPLAY"_qs, m_name);
-    return environment;
-}
-
 bool XServer::startClient(const QString& program, const QStringList& arguments)
 {
     auto* client = new QProcess;
@@ -209,19 +305,24 @@ int XServer::windowManagerState(unsigned long window) const
 
 bool XServer::click(QPoint at, int button, int count) const
 {
-    QProcess xdotool;
-    xdotool.setProcessEnvironment(clientEnvironment());
     // No --sync: it waits for ever when the pointer is there already; the server takes
     // the fake events in order all the same.
-    xdotool.start(u"xdotool"_qs, {u"mousemove"_qs, QString::number(at.x()), QString::number(at.y()),
-                                  u"click"_qs, u"--repeat"_qs, QString::number(count),
-                                  u"--delay"_qs, u"80"_qs, QString::number(button)});
-    return xdotool.waitForFinished(5000) && xdotool.exitStatus() == QProcess::NormalExit &&
-           xdotool.exitCode() == 0;
+    return run(u"xdotool"_qs, {u"mousemove"_qs, QString::number(at.x()), QString::number(at.y()),
+                               u"click"_qs, u"--repeat"_qs, QString::number(count), u"--delay"_qs,
+                               u"80"_qs, QString::number(button)});
 }
 
 QImage XServer::grab(const QRect& rect) const
 {
+    if (isWayland()) {
+        QByteArray ppm;
+        run(u"grim"_qs,
+            {u"-t"_qs, u"ppm"_qs, u"-g"_qs,
+             u"%1,%2 %3x%4"_qs.arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height()),
+             u"-"_qs},
+            &ppm);
+        return QImage::fromData(ppm, "PPM").convertToFormat(QImage::Format_RGB32);
+    }
     XImage* image = XGetImage(m_display, DefaultRootWindow(m_display), rect.x(), rect.y(),
                               unsigned(rect.width()), unsigned(rect.height()), AllPlanes, ZPixmap);
     if (!image)
@@ -234,33 +335,27 @@ QImage XServer::grab(const QRect& rect) const
     return copy;
 }
 
-RunAs RunAs::unprivileged()
+void XServer::swayCommand(const QString& command) const
 {
-    if (::getuid() != 0)
-        return {::getuid(), ::getgid()};
-    const passwd* nobody = ::getpwnam("nobody");
-    return nobody ? RunAs{nobody->pw_uid, nobody->pw_gid} : RunAs{};
+    run(u"swaymsg"_qs, {command}, nullptr, true);
 }
 
-void RunAs::own(const QString& path) const
+QString XServer::focusedWindow() const
 {
-    if (::chown(QFile::encodeName(path).constData(), uid, gid) != 0)
-        qWarning("cannot give %s to user %u: %s", qPrintable(path), uid, std::strerror(errno));
+    QByteArray tree;
+    run(u"swaymsg"_qs, {u"-t"_qs, u"get_tree"_qs}, &tree, true);
+    const std::function<QString(const QJsonObject&)> find = [&](const QJsonObject& node) {
+        QString name =
+            node.value(u"focused"_qs).toBool() ? node.value(u"name"_qs).toString() : QString();
+        for (const QJsonValue child : node.value(u"nodes"_qs).toArray())
+            name += find(child.toObject());
+        return name;
+    };
+    return find(QJsonDocument::fromJson(tree).object());
 }
 
-void RunAs::apply(QProcess& process) const
-{
-    if (!isOther())
-        return;
-    process.setChildProcessModifier([user = *this] {
-        if (::setgroups(0, nullptr) != 0 || ::setgid(user.gid) != 0 || ::setuid(user.uid) != 0)
-            ::_exit(126);
-    });
-}
-
-ProgramUnderTest::ProgramUnderTest(const XServer& server, RunAs user)
+ProgramUnderTest::ProgramUnderTest(const XServer& server)
     : m_server(server)
-    , m_user(user)
 {
     for (const char* folder : {"home", "config", "share", "runtime", "data"})
         QDir(m_root.path()).mkpath(QLatin1String(folder));
@@ -294,24 +389,11 @@ QProcessEnvironment ProgramUnderTest::environment() const
 
 QProcess* ProgramUnderTest::start(const QStringList& arguments)
 {
-    QString executable = QStringLiteral(ZORVAN_EXECUTABLE);
-    if (m_user.isOther()) {
-        // The other user may not reach the build tree: a copy of the program in its own
-        // folder, and everything there its own.
-        const QString copy = m_root.filePath(QFileInfo(executable).fileName());
-        QFile::copy(executable, copy);
-        executable = copy;
-        QDirIterator entries(m_root.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                             QDirIterator::Subdirectories);
-        m_user.own(m_root.path());
-        while (entries.hasNext())
-            m_user.own(entries.next());
-    }
     auto* copy = new QProcess;
     copy->setProcessEnvironment(environment());
     copy->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_user.apply(*copy);
-    copy->start(executable, QStringList{u"--data-dir"_qs, dataFolder()} + arguments);
+    copy->start(QStringLiteral(ZORVAN_EXECUTABLE),
+                QStringList{u"--data-dir"_qs, dataFolder()} + arguments);
     copy->waitForStarted(5000);
     m_copies << copy;
     return copy;
@@ -323,9 +405,9 @@ QString ProgramUnderTest::settingsFile() const
                            "ZorvanFreeSubliminalMessageSoftware.ini"_qs);
 }
 
-QString ProgramUnderTest::dataFolder() const
+QString ProgramUnderTest::startupEntryFile() const
 {
-    return m_root.filePath(u"data"_qs);
+    return m_root.filePath(u"config/autostart/ZorvanFreeSubliminalMessageSoftware.desktop"_qs);
 }
 
 std::optional<QString> ProgramUnderTest::setting(const QString& key) const
@@ -338,9 +420,4 @@ std::optional<QString> ProgramUnderTest::setting(const QString& key) const
 void ProgramUnderTest::storeSettings(const QByteArray& lines) const
 {
     writeFile(settingsFile(), "[Settings]\n" + lines);
-}
-
-QString ProgramUnderTest::startupEntryFile() const
-{
-    return m_root.filePath(u"config/autostart/ZorvanFreeSubliminalMessageSoftware.desktop"_qs);
 }

@@ -1,15 +1,11 @@
 #pragma once
 
 #include <QImage>
-#include <QList>
 #include <QProcess>
-#include <QRect>
-#include <QString>
 #include <QTemporaryDir>
 #include <chrono>
 #include <functional>
 #include <optional>
-#include <unistd.h>
 
 using Display = struct _XDisplay;
 
@@ -24,12 +20,13 @@ struct XWindow {
     qint64 pid = 0;       // the owner, as the window says (_NET_WM_PID)
 };
 
-// An Xvfb of the test's own, and a connection to it for looking at its windows.
+// An X server of the test's own, and a connection to it for looking at its windows: an
+// Xvfb, or the XWayland of a Wayland desktop of its own (sway, headless, drawing in
+// software). sway refuses to run as root, so a test run by root runs it as "nobody", with
+// a runtime folder of that user's; the test's own X connections are let in.
 class XServer {
 public:
-    explicit XServer(QSize screen = {1280, 800});
-    // An X server that runs already (XWayland in a Wayland session, say).
-    explicit XServer(const QString& displayName);
+    explicit XServer(QSize screen = {1280, 800}, bool wayland = false);
     ~XServer();
     XServer(const XServer&) = delete;
     XServer& operator=(const XServer&) = delete;
@@ -39,7 +36,8 @@ public:
     QString problem() const { return m_problem; }
     QString displayName() const { return m_name; }
     Display* display() const { return m_display; }
-    // The system's environment, with this display.
+    // What a client is started with: the system's environment, with this display (and
+    // on Wayland, the Wayland desktop's).
     QProcessEnvironment clientEnvironment() const;
 
     // The windows of a process, at any depth: a window manager's frame or a notification
@@ -65,40 +63,37 @@ public:
     // Clicks mouse button 1 (left) or 3 (right) at a place on the screen; count 2 is a
     // double click.
     bool click(QPoint at, int button, int count = 1) const;
-    // What the screen shows in the rectangle (with a compositing manager, what it drew).
+    // What the screen shows in the rectangle: what a compositor drew, if there is one.
     QImage grab(const QRect& rect) const;
 
+    // On Wayland: sends sway the command; and the name of the window with the focus.
+    bool isWayland() const { return m_sway.has_value(); }
+    void swayCommand(const QString& command) const;
+    QString focusedWindow() const;
+
 private:
+    void startXvfb(QSize screen);
+    void startSway(QSize screen);
+    // Runs a program to its end; its output, and whether it succeeded.
+    bool run(const QString& program, const QStringList& arguments, QByteArray* output = nullptr,
+             bool asSwayUser = false) const;
     QList<XWindow> windows() const;
     QByteArray property(unsigned long window, const char* name, unsigned long type,
                         long length = 1) const;
 
-    QProcess m_xvfb;
+    QProcess m_server; // Xvfb, or sway
+    std::optional<QTemporaryDir> m_sway;
     QList<QProcess*> m_clients;
     QString m_name;
     QString m_problem;
     Display* m_display = nullptr;
 };
 
-// A user to run programs as (sway refuses to run as root): its ids, and what a process
-// does to become it.
-struct RunAs {
-    unsigned uid = 0;
-    unsigned gid = 0;
-    // Another user than the test's when the test runs as root ("nobody"); else the test's.
-    static RunAs unprivileged();
-    bool isOther() const { return uid != ::getuid(); }
-    void apply(QProcess& process) const;
-    // Makes the file or folder this user's; a failure is told, as the run then fails later.
-    void own(const QString& path) const;
-};
-
 // The real program, started on the test's X server with a home, settings and data
-// folder of its own, so nothing of the user's is touched. Run as another user, it is a
-// copy in that folder that runs, and the folder is that user's.
+// folder of its own, so nothing of the user's is touched.
 class ProgramUnderTest {
 public:
-    explicit ProgramUnderTest(const XServer& server, RunAs user = {});
+    explicit ProgramUnderTest(const XServer& server);
     ~ProgramUnderTest();
 
     // Starts one copy; several may run at once.
@@ -106,7 +101,7 @@ public:
     // What a copy is started with: the test's display and the folders of its own.
     QProcessEnvironment environment() const;
     QString settingsFile() const;
-    QString dataFolder() const;
+    QString dataFolder() const { return m_root.filePath(u"data"_qs); }
     // The entry that starts the program with the session.
     QString startupEntryFile() const;
     // The stored settings, key by key (section "Settings").
@@ -122,7 +117,6 @@ public:
 
 private:
     const XServer& m_server;
-    RunAs m_user;
     QTemporaryDir m_root;
     QList<QProcess*> m_copies;
 };

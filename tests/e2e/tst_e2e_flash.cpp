@@ -1,5 +1,4 @@
 #include "FlashObserver.h"
-#include "SwaySession.h"
 #include "TestFiles.h"
 #include "XServer.h"
 
@@ -66,15 +65,7 @@ void tst_E2eFlash::lettersOnlyOnTopAndHandsOff()
     // The bare server is small, and its message wider than it.
     const QSize screen = desktop == BareX ? QSize(640, 480) : QSize(1280, 800);
 
-    std::unique_ptr<SwaySession> sway;
-    std::unique_ptr<XServer> x;
-    if (desktop == Wayland) {
-        sway = std::make_unique<SwaySession>(screen);
-        QVERIFY2(sway->isRunning(), qPrintable(sway->problem()));
-        x = std::make_unique<XServer>(sway->xDisplay());
-    } else {
-        x = std::make_unique<XServer>(screen);
-    }
+    auto x = std::make_unique<XServer>(screen, desktop == Wayland);
     QVERIFY2(x->isRunning(), qPrintable(x->problem()));
     if (desktop == CompositingX) {
         QVERIFY2(x->startClient(u"openbox"_qs) && x->startClient(u"xcompmgr"_qs),
@@ -84,7 +75,7 @@ void tst_E2eFlash::lettersOnlyOnTopAndHandsOff()
     }
 
     // White letters, every 2 s for 200 ms: centred on the bare server, elsewhere at random.
-    ProgramUnderTest program(*x, sway ? sway->user() : RunAs{});
+    ProgramUnderTest program(*x);
     const QByteArray message = desktop == BareX
                                    ? "\"I am calm and strong, I am calm and strong, I am calm\""
                                    : "\"I am calm and strong\"";
@@ -117,9 +108,9 @@ void tst_E2eFlash::lettersOnlyOnTopAndHandsOff()
     };
     QVERIFY(XServer::waitFor(
         [&] {
-            if (sway) {
-                sway->message({u"[title=\"Work\"] fullscreen enable, focus"_qs});
-                return sway->focusedWindow() == u"Work"_qs && focused();
+            if (x->isWayland()) {
+                x->swayCommand(u"[title=\"Work\"] fullscreen enable, focus"_qs);
+                return x->focusedWindow() == u"Work"_qs && focused();
             }
             XSetInputFocus(display, work, RevertToParent, CurrentTime);
             return focused();
@@ -160,12 +151,12 @@ void tst_E2eFlash::lettersOnlyOnTopAndHandsOff()
         QList<Look> grabs;
         while (flashMappedAt(lastMap).unmappedAt == 0) {
             const double from = FlashObserver::now();
-            Look grab = look(sway ? sway->grab(place) : x->grab(place));
+            Look grab = look(x->grab(place));
             grab.from = from;
             grab.to = FlashObserver::now();
             grabs << grab;
             focusKept = focusKept && focused();
-            QTest::qWait(sway ? 0 : 5);
+            QTest::qWait(x->isWayland() ? 0 : 5);
         }
         const FlashObserver::Flash flash = flashMappedAt(lastMap);
         clickedDuringFlash = clickedDuringFlash || (clickedAt > 0 && clickedAt < flash.unmappedAt);
@@ -182,8 +173,8 @@ void tst_E2eFlash::lettersOnlyOnTopAndHandsOff()
         QVERIFY2(showing > 0,
                  qPrintable(u"message %1 not seen in %2 grabs"_qs.arg(seen + 1).arg(grabs.size())));
         leastShowing = std::min(leastShowing, showing);
-        if (sway)
-            QCOMPARE(sway->focusedWindow(), u"Work"_qs);
+        if (x->isWayland())
+            QCOMPARE(x->focusedWindow(), u"Work"_qs);
 
         // With a compositor, a window with an alpha channel; without, a shaped one. On X11
         // the compositing manager stops after the first message and is back for the third.
