@@ -42,18 +42,15 @@ std::optional<XWindow> window(const XServer& server, const QProcess* copy,
     return std::nullopt;
 }
 
-bool shown(const XServer& server, const QProcess* copy)
+bool shown(const XServer& server, const QProcess* copy,
+           const QString& name = ProgramUnderTest::mainWindowCaption())
 {
-    const auto main = window(server, copy);
-    return main && main->viewable;
+    const auto found = window(server, copy, name);
+    return found && found->viewable;
 }
 
-// The update reminder's question, open.
-bool asking(const XServer& server, const QProcess* copy)
-{
-    const auto box = window(server, copy, u"Zorvan Subliminal Message Software"_qs);
-    return box && box->viewable;
-}
+// The caption of the update reminder's question.
+const QString reminder = u"Zorvan Subliminal Message Software"_qs;
 
 // The icon is a window of the program held inside the notification area's; a window
 // manager holds the main window inside its frame the same way.
@@ -112,10 +109,7 @@ void tst_E2eDesktop::initTestCase()
              "xdotool is not installed (apt install xdotool)");
     m_server = std::make_unique<XServer>();
     QVERIFY2(m_server->isRunning(), qPrintable(m_server->problem()));
-    QVERIFY2(m_server->startClient(u"trayer"_qs,
-                                   {u"--edge"_qs, u"top"_qs, u"--align"_qs, u"right"_qs,
-                                    u"--widthtype"_qs, u"request"_qs, u"--height"_qs, u"24"_qs}),
-             "trayer is not installed (apt install trayer)");
+    QVERIFY2(m_server->startClient(u"trayer"_qs), "trayer is not installed (apt install trayer)");
     QTRY_VERIFY_WITH_TIMEOUT(m_server->selectionOwned("_NET_SYSTEM_TRAY_S"), 10000);
 }
 
@@ -261,7 +255,7 @@ void tst_E2eDesktop::closeDuringTheReminderChangesNothing()
         QDateTime::currentDateTime().addDays(-20).toString(Qt::ISODate).toLatin1() + '\n');
     const QByteArray stored = fileBytes(program.settingsFile());
     QProcess* copy = program.start();
-    QTRY_VERIFY_WITH_TIMEOUT(asking(*m_server, copy), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy, reminder), 10000);
 
     // The session ends: the program is gone within a second and has written nothing.
     QVERIFY(endsCleanly(copy, SIGTERM, 1000 * TimeLimits::scale));
@@ -269,8 +263,8 @@ void tst_E2eDesktop::closeDuringTheReminderChangesNothing()
 
     // The next start asks again and, once answered, shows its window.
     copy = program.start();
-    QTRY_VERIFY_WITH_TIMEOUT(asking(*m_server, copy), 10000);
-    m_server->pressCloseBox(window(*m_server, copy, u"Zorvan Subliminal Message Software"_qs)->id);
+    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy, reminder), 10000);
+    m_server->pressCloseBox(window(*m_server, copy, reminder)->id);
     QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy), 10000);
 
     // A copy killed outright leaves nothing behind that holds up the next start.
