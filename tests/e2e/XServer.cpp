@@ -19,22 +19,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// sway refuses to run as root: run by root, sway and what talks to it run as "nobody".
-const passwd* swayUser()
-{
-    return ::getuid() == 0 ? ::getpwnam("nobody") : nullptr;
-}
-
-void runAsSwayUser(QProcess& process)
-{
-    if (const passwd* user = swayUser()) {
-        process.setChildProcessModifier([uid = user->pw_uid, gid = user->pw_gid] {
-            if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
-                ::_exit(126);
-        });
-    }
-}
-
 long firstLong(const QByteArray& data, long otherwise)
 {
     return data.size() >= qsizetype(sizeof(long)) ? *reinterpret_cast<const long*>(data.data())
@@ -74,19 +58,29 @@ void XServer::startXvfb(QSize screen)
 
 void XServer::startSway(QSize screen)
 {
+    // XWayland lets in only the user who runs it: once it is up, sway lets the test's user
+    // in and tells the test XWayland's display.
     const QString folder = m_sway.emplace().path(), runtime = folder + u"/runtime"_qs;
+    const QString displayFile = runtime + u"/display"_qs;
     QDir().mkpath(runtime);
     writeFile(folder + u"/config"_qs,
-              u"xwayland force\noutput HEADLESS-1 resolution %1x%2\ndefault_border none\n"_qs
+              u"xwayland force\noutput HEADLESS-1 resolution %1x%2\ndefault_border none\n"
+              "exec xhost +si:localuser:%3 && printenv DISPLAY > %4.new && mv %4.new %4\n"_qs
                   .arg(screen.width())
                   .arg(screen.height())
+                  .arg(QString::fromLocal8Bit(::getpwuid(::getuid())->pw_name), displayFile)
                   .toUtf8());
-    if (const passwd* user = swayUser()) {
+    // sway refuses to run as root: run by root, it runs as "nobody", in a folder of its own.
+    if (const passwd* nobody = ::getuid() == 0 ? ::getpwnam("nobody") : nullptr) {
         for (const QString& path : {folder, runtime})
-            QVERIFY(::chown(QFile::encodeName(path).constData(), user->pw_uid, user->pw_gid) == 0);
+            QVERIFY(::chown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid) ==
+                    0);
+        m_server.setChildProcessModifier([uid = nobody->pw_uid, gid = nobody->pw_gid] {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
+                ::_exit(126);
+        });
     }
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
     QProcessEnvironment headless = clientEnvironment();
     headless.insert(u"WLR_BACKENDS"_qs, u"headless"_qs);
     headless.insert(u"WLR_LIBINPUT_NO_DEVICES"_qs, u"1"_qs);
@@ -95,34 +89,13 @@ void XServer::startSway(QSize screen)
     m_server.setProcessEnvironment(headless);
     m_server.setStandardOutputFile(folder + u"/sway.log"_qs);
     m_server.setStandardErrorFile(folder + u"/sway.log"_qs);
-    runAsSwayUser(m_server);
     m_server.start(u"sway"_qs, {u"-c"_qs, folder + u"/config"_qs});
-    // sway tells its clients XWayland's display; ask it to tell us too. XWayland lets in
-    // only the user who runs it; the test looks at its windows too.
-    const QString displayFile = runtime + u"/display"_qs;
-    if (waitFor(
-            [&] {
-                return QFile::exists(runtime + u"/sway.sock"_qs) &&
-                       QFile::exists(runtime + u"/wayland-1"_qs);
-            },
-            10s))
-        swayCommand(u"exec printenv DISPLAY > "_qs + displayFile);
-    const auto told = [&] {
-        QFile file(displayFile);
-        return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
-    };
-    waitFor([&] { return !told().isEmpty(); }, 5s);
-    const QByteArray display = told();
-    if (display.isEmpty()) {
-        m_problem = u"sway did not start (apt install sway xwayland grim): "_qs +
+    waitFor([&] { return QFile::exists(displayFile); }, 15s);
+    m_name = QString::fromLatin1(fileBytes(displayFile).trimmed());
+    if (!QFile::exists(displayFile)) {
+        m_name.clear();
+        m_problem = u"sway did not start (apt install sway xwayland grim x11-xserver-utils): "_qs +
                     QString::fromLocal8Bit(fileBytes(folder + u"/sway.log"_qs));
-    } else {
-        m_name = QString::fromLatin1(display);
-        if (swayUser() &&
-            !run(u"xhost"_qs,
-                 {u"+si:localuser:"_qs + QString::fromLocal8Bit(::getpwuid(::getuid())->pw_name)},
-                 nullptr, true))
-            m_problem = u"xhost failed (apt install x11-xserver-utils)"_qs;
     }
 }
 
@@ -156,13 +129,10 @@ QProcessEnvironment XServer::clientEnvironment() const
     return environment;
 }
 
-bool XServer::run(const QString& program, const QStringList& arguments, QByteArray* output,
-                  bool asSwayUser) const
+bool XServer::run(const QString& program, const QStringList& arguments, QByteArray* output) const
 {
     QProcess process;
     process.setProcessEnvironment(clientEnvironment());
-    if (asSwayUser)
-        runAsSwayUser(process);
     process.start(program, arguments);
     const bool ok = process.waitForFinished(5000) && process.exitStatus() == QProcess::NormalExit &&
                     process.exitCode() == 0;
@@ -337,13 +307,13 @@ QImage XServer::grab(const QRect& rect) const
 
 void XServer::swayCommand(const QString& command) const
 {
-    run(u"swaymsg"_qs, {command}, nullptr, true);
+    run(u"swaymsg"_qs, {command});
 }
 
 QString XServer::focusedWindow() const
 {
     QByteArray tree;
-    run(u"swaymsg"_qs, {u"-t"_qs, u"get_tree"_qs}, &tree, true);
+    run(u"swaymsg"_qs, {u"-t"_qs, u"get_tree"_qs}, &tree);
     const std::function<QString(const QJsonObject&)> find = [&](const QJsonObject& node) {
         QString name =
             node.value(u"focused"_qs).toBool() ? node.value(u"name"_qs).toString() : QString();

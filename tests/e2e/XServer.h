@@ -22,8 +22,7 @@ struct XWindow {
 
 // An X server of the test's own, and a connection to it for looking at its windows: an
 // Xvfb, or the XWayland of a Wayland desktop of its own (sway, headless, drawing in
-// software). sway refuses to run as root, so a test run by root runs it as "nobody", with
-// a runtime folder of that user's; the test's own X connections are let in.
+// software).
 class XServer {
 public:
     explicit XServer(QSize screen = {1280, 800}, bool wayland = false);
@@ -75,8 +74,8 @@ private:
     void startXvfb(QSize screen);
     void startSway(QSize screen);
     // Runs a program to its end; its output, and whether it succeeded.
-    bool run(const QString& program, const QStringList& arguments, QByteArray* output = nullptr,
-             bool asSwayUser = false) const;
+    bool run(const QString& program, const QStringList& arguments,
+             QByteArray* output = nullptr) const;
     QList<XWindow> windows() const;
     QByteArray property(unsigned long window, const char* name, unsigned long type,
                         long length = 1) const;

@@ -1,11 +1,15 @@
 #include "RestrictedPath.h"
 #include "TestFiles.h"
+#include "TestServices.h"
 #include "platform/DataFolder.h"
+#include "platform/StartupEntry.h"
 #include "platform/TextFile.h"
 #include "platform/WindowSystem.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -20,7 +24,16 @@ private Q_SLOTS:
     void failedWriteLeavesTheOldFile();
     void dataFolderIsChosenAndSeededOnce();
     void waylandSessionsRunThroughXWayland();
+    // The Linux entry that starts the program with the session: an XDG autostart entry.
+    void entryStartsTheProgramFromItsFolder_data();
+    void entryStartsTheProgramFromItsFolder();
+    void presenceIsWhatCounts();
+    void readOnlyFolderKeepsTheEntryAsItWas();
 };
+
+namespace {
+const QString name = QStringLiteral("ZorvanTest");
+} // namespace
 
 void tst_Platform::decodesUtf8AndOlderFiles_data()
 {
@@ -114,6 +127,79 @@ void tst_Platform::waylandSessionsRunThroughXWayland()
     qputenv("QT_QPA_PLATFORM", "wayland");
     WindowSystem::preferX11(1, argv);
     QCOMPARE(qgetenv("QT_QPA_PLATFORM"), QByteArray("wayland"));
+}
+
+void tst_Platform::entryStartsTheProgramFromItsFolder_data()
+{
+    // A launcher first undoes the string escapes (\\ \t), then the quoting (\" \$ \` \\),
+    // then reads %% as %.
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QByteArray>("exec");
+    QTest::newRow("spaces") << u"/home/jo/My Programs/Zorvan 1.50"_qs
+                            << QByteArray(
+                                   "\"/home/jo/My Programs/Zorvan 1.50/ZorvanTest\" /STARTUP");
+    QTest::newRow("shell characters")
+        << u"/home/jo/it's \"mine\" $HOME `id` (a)&b;c|d<e>~f*?#"_qs
+        << QByteArray("\"/home/jo/it's \\\\\"mine\\\\\" \\\\$HOME \\\\`id\\\\` "
+                      "(a)&b;c|d<e>~f*?#/ZorvanTest\" /STARTUP");
+    QTest::newRow("one reserved character")
+        << u"/home/jo/Jo's"_qs << QByteArray("\"/home/jo/Jo's/ZorvanTest\" /STARTUP");
+    QTest::newRow("backslash") << u"/home/jo/a\\b"_qs
+                               << QByteArray("\"/home/jo/a\\\\\\\\b/ZorvanTest\" /STARTUP");
+    QTest::newRow("percent") << u"/home/jo/100%"_qs
+                             << QByteArray("/home/jo/100%%/ZorvanTest /STARTUP");
+}
+
+void tst_Platform::entryStartsTheProgramFromItsFolder()
+{
+    TestServices test;
+    QFETCH(QString, folder);
+    QFETCH(QByteArray, exec);
+    QVERIFY(!test.startup->set(name, folder, true).has_value());
+    QVERIFY(test.startup->isPresent(name));
+    const QByteArray text = fileBytes(test.startupEntryFile());
+    QVERIFY2(text.contains("\nExec=" + exec + "\n"), text.constData());
+    QCOMPARE(QFile::permissions(test.startupEntryFile()) & QFile::WriteOther, 0);
+
+    const QString validator = QStandardPaths::findExecutable(u"desktop-file-validate"_qs);
+    if (validator.isEmpty())
+        QSKIP("desktop-file-validate is not installed (apt install desktop-file-utils)");
+    QProcess validate;
+    validate.start(validator, {test.startupEntryFile()});
+    QVERIFY(validate.waitForFinished(10000));
+    const QByteArray complaints =
+        validate.readAllStandardOutput() + validate.readAllStandardError();
+    QVERIFY2(validate.exitCode() == 0 && complaints.isEmpty(), complaints.constData());
+}
+
+void tst_Platform::presenceIsWhatCounts()
+{
+    TestServices test;
+    // What desktops write when the user switches an entry off in their own settings.
+    writeFile(test.startupEntryFile(), "[Desktop Entry]\nExec=x\nHidden=true\n");
+    QVERIFY(!test.startup->isPresent(name));
+    writeFile(test.startupEntryFile(), "garbage\n");
+    QVERIFY(test.startup->isPresent(name));
+    QVERIFY(!test.startup->isPresent(u"ZorvanOther"_qs));
+
+    // Removing is silent, also when there is nothing left to remove.
+    QVERIFY(!test.startup->set(name, u"/opt/zorvan"_qs, false).has_value());
+    QVERIFY(!QFile::exists(test.startupEntryFile()));
+    QVERIFY(!test.startup->set(name, u"/opt/zorvan"_qs, false).has_value());
+}
+
+void tst_Platform::readOnlyFolderKeepsTheEntryAsItWas()
+{
+    TestServices test;
+    QVERIFY(!test.startup->set(name, u"/opt/zorvan"_qs, true).has_value());
+    const QByteArray written = fileBytes(test.startupEntryFile());
+    RestrictedPath guard(QFileInfo(test.startupEntryFile()).path(), RestrictedPath::readOnlyFolder);
+    if (!guard.holds())
+        QSKIP("permission bits do not bind here");
+    // An entry that already says what would be written needs no writing.
+    QVERIFY(!test.startup->set(name, u"/opt/zorvan"_qs, true).has_value());
+    QVERIFY(test.startup->set(name, u"/opt/moved"_qs, true).has_value());
+    QCOMPARE(fileBytes(test.startupEntryFile()), written);
 }
 
 QTEST_GUILESS_MAIN(tst_Platform)

@@ -2,6 +2,7 @@
 #include "TestFiles.h"
 #include "TestServices.h"
 #include "TestWidgets.h"
+#include "app/CommandLine.h"
 #include "app/SingleInstance.h"
 #include "app/frmAll.h"
 #include "display/DisplayScheduler.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocalServer>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -30,10 +32,12 @@
 #include <unistd.h>
 
 using namespace std::chrono_literals;
+using Action = CommandLine::Action;
+Q_DECLARE_METATYPE(CommandLine::Action)
 
 // The tests run without a notification area (offscreen), where the window goes to the
 // taskbar instead of behind the icon; tests/e2e show the icon.
-class tst_frmAll : public QObject {
+class tst_App : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -64,6 +68,11 @@ private Q_SLOTS:
     void startAndStopFromEitherButton();
 
     void startWithTheSession();
+
+    void commandLine_data();
+    void commandLine();
+    void realProgramAnswersOnTheTerminal_data();
+    void realProgramAnswersOnTheTerminal();
 
 private:
     // Made after the test library's own handler of SIGTERM, which it replaces.
@@ -100,7 +109,7 @@ private:
     }
 };
 
-void tst_frmAll::initTestCase()
+void tst_App::initTestCase()
 {
     m_termination = std::make_unique<TerminationWatcher>();
     // The notification icon shows the program's icon.
@@ -109,7 +118,7 @@ void tst_frmAll::initTestCase()
     QApplication::setWindowIcon(QIcon(image));
 }
 
-QString tst_frmAll::stored(const QString& keys) const
+QString tst_App::stored(const QString& keys) const
 {
     const auto area = m_test->reopenSettings();
     QStringList texts;
@@ -118,7 +127,7 @@ QString tst_frmAll::stored(const QString& keys) const
     return texts.join(u',');
 }
 
-QString tst_frmAll::tick() const
+QString tst_App::tick() const
 {
     QSignalSpy shown(scheduler(), &DisplayScheduler::flashShown);
     scheduler()->Timer1_Timer();
@@ -127,7 +136,7 @@ QString tst_frmAll::tick() const
     return shown.isEmpty() ? QString() : shown.first().first().toString();
 }
 
-void tst_frmAll::choicesAndTheRunningDisplaySurviveARestart()
+void tst_App::choicesAndTheRunningDisplaySurviveARestart()
 {
     writeMessageFiles(m_test->dataFolder(), {{u"Calm"_qs, "\"A\",#TRUE#\r\n"}});
     m_test->settings->setValue(u"FontName"_qs, u"DejaVu Serif"_qs);
@@ -183,7 +192,7 @@ void tst_frmAll::choicesAndTheRunningDisplaySurviveARestart()
     QVERIFY(!scheduler()->IsFormLoaded());
 }
 
-void tst_frmAll::unusableStoredValuesLeaveThePageUsable_data()
+void tst_App::unusableStoredValuesLeaveThePageUsable_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("text");
@@ -197,7 +206,7 @@ void tst_frmAll::unusableStoredValuesLeaveThePageUsable_data()
     QTest::newRow("order 2") << u"RandomMessage"_qs << u"2"_qs << u"5"_qs << u"60"_qs;
 }
 
-void tst_frmAll::unusableStoredValuesLeaveThePageUsable()
+void tst_App::unusableStoredValuesLeaveThePageUsable()
 {
     QFETCH(QString, key);
     QFETCH(QString, text);
@@ -214,7 +223,7 @@ void tst_frmAll::unusableStoredValuesLeaveThePageUsable()
     QCOMPARE(interval->currentText(), u"2"_qs);
 }
 
-void tst_frmAll::waysOut()
+void tst_App::waysOut()
 {
     QVERIFY(load());
     QSignalSpy ended(m_window.get(), &frmAll::programEnded);
@@ -241,7 +250,7 @@ void tst_frmAll::waysOut()
     QCOMPARE(stored(u"DispDuration"_qs), u"2"_qs);
 }
 
-void tst_frmAll::menusLinksAndTheAboutBox()
+void tst_App::menusLinksAndTheAboutBox()
 {
     QVERIFY(load());
     auto* tabs = child<QTabWidget>("UserControl1");
@@ -290,7 +299,7 @@ void tst_frmAll::menusLinksAndTheAboutBox()
     QCOMPARE(m_test->web.opened.size(), 11);
 }
 
-void tst_frmAll::closeDuringStartUpSavesNothing_data()
+void tst_App::closeDuringStartUpSavesNothing_data()
 {
     // When SIGTERM comes, as the end of the session or a kill sends it.
     QTest::addColumn<QString>("when");
@@ -299,7 +308,7 @@ void tst_frmAll::closeDuringStartUpSavesNothing_data()
     QTest::newRow("between two steps") << u"between"_qs;
 }
 
-void tst_frmAll::closeDuringStartUpSavesNothing()
+void tst_App::closeDuringStartUpSavesNothing()
 {
     QFETCH(QString, when);
     const QString reminded =
@@ -335,7 +344,7 @@ void tst_frmAll::closeDuringStartUpSavesNothing()
     QCOMPARE(fileBytes(m_test->settingsFile()), stored);
 }
 
-void tst_frmAll::specialFileInPlaceOfOneNeverHoldsUpTheStart_data()
+void tst_App::specialFileInPlaceOfOneNeverHoldsUpTheStart_data()
 {
     QTest::addColumn<QString>("place");
     // The user's own settings file, and the lock file beside a settings file.
@@ -344,7 +353,7 @@ void tst_frmAll::specialFileInPlaceOfOneNeverHoldsUpTheStart_data()
     QTest::newRow("start-up entry") << u"config/autostart/ZorvanTest.desktop"_qs;
 }
 
-void tst_frmAll::specialFileInPlaceOfOneNeverHoldsUpTheStart()
+void tst_App::specialFileInPlaceOfOneNeverHoldsUpTheStart()
 {
     QFETCH(QString, place);
     const QString path = QFileInfo(m_test->settingsFile()).path() + u'/' + place;
@@ -376,7 +385,7 @@ void tst_frmAll::specialFileInPlaceOfOneNeverHoldsUpTheStart()
     QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
 }
 
-void tst_frmAll::copiesThatCannotHandOverSaySo()
+void tst_App::copiesThatCannotHandOverSaySo()
 {
     // The first copy is this very process, which cannot answer while the second waits.
     const QString name = u"zorvan-test-%1"_qs.arg(QCoreApplication::applicationPid());
@@ -419,7 +428,7 @@ void tst_frmAll::copiesThatCannotHandOverSaySo()
     QVERIFY(m_test->prompter.asked.last().text.contains(u"cannot tell"_qs));
 }
 
-void tst_frmAll::startAndStopFromEitherButton()
+void tst_App::startAndStopFromEitherButton()
 {
     writeMessageFiles(m_test->dataFolder(), {{u"Calm"_qs, "\"A\",#TRUE#\r\n\"B\",#TRUE#\r\n"
                                                           "\"C\",#TRUE#\r\n"}});
@@ -465,7 +474,7 @@ void tst_frmAll::startAndStopFromEitherButton()
     QCOMPARE(tick(), u"A"_qs);
 }
 
-void tst_frmAll::startWithTheSession()
+void tst_App::startWithTheSession()
 {
     // No entry: whatever the stored tray choice, it is greyed out and off, and a start
     // with the session shows the window.
@@ -505,5 +514,99 @@ void tst_frmAll::startWithTheSession()
     }
 }
 
-QTEST_MAIN(tst_frmAll)
-#include "tst_frmall.moc"
+void tst_App::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("beforeApplication");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("dataFolder");
+    QTest::addColumn<QString>("message"); // a part of it
+
+    const auto row = [](const char* name, const QStringList& arguments, bool before, Action action,
+                        const QString& folder = {}, const QString& message = {}) {
+        QTest::newRow(name) << arguments << before << action << folder << message;
+    };
+    row("data folder", {u"--data-dir"_qs, u"my data"_qs, u"/STARTUP"_qs}, false, Action::Run,
+        u"my data"_qs);
+    row("data folder empty", {u"--data-dir"_qs, QString()}, false, Action::Fail, {},
+        u"--data-dir needs a folder"_qs);
+    row("-h", {u"-h"_qs}, true, Action::ShowHelp, {}, u"[/STARTUP]"_qs);
+    // The window system's own options are left for it, and read again without them.
+    row("window system option", {u"-platform"_qs, u"xcb"_qs, u"--version"_qs}, true,
+        Action::ReadAgainLater);
+    row("unknown beside window system option",
+        {u"-style"_qs, u"fusion"_qs, u"--frobnicate"_qs, u"-session"_qs, u"s1"_qs}, true,
+        Action::Fail, {}, u"Unknown option 'frobnicate'."_qs);
+}
+
+void tst_App::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, beforeApplication);
+    QFETCH(Action, action);
+    QFETCH(QString, message);
+
+    const QStringList commandLine = QStringList{u"/usr/bin/zorvan"_qs} + arguments;
+    const CommandLine read = beforeApplication ? CommandLine::parseBeforeApplication(commandLine)
+                                               : CommandLine::parse(commandLine);
+    QCOMPARE(read.action, action);
+    QTEST(read.dataFolder, "dataFolder");
+    QCOMPARE(read.arguments, arguments); // what the session-start check looks through
+    QVERIFY2(read.message.contains(message), qPrintable(read.message));
+    QCOMPARE(read.exitCode(), action == Action::Fail ? 2 : 0);
+}
+
+void tst_App::realProgramAnswersOnTheTerminal_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("platform"); // empty: no display at all
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("version without a display")
+        << QStringList{u"--version"_qs} << QString() << 0
+        << u"ZorvanFreeSubliminalMessageSoftware 1.50\n"_qs << QString();
+    QTest::newRow("unknown option without a display")
+        << QStringList{u"--frobnicate"_qs} << QString() << 2 << QString()
+        << u"Unknown option 'frobnicate'.\nTry 'ZorvanFreeSubliminalMessageSoftware --help' "
+           "for the options.\n"_qs;
+    // No display: one line, not the advice to reinstall the program.
+    QTest::newRow("no display")
+        << QStringList() << QString() << 2 << QString()
+        << u"No display could be opened (could not connect to display).\n"_qs;
+    // A data folder that cannot be had would lose every change made in it.
+    QTest::newRow("data folder is a file")
+        << QStringList{u"--data-dir"_qs, QStringLiteral(ZORVAN_EXECUTABLE)} << u"offscreen"_qs << 2
+        << QString()
+        << u"Cannot use %1 as the data folder.\n"_qs.arg(QStringLiteral(ZORVAN_EXECUTABLE));
+}
+
+void tst_App::realProgramAnswersOnTheTerminal()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, platform);
+    QFETCH(QString, error);
+
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_CONFIG_HOME",
+                             "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(u"HOME"_qs, home.path());
+    if (!platform.isEmpty())
+        environment.insert(u"QT_QPA_PLATFORM"_qs, platform);
+
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ZORVAN_EXECUTABLE), arguments);
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QTEST(program.exitCode(), "exitCode");
+    QTEST(QString::fromLocal8Bit(program.readAllStandardOutput()), "out");
+    const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+    QVERIFY2(errors.endsWith(error), qPrintable(errors)); // Qt may warn before
+}
+
+QTEST_MAIN(tst_App)
+#include "tst_app.moc"
