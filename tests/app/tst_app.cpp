@@ -52,18 +52,15 @@ private Q_SLOTS:
         m_test.reset();
     }
 
-    void choicesAndTheRunningDisplaySurviveARestart();
+    void theDisplayAndItsChoicesSurviveARestart();
     void unusableStoredValuesLeaveThePageUsable_data();
     void unusableStoredValuesLeaveThePageUsable();
-    void waysOut();
-    void menusLinksAndTheAboutBox();
+    void menusLinksAndWaysOut();
     void closeDuringStartUpSavesNothing_data();
     void closeDuringStartUpSavesNothing();
     void specialFileInPlaceOfOneNeverHoldsUpTheStart_data();
     void specialFileInPlaceOfOneNeverHoldsUpTheStart();
     void copiesThatCannotHandOverSaySo();
-
-    void startAndStopFromEitherButton();
 
     void startWithTheSession();
 
@@ -132,18 +129,18 @@ QString tst_App::tick() const
     return shown.isEmpty() ? QString() : shown.first().first().toString();
 }
 
-void tst_App::choicesAndTheRunningDisplaySurviveARestart()
+void tst_App::theDisplayAndItsChoicesSurviveARestart()
 {
-    writeMessageFiles(m_test->dataFolder(), {{u"Calm"_qs, "\"A\",#TRUE#\r\n"}});
+    writeMessageFiles(m_test->dataFolder(), {{u"Calm"_qs, "\"A\",#TRUE#\r\n\"B\",#TRUE#\r\n"
+                                                          "\"C\",#TRUE#\r\n"}});
     m_test->settings->setValue(u"FontName"_qs, u"DejaVu Serif"_qs);
     m_test->settings->setValue(u"FontSize"_qs, u"14"_qs);
     QVERIFY(load());
     child<QTabWidget>("UserControl1")->setCurrentIndex(2);
     auto* interval = child<QComboBox>("cboDispInterval");
-    interval->setFocus();
-    QTest::keyClick(interval, Qt::Key_End);                             // "120"
+    interval->setCurrentIndex(0);                                       // "2"
     QTest::keyClick(child<QComboBox>("cboDispDuration"), Qt::Key_Home); // "20"
-    clickOption(child<QRadioButton>("optMessage(1)"));
+    clickOption(child<QRadioButton>("optMessage(1)"));                  // as written
     clickOption(child<QRadioButton>("optLocation(1)"));
 
     // The font dialog opens on the current choice; OK takes face, style, size, effects and
@@ -165,14 +162,43 @@ void tst_App::choicesAndTheRunningDisplaySurviveARestart()
         dialog->reject();
     });
     click("cmdFont");
+
+    // Both buttons start and stop, and say what they do next. A click first saves the
+    // state from before it.
+    const QString idle = child<QPushButton>("cmdStart")->text();
+    const auto captions = [this] {
+        return child<QPushButton>("cmdStart")->text() + u'|' +
+               child<QPushButton>("cmdNext")->text();
+    };
+    click("cmdNext");
+    QCOMPARE(captions(), u"Stop|Stop"_qs);
+    QCOMPARE(stored(u"AutoDisplay"_qs), u"False"_qs);
+    QVERIFY(!scheduler()->IsFormLoaded()); // the first message comes one interval later
+    QCOMPARE(tick(), u"A"_qs);
+    interval->setFocus();
+    QTest::keyClick(interval, Qt::Key_End); // "120", read at the next start only
+    QCOMPARE(tick(), u"B"_qs);
+    QCOMPARE(scheduler()->intervalTimer().interval(), 2000);
     click("cmdStart");
+    QCOMPARE(captions(), idle + u'|' + idle);
+    QVERIFY(!scheduler()->intervalTimer().isActive());
+    // Written order goes on where it stopped.
+    click("cmdStart");
+    QCOMPARE(scheduler()->intervalTimer().interval(), 120000);
+    QCOMPARE(tick(), u"C"_qs);
+    // Messages unchecked while running stay until the next start.
+    writeFile(m_test->path(u"plugins/Calm.txt"_qs),
+              "\"A\",#TRUE#\r\n\"B\",#FALSE#\r\n\"C\",#FALSE#\r\n");
+    QCOMPARE(tick(), u"A"_qs);
+    QCOMPARE(tick(), u"B"_qs);
 
     m_window->mnuExit_Click();
     QCOMPARE(stored(u"DispInterval DispDuration RandomMessage RandomLocation AutoDisplay FontName "
                     "FontSize FontBold FontItalic Strikethrough Underline FontColor"_qs),
              u"24,0,1,1,True,DejaVu Serif,14,True,True,True,False,255"_qs);
 
-    // The next start shows the same choices and takes the display up again, one interval on.
+    // The next start shows the same choices and takes the display up again, one interval
+    // on, with the messages checked now.
     m_test->settings = m_test->reopenSettings();
     QVERIFY(load());
     QCOMPARE(child<QComboBox>("cboDispDuration")->currentText(), u"20"_qs);
@@ -180,6 +206,8 @@ void tst_App::choicesAndTheRunningDisplaySurviveARestart()
     QVERIFY(child<QRadioButton>("optLocation(1)")->isChecked());
     QVERIFY(scheduler()->isRunning());
     QCOMPARE(scheduler()->intervalTimer().interval(), 120000);
+    QCOMPARE(tick(), u"A"_qs);
+    QCOMPARE(tick(), u"A"_qs);
 
     // Leaving takes the message off the screen.
     scheduler()->Timer1_Timer();
@@ -206,12 +234,16 @@ void tst_App::unusableStoredValuesLeaveThePageUsable()
 {
     QFETCH(QString, key);
     QFETCH(QString, text);
+    writeMessageFiles(m_test->dataFolder(), {{u"Calm"_qs, "\"A\",#TRUE#\r\n"}});
     m_test->settings->setValue(key, text);
     QVERIFY(load());
     auto* interval = child<QComboBox>("cboDispInterval");
     QTEST(interval->currentText(), "interval");
     QTEST(child<QComboBox>("cboDispDuration")->currentText(), "duration");
     QVERIFY(child<QRadioButton>("optMessage(0)")->isChecked());
+    // The display runs at the interval shown; with none shown, at 5 s.
+    click("cmdNext");
+    QCOMPARE(scheduler()->intervalTimer().interval(), 5000);
 
     // Whatever was stored, the user can still pick a value.
     interval->setFocus();
@@ -219,34 +251,7 @@ void tst_App::unusableStoredValuesLeaveThePageUsable()
     QCOMPARE(interval->currentText(), u"2"_qs);
 }
 
-void tst_App::waysOut()
-{
-    QVERIFY(load());
-    QSignalSpy ended(m_window.get(), &frmAll::programEnded);
-    pressCloseBox(m_window.get());
-    QVERIFY(m_window->isMinimized());
-    QVERIFY(trayIcon()->isVisible());
-    child<QAction>("mnuPop")->trigger();
-    QVERIFY(!m_window->isMinimized());
-    QVERIFY(!trayIcon()->isVisible());
-
-    m_test->prompter.answer(Prompter::Answer::No);
-    click("cmdExit");
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(m_test->prompter.asked.size(), 1);
-    QCOMPARE(m_test->prompter.asked.first().buttons, Prompter::Buttons::YesNo);
-    QCOMPARE(stored(u"DispDuration"_qs), u"-"_qs); // staying writes nothing
-
-    pressCloseBox(m_window.get());
-    m_test->prompter.answer(Prompter::Answer::Yes);
-    click("cmdExit");
-    QCOMPARE(ended.count(), 1);
-    QVERIFY(!m_window->isVisible());
-    QVERIFY(!trayIcon()->isVisible());
-    QCOMPARE(stored(u"DispDuration"_qs), u"2"_qs);
-}
-
-void tst_App::menusLinksAndTheAboutBox()
+void tst_App::menusLinksAndWaysOut()
 {
     QVERIFY(load());
     auto* tabs = child<QTabWidget>("UserControl1");
@@ -293,6 +298,30 @@ void tst_App::menusLinksAndTheAboutBox()
     // Every menu entry, button and link of them opens its page (which one is the code's
     // own table).
     QCOMPARE(m_test->web.opened.size(), 11);
+
+    // The close box; the exit button, which asks first.
+    QSignalSpy ended(m_window.get(), &frmAll::programEnded);
+    pressCloseBox(m_window.get());
+    QVERIFY(m_window->isMinimized());
+    QVERIFY(trayIcon()->isVisible());
+    child<QAction>("mnuPop")->trigger();
+    QVERIFY(!m_window->isMinimized());
+    QVERIFY(!trayIcon()->isVisible());
+
+    m_test->prompter.answer(Prompter::Answer::No);
+    click("cmdExit");
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_test->prompter.asked.size(), 1);
+    QCOMPARE(m_test->prompter.asked.first().buttons, Prompter::Buttons::YesNo);
+    QCOMPARE(stored(u"DispDuration"_qs), u"-"_qs); // staying writes nothing
+
+    pressCloseBox(m_window.get());
+    m_test->prompter.answer(Prompter::Answer::Yes);
+    click("cmdExit");
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!m_window->isVisible() && !box->isVisible());
+    QVERIFY(!trayIcon()->isVisible());
+    QCOMPARE(stored(u"DispDuration"_qs), u"2"_qs);
 }
 
 void tst_App::closeDuringStartUpSavesNothing_data()
@@ -422,52 +451,6 @@ void tst_App::copiesThatCannotHandOverSaySo()
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_test->prompter.asked.size(), 2);
     QVERIFY(m_test->prompter.asked.last().text.contains(u"cannot tell"_qs));
-}
-
-void tst_App::startAndStopFromEitherButton()
-{
-    writeMessageFiles(m_test->dataFolder(), {{u"Calm"_qs, "\"A\",#TRUE#\r\n\"B\",#TRUE#\r\n"
-                                                          "\"C\",#TRUE#\r\n"}});
-    m_test->settings->setValue(u"RandomMessage"_qs, u"1"_qs); // written order
-    QVERIFY(load());
-    auto* interval = child<QComboBox>("cboDispInterval");
-    const QString idle = child<QPushButton>("cmdStart")->text();
-    const auto captions = [this] {
-        return child<QPushButton>("cmdStart")->text() + u'|' +
-               child<QPushButton>("cmdNext")->text();
-    };
-    interval->setCurrentIndex(0); // "2"
-
-    // Both buttons start and stop, and say what they do next. A click first saves the
-    // state from before it.
-    click("cmdNext");
-    QCOMPARE(captions(), u"Stop|Stop"_qs);
-    QCOMPARE(stored(u"AutoDisplay"_qs), u"False"_qs);
-    QVERIFY(!scheduler()->IsFormLoaded()); // the first message comes one interval later
-    QCOMPARE(tick(), u"A"_qs);
-    interval->setCurrentIndex(24); // "120", read at the next start only
-    QCOMPARE(tick(), u"B"_qs);
-    QCOMPARE(scheduler()->intervalTimer().interval(), 2000);
-    click("cmdStart");
-    QCOMPARE(captions(), idle + u'|' + idle);
-    QVERIFY(!scheduler()->intervalTimer().isActive());
-
-    // Written order goes on where it stopped.
-    click("cmdStart");
-    QCOMPARE(scheduler()->intervalTimer().interval(), 120000);
-    QCOMPARE(tick(), u"C"_qs);
-    QCOMPARE(tick(), u"A"_qs);
-
-    // Messages unchecked while running are gone at the next start; the position wraps.
-    writeFile(m_test->path(u"plugins/Calm.txt"_qs),
-              "\"A\",#TRUE#\r\n\"B\",#FALSE#\r\n\"C\",#FALSE#\r\n");
-    QCOMPARE(tick(), u"B"_qs); // the pool of this start still holds B
-    click("cmdStart");
-    interval->setCurrentIndex(-1); // no number: the default interval stands in
-    click("cmdStart");
-    QCOMPARE(scheduler()->intervalTimer().interval(), 5000);
-    QCOMPARE(tick(), u"A"_qs);
-    QCOMPARE(tick(), u"A"_qs);
 }
 
 void tst_App::startWithTheSession()
