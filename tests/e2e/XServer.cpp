@@ -101,12 +101,7 @@ void XServer::startSway(QSize screen)
 
 XServer::~XServer()
 {
-    for (QProcess* client : m_clients) {
-        client->terminate();
-        if (!client->waitForFinished(3000))
-            client->kill();
-        delete client;
-    }
+    stopClient();
     if (m_display)
         XCloseDisplay(m_display);
     m_server.terminate();
@@ -239,10 +234,11 @@ bool XServer::startClient(const QString& program, const QStringList& arguments)
 void XServer::stopClient(const QString& program)
 {
     m_clients.removeIf([&](QProcess* client) {
-        if (client->program() != program)
+        if (!program.isEmpty() && client->program() != program)
             return false;
         client->terminate();
-        client->waitForFinished(3000);
+        if (!client->waitForFinished(3000))
+            client->kill();
         delete client;
         return true;
     });
@@ -357,13 +353,12 @@ QProcessEnvironment ProgramUnderTest::environment() const
     return environment;
 }
 
-QProcess* ProgramUnderTest::start(const QStringList& arguments)
+QProcess* ProgramUnderTest::start(const QStringList& arguments, const QString& executable)
 {
     auto* copy = new QProcess;
     copy->setProcessEnvironment(environment());
     copy->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    copy->start(QStringLiteral(ZORVAN_EXECUTABLE),
-                QStringList{u"--data-dir"_qs, dataFolder()} + arguments);
+    copy->start(executable, arguments + QStringList{u"--data-dir"_qs, dataFolder()});
     copy->waitForStarted(5000);
     m_copies << copy;
     return copy;

@@ -49,8 +49,8 @@ public:
 
     // Starts a program (a window manager, a notification area) that ends with the server.
     bool startClient(const QString& program, const QStringList& arguments = {});
-    // Ends the clients started as program.
-    void stopClient(const QString& program);
+    // Ends the clients started as program, or all of them.
+    void stopClient(const QString& program = {});
     // Whether a client holds the selection of this screen named prefix + screen number:
     // "WM_S" a window manager, "_NET_WM_CM_S" a compositing manager, "_NET_SYSTEM_TRAY_S"
     // a notification area.
@@ -95,8 +95,9 @@ public:
     explicit ProgramUnderTest(const XServer& server);
     ~ProgramUnderTest();
 
-    // Starts one copy; several may run at once.
-    QProcess* start(const QStringList& arguments = {});
+    // Starts one copy; several may run at once. (Or another program, the same way.)
+    QProcess* start(const QStringList& arguments = {},
+                    const QString& executable = QStringLiteral(ZORVAN_EXECUTABLE));
     // What a copy is started with: the test's display and the folders of its own.
     QProcessEnvironment environment() const;
     QString settingsFile() const;
