@@ -22,18 +22,9 @@ FlashObserver::FlashObserver(const QString& displayName)
     if (!XDamageQueryExtension(m_display, &m_damageEvent, &damageError))
         m_damageEvent = -1;
     XSelectInput(m_display, DefaultRootWindow(m_display), SubstructureNotifyMask);
-    // The windows there are already (made ahead of their first map), and from now on
-    // each new one as it is created.
-    Window ignored = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
+    // Each new window is followed as it is created (windows are made ahead of their first
+    // map).
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-    if (XQueryTree(m_display, DefaultRootWindow(m_display), &ignored, &ignored, &children,
-                   &count)) {
-        for (unsigned int i = 0; i < count; ++i)
-            follow(children[i]);
-        XFree(children);
-    }
     XSync(m_display, False);
     m_thread = std::thread([this] { watch(); });
 }

@@ -14,12 +14,13 @@ using namespace std::chrono_literals;
 namespace {
 
 // The program set to start with the session behind its icon, as a user leaves it after
-// choosing "Run at start-up" and "Start at system tray".
-void chooseTrayAtStartUp(const ProgramUnderTest& program)
+// choosing "Run at start-up" and "Start at system tray" (in an older place), with the
+// other settings given.
+void chooseTrayAtStartUp(const ProgramUnderTest& program, const QByteArray& settings = {})
 {
     writeFile(program.startupEntryFile(),
               "[Desktop Entry]\nType=Application\nName=x\nExec=/old/place/x /STARTUP\n");
-    program.storeSettings("RunAtSysTray=True\n");
+    program.storeSettings("RunAtSysTray=True\n" + settings);
 }
 
 // Sends the signal (none: 0) and waits for the copy to end of its own accord.
@@ -95,9 +96,8 @@ class tst_E2eDesktop : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void oneCopyWhoseMessagesGoOnBehindTheIcon();
-    void startWithTheSessionLeavesOnlyTheIcon();
+    void closeDuringStartUpThenAStartWithTheSession();
     void withoutNotificationAreaTheWindowIsMinimised();
-    void closeDuringTheReminderChangesNothing();
 
 private:
     std::unique_ptr<XServer> m_server;
@@ -163,11 +163,33 @@ void tst_E2eDesktop::oneCopyWhoseMessagesGoOnBehindTheIcon()
     QCOMPARE(program.setting(u"DispInterval"_qs), std::optional(u"0"_qs));
 }
 
-void tst_E2eDesktop::startWithTheSessionLeavesOnlyTheIcon()
+void tst_E2eDesktop::closeDuringStartUpThenAStartWithTheSession()
 {
+    // The user's own settings, and an update reminder due, whose question holds up the start.
     ProgramUnderTest program(*m_server);
-    chooseTrayAtStartUp(program);
-    QProcess* copy = program.start({u"/STARTUP"_qs});
+    chooseTrayAtStartUp(
+        program,
+        "DispInterval=0\nDispDuration=7\nFontName=DejaVu Serif\nFontColor=255\nUpdateReminder=" +
+            QDateTime::currentDateTime().addDays(-20).toString(Qt::ISODate).toLatin1() + '\n');
+    const QByteArray stored = fileBytes(program.settingsFile());
+    QProcess* copy = program.start();
+    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy, reminder), 10000);
+
+    // The session ends: the program is gone within a second and has written nothing.
+    QVERIFY(endsCleanly(copy, SIGTERM, 1000 * TimeLimits::scale));
+    QCOMPARE(fileBytes(program.settingsFile()), stored);
+
+    // The next start asks again and, once answered, shows its window.
+    copy = program.start();
+    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy, reminder), 10000);
+    m_server->pressCloseBox(window(*m_server, copy, reminder)->id);
+    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy), 10000);
+
+    // Killed outright, it leaves nothing behind that holds up the next start: one with
+    // the session, which shows only the icon.
+    copy->kill();
+    QVERIFY(copy->waitForFinished(5000));
+    copy = program.start({u"/STARTUP"_qs});
     QVERIFY(iconReady(*m_server, copy));
     QVERIFY(!shown(*m_server, copy));
     // The entry now starts this program from where it is.
@@ -232,34 +254,6 @@ void tst_E2eDesktop::withoutNotificationAreaTheWindowIsMinimised()
     QVERIFY(!atLogOn.saved());
     QVERIFY(endsCleanly(copy, SIGINT));
     QVERIFY(atLogOn.saved());
-}
-
-void tst_E2eDesktop::closeDuringTheReminderChangesNothing()
-{
-    // The user's own settings, and a reminder due, whose question holds up the start.
-    ProgramUnderTest program(*m_server);
-    program.storeSettings(
-        "DispInterval=0\nDispDuration=7\nFontName=DejaVu Serif\nFontColor=255\nUpdateReminder=" +
-        QDateTime::currentDateTime().addDays(-20).toString(Qt::ISODate).toLatin1() + '\n');
-    const QByteArray stored = fileBytes(program.settingsFile());
-    QProcess* copy = program.start();
-    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy, reminder), 10000);
-
-    // The session ends: the program is gone within a second and has written nothing.
-    QVERIFY(endsCleanly(copy, SIGTERM, 1000 * TimeLimits::scale));
-    QCOMPARE(fileBytes(program.settingsFile()), stored);
-
-    // The next start asks again and, once answered, shows its window.
-    copy = program.start();
-    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy, reminder), 10000);
-    m_server->pressCloseBox(window(*m_server, copy, reminder)->id);
-    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy), 10000);
-
-    // A copy killed outright leaves nothing behind that holds up the next start.
-    copy->kill();
-    QVERIFY(copy->waitForFinished(5000));
-    copy = program.start();
-    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy), 10000);
 }
 
 QTEST_GUILESS_MAIN(tst_E2eDesktop)
