@@ -2,8 +2,8 @@
 
 #include "TestFiles.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -155,7 +155,7 @@ QByteArray XServer::property(unsigned long window, const char* name, unsigned lo
     return bytes;
 }
 
-QList<XWindow> XServer::windows() const
+QList<XWindow> XServer::windows(qint64 pid) const
 {
     QList<XWindow> found;
     // Windows come and go while the tree is walked; a vanished one is no error.
@@ -174,14 +174,15 @@ QList<XWindow> XServer::windows() const
                 continue;
             int x = 0, y = 0;
             XTranslateCoordinates(m_display, children[i], root, 0, 0, &x, &y, &ignored);
-            found << XWindow{
-                .id = children[i],
-                .name = QString::fromUtf8(property(children[i], "_NET_WM_NAME", utf8, 1024)),
-                .geometry = QRect(x, y, attributes.width, attributes.height),
-                .viewable = attributes.map_state == IsViewable,
-                .overrideRedirect = attributes.override_redirect != 0,
-                .topLevel = parent == root,
-                .pid = firstLong(property(children[i], "_NET_WM_PID", AnyPropertyType), 0)};
+            const long owner = firstLong(property(children[i], "_NET_WM_PID", AnyPropertyType), 0);
+            if (pid == 0 || owner == pid)
+                found << XWindow{
+                    .id = children[i],
+                    .name = QString::fromUtf8(property(children[i], "_NET_WM_NAME", utf8, 1024)),
+                    .geometry = QRect(x, y, attributes.width, attributes.height),
+                    .viewable = attributes.map_state == IsViewable,
+                    .overrideRedirect = attributes.override_redirect != 0,
+                    .topLevel = parent == root};
             collect(children[i]);
         }
         if (children)
@@ -194,13 +195,6 @@ QList<XWindow> XServer::windows() const
     return found;
 }
 
-QList<XWindow> XServer::windowsOf(qint64 pid) const
-{
-    QList<XWindow> owned = windows();
-    owned.removeIf([pid](const XWindow& window) { return window.pid != pid; });
-    return owned;
-}
-
 qsizetype XServer::mainWindowsShown() const
 {
     const QList<XWindow> all = windows();
@@ -211,10 +205,9 @@ qsizetype XServer::mainWindowsShown() const
 
 bool XServer::waitFor(const std::function<bool()>& check, std::chrono::milliseconds timeout)
 {
-    QElapsedTimer timer;
-    timer.start();
+    const QDeadlineTimer deadline(timeout);
     while (!check()) {
-        if (timer.elapsed() > timeout.count())
+        if (deadline.hasExpired())
             return false;
         QTest::qWait(10); // lets QProcess notice copies that ended
     }

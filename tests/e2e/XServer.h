@@ -17,7 +17,6 @@ struct XWindow {
     bool viewable = false;
     bool overrideRedirect = false;
     bool topLevel = true; // a child of the root window
-    qint64 pid = 0;       // the owner, as the window says (_NET_WM_PID)
 };
 
 // An X server of the test's own, and a connection to it for looking at its windows: an
@@ -39,9 +38,9 @@ public:
     // on Wayland, the Wayland desktop's).
     QProcessEnvironment clientEnvironment() const;
 
-    // The windows of a process, at any depth: a window manager's frame or a notification
-    // area may hold them.
-    QList<XWindow> windowsOf(qint64 pid) const;
+    // The windows of a process (or all), at any depth: a window manager's frame or a
+    // notification area may hold them.
+    QList<XWindow> windows(qint64 pid = 0) const;
     // How many main windows of the program are shown.
     qsizetype mainWindowsShown() const;
     // Polls until check() holds or the time is up; true when it held.
@@ -76,7 +75,6 @@ private:
     // Runs a program to its end; its output, and whether it succeeded.
     bool run(const QString& program, const QStringList& arguments,
              QByteArray* output = nullptr) const;
-    QList<XWindow> windows() const;
     QByteArray property(unsigned long window, const char* name, unsigned long type,
                         long length = 1) const;
 

@@ -36,7 +36,7 @@ bool endsCleanly(QProcess* copy, int signal = 0, int timeoutMs = 5000)
 std::optional<XWindow> window(const XServer& server, const QProcess* copy,
                               const QString& name = ProgramUnderTest::mainWindowCaption())
 {
-    for (const XWindow& window : server.windowsOf(copy->processId())) {
+    for (const XWindow& window : server.windows(copy->processId())) {
         if (window.name == name)
             return window;
     }
@@ -57,7 +57,7 @@ const QString reminder = u"Zorvan Subliminal Message Software"_qs;
 // manager holds the main window inside its frame the same way.
 QList<XWindow> icons(const XServer& server, const QProcess* copy)
 {
-    QList<XWindow> found = server.windowsOf(copy->processId());
+    QList<XWindow> found = server.windows(copy->processId());
     found.removeIf([](const XWindow& window) {
         return !window.viewable || window.topLevel ||
                window.name == ProgramUnderTest::mainWindowCaption();
@@ -210,7 +210,7 @@ void tst_E2eDesktop::closeDuringStartUpThenAStartWithTheSession()
     QRect menu;
     QVERIFY(XServer::waitFor(
         [&] {
-            for (const XWindow& window : m_server->windowsOf(copy->processId())) {
+            for (const XWindow& window : m_server->windows(copy->processId())) {
                 if (window.viewable && window.topLevel && window.overrideRedirect)
                     menu = window.geometry;
             }
