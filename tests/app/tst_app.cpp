@@ -94,12 +94,6 @@ private:
     QString tick() const;
 
     QSystemTrayIcon* trayIcon() const { return m_window->findChild<QSystemTrayIcon*>(); }
-    bool entryStartsThisProgram() const
-    {
-        return fileBytes(m_test->startupEntryFile())
-            .contains("\nExec=" + QFile::encodeName(m_test->services().programFolder) +
-                      "/ZorvanTest /STARTUP\n");
-    }
 };
 
 void tst_App::initTestCase()
@@ -468,7 +462,9 @@ void tst_App::startWithTheSession()
     // The entry starts this program; the tray choice is stored at once, without a save,
     // and goes with the entry.
     clickOption(child<QRadioButton>("optRun"));
-    QVERIFY(entryStartsThisProgram());
+    QVERIFY(fileBytes(m_test->startupEntryFile())
+                .contains("\nExec=" + QFile::encodeName(m_test->services().programFolder) +
+                          "/ZorvanTest /STARTUP\n"));
     clickOption(sysTray);
     QCOMPARE(stored(u"RunAtSysTray"_qs), u"True"_qs);
     clickOption(child<QRadioButton>("optDontRun"));

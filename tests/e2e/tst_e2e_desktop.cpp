@@ -46,8 +46,7 @@ std::optional<XWindow> window(const XServer& server, const QProcess* copy,
 bool shown(const XServer& server, const QProcess* copy,
            const QString& name = ProgramUnderTest::mainWindowCaption())
 {
-    const auto found = window(server, copy, name);
-    return found && found->viewable;
+    return window(server, copy, name).value_or(XWindow{}).viewable;
 }
 
 // The caption of the update reminder's question.

@@ -31,7 +31,7 @@ QString path(int file, const QString& root)
 }
 
 // Writes the version of the file as the program saves it. Each version differs from the
-// one before in every field, and is large enough that a kill often lands mid-save.
+// one before in fields far apart, and is large enough that a kill often lands mid-save.
 bool save(int file, int version, const QString& root)
 {
     if (file == 0) {
@@ -43,15 +43,11 @@ bool save(int file, int version, const QString& root)
                 (i + version) % 3 != 0};
         return MessageLibrary(root + u"/data"_qs).writeMessageFile(u"Stream"_qs, messages);
     }
+    DisplaySettings settings{.intervalPosition = 1000 + version, .fontColor = 0x10000 + version};
+    settings.font = {.name = u"Font of version %1"_qs.arg(version),
+                     .size = double(11 + version % 300)};
     const auto area = SettingsArea::inFile(path(file, root));
-    SettingsStore::save(*area, {.autoDisplay = true,
-                                .intervalPosition = 1000 + version,
-                                .durationPosition = 2000 + version,
-                                .messageOrder = 1,
-                                .location = 1,
-                                .fontColor = 0x10000 + version,
-                                .font = {.name = u"Font of version %1"_qs.arg(version),
-                                         .size = double(11 + version % 300)}});
+    SettingsStore::save(*area, settings);
     return area->sync();
 }
 
