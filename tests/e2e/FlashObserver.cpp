@@ -3,14 +3,14 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
+#include <chrono>
 #include <poll.h>
-#include <time.h>
 
 double FlashObserver::now()
 {
-    timespec time{};
-    clock_gettime(CLOCK_MONOTONIC, &time);
-    return double(time.tv_sec) * 1000.0 + double(time.tv_nsec) / 1e6;
+    return std::chrono::duration<double, std::milli>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 FlashObserver::FlashObserver(const QString& displayName)

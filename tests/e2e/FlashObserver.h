@@ -11,7 +11,7 @@ using Display = struct _XDisplay;
 
 // Watches an X server from outside, on a connection and a thread of its own, and
 // records every top-level window created after it that is mapped and unmapped, with the times
-// (CLOCK_MONOTONIC, taken as the events arrive). What the user sees starts with the
+// (the steady clock, read as the events arrive). What the user sees starts with the
 // window's first paint, not its map: through XDamage, the first drawing into the window
 // after the server exposed it (what the server itself fills in at the map of a window
 // with an alpha channel comes before that).

@@ -27,8 +27,7 @@ private Q_SLOTS:
     // The Linux entry that starts the program with the session: an XDG autostart entry.
     void entryStartsTheProgramFromItsFolder_data();
     void entryStartsTheProgramFromItsFolder();
-    void presenceIsWhatCounts();
-    void readOnlyFolderKeepsTheEntryAsItWas();
+    void presenceAndAFolderThatCannotBeWritten();
 };
 
 namespace {
@@ -172,7 +171,7 @@ void tst_Platform::entryStartsTheProgramFromItsFolder()
     QVERIFY2(validate.exitCode() == 0 && complaints.isEmpty(), complaints.constData());
 }
 
-void tst_Platform::presenceIsWhatCounts()
+void tst_Platform::presenceAndAFolderThatCannotBeWritten()
 {
     TestServices test;
     // What desktops write when the user switches an entry off in their own settings.
@@ -186,11 +185,8 @@ void tst_Platform::presenceIsWhatCounts()
     QVERIFY(!test.startup->set(name, u"/opt/zorvan"_qs, false).has_value());
     QVERIFY(!QFile::exists(test.startupEntryFile()));
     QVERIFY(!test.startup->set(name, u"/opt/zorvan"_qs, false).has_value());
-}
 
-void tst_Platform::readOnlyFolderKeepsTheEntryAsItWas()
-{
-    TestServices test;
+    // In a folder that cannot be written, the entry stays as it was.
     QVERIFY(!test.startup->set(name, u"/opt/zorvan"_qs, true).has_value());
     const QByteArray written = fileBytes(test.startupEntryFile());
     RestrictedPath guard(QFileInfo(test.startupEntryFile()).path(), RestrictedPath::readOnlyFolder);
