@@ -21,15 +21,13 @@ QString describe(LSTATUS code)
 }
 
 // The folder and the name are joined as they are, so a program at the root of a drive
-// gets a doubled backslash, which Windows reads all the same. The path is quoted when it
-// holds a space: unquoted, "C:\Program Files\..." would first try to start "C:\Program".
+// gets a doubled backslash, which Windows reads all the same. The path is always quoted:
+// unquoted, "C:\Program Files\..." would first try to start "C:\Program".
 std::wstring commandLine(const QString& name, const QString& folder)
 {
-    QString path =
+    const QString path =
         QDir::toNativeSeparators(folder) + QLatin1Char('\\') + name + QStringLiteral(".exe");
-    if (path.contains(QLatin1Char(' ')))
-        path = QLatin1Char('"') + path + QLatin1Char('"');
-    return (path + QStringLiteral(" /STARTUP")).toStdWString();
+    return (QLatin1Char('"') + path + QStringLiteral("\" /STARTUP")).toStdWString();
 }
 
 class RunKeyEntry final : public StartupEntry {
