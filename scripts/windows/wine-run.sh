@@ -17,8 +17,16 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 gcc_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 export WINEPATH="$(windows_path "$cache/qt-6.4.2-mingw/bin");$(windows_path "$gcc_runtime");$(windows_path /usr/x86_64-w64-mingw32/lib)"
+# Without a console window, Qt (and QtTest) would log to the debugger rather than to the
+# output that CTest reads.
+export QT_FORCE_STDERR_LOGGING=1
 # The offscreen platform draws text with FreeType and finds no fonts of Windows'.
 export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-$(windows_path /usr/share/fonts/truetype/dejavu)}
+# Wine keeps the host's QT_* variables from Windows programs and passes WINEQT_* ones on
+# under the name without "WINE".
+for name in $(compgen -e | grep '^QT_'); do
+    export "WINE$name=${!name}"
+done
 
 # Two tests may start at once on a prefix that is not there yet: one makes it.
 mkdir -p "$WINEPREFIX"

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -78,7 +79,8 @@ void tst_CommandLine::realProgramAnswersOnTheTerminal_data()
     QTest::newRow("data folder is a file")
         << QStringList{u"--data-dir"_qs, QStringLiteral(ZORVAN_EXECUTABLE)} << u"offscreen"_qs << 2
         << QString()
-        << u"Cannot use %1 as the data folder.\n"_qs.arg(QStringLiteral(ZORVAN_EXECUTABLE));
+        << u"Cannot use %1 as the data folder.\n"_qs.arg(
+               QDir::toNativeSeparators(QStringLiteral(ZORVAN_EXECUTABLE)));
 }
 
 void tst_CommandLine::realProgramAnswersOnTheTerminal()
@@ -102,8 +104,12 @@ void tst_CommandLine::realProgramAnswersOnTheTerminal()
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QTEST(program.exitCode(), "exitCode");
-    QTEST(QString::fromLocal8Bit(program.readAllStandardOutput()), "out");
-    const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+    // Lines end in CR LF on the Windows terminal.
+    const auto text = [](const QByteArray& bytes) {
+        return QString::fromLocal8Bit(bytes).remove(u'\r');
+    };
+    QTEST(text(program.readAllStandardOutput()), "out");
+    const QString errors = text(program.readAllStandardError());
     QVERIFY2(errors.endsWith(error), qPrintable(errors)); // Qt may warn before
 }
 

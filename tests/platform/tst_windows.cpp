@@ -1,12 +1,16 @@
 #include "TestFiles.h"
+#include "TestServices.h"
 #include "platform/SettingsArea.h"
 #include "platform/StartupEntry.h"
 #include "platform/TerminationWatcher.h"
 #include "platform/TextFile.h"
+#include "settings/SettingsPage.h"
 #include "settings/SettingsStore.h"
+#include "settings/StartupOptions.h"
 
 #include <QAbstractEventDispatcher>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -228,28 +232,31 @@ void tst_Windows::runEntryStartsTheProgramFromItsFolder()
 
 void tst_Windows::runEntryFailuresCarryTheSystemsCodeAndText()
 {
-    const auto entry = StartupEntry::forUser();
+    TestServices test;
+    const auto refusal = [&test](const Services& services) {
+        SettingsPage page;
+        StartupOptions options(page, services);
+        page.runButton()->click();
+        const bool refused = page.dontRunButton()->isChecked() && !test.startupCommand();
+        return refused && test.prompter.asked.size() == 1 ? test.prompter.asked.takeFirst().text
+                                                          : u"<not refused>"_qs;
+    };
+
     // A value name longer than the registry takes is refused when the value is written.
-    const auto tooLong = entry->set(QString(20000, u'x'), u"C:/Zorvan"_qs, true);
-    QVERIFY(tooLong);
-    QCOMPARE(tooLong->step, StartupEntry::Failure::Step::Setting);
-    QCOMPARE(tooLong->code, qint64(ERROR_INVALID_PARAMETER));
-    QVERIFY2(tooLong->description.contains(u"parameter"_qs, Qt::CaseInsensitive),
-             qPrintable(tooLong->description));
+    Services tooLong = test.services();
+    tooLong.applicationName = QString(20000, u'x');
+    const QString setting = refusal(tooLong);
+    QVERIFY2(setting.startsWith(u"Error 87 setting key\n"_qs) &&
+                 setting.contains(u"parameter"_qs, Qt::CaseInsensitive),
+             qPrintable(setting));
 
     // A key the user may not write to is refused when it is opened.
-    {
-        RunKeyDenied denied;
-        QVERIFY(denied.holds());
-        const auto failure = entry->set(m_name, u"C:/Zorvan"_qs, true);
-        QVERIFY(failure);
-        QCOMPARE(failure->step, StartupEntry::Failure::Step::Opening);
-        QCOMPARE(failure->code, qint64(ERROR_ACCESS_DENIED));
-        QVERIFY2(failure->description.contains(u"denied"_qs, Qt::CaseInsensitive),
-                 qPrintable(failure->description));
-        QVERIFY(!entry->isPresent(m_name));
-    }
-    QVERIFY(!entry->set(m_name, u"C:/Zorvan"_qs, true).has_value());
+    RunKeyDenied denied;
+    QVERIFY(denied.holds());
+    const QString opening = refusal(test.services());
+    QVERIFY2(opening.startsWith(u"Error 5 opening key\n"_qs) &&
+                 opening.contains(u"denied"_qs, Qt::CaseInsensitive),
+             qPrintable(opening));
 }
 
 void tst_Windows::filesKeepTheAnsiCodePageWhereTheTextFits_data()
