@@ -49,6 +49,7 @@ reg_value() {
         sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
 copies() { pgrep -fc "$exe\\.exe" || true; }
+none_running() { [[ $(copies) -eq 0 ]]; }
 # The first X window named $1 (a whole name) within $2 seconds; more options for xdotool.
 find_window() {
     local deadline=$((SECONDS + $2)) id
@@ -100,6 +101,7 @@ done
 step "the installed program starts, seeds its data folder and shows its window"
 (cd "$work" && exec wine "C:\\Program Files\\$product\\$exe.exe") &
 pids+=($!)
+disown # ended by the system below, which the shell need not report
 data="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/$exe"
 within 60 test -f "$data/plugins/Confidence.txt" || fail "no data folder at $data"
 [[ -f $data/FileNames.txt ]] || fail "the data folder has no index of message files"
@@ -136,8 +138,8 @@ step "the end of the session saves the settings and ends the program"
 wine reg delete "$settings_key" /f >/dev/null
 wine reg add "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run" /v "$exe" \
     /d "\"C:\\Program Files\\$product\\$exe.exe\" /STARTUP" /f >/dev/null
-wineboot --end-session --force >/dev/null 2>&1 || true
-within 30 test "$(copies)" -eq 0 || fail "the program still runs after the session ended"
+wineboot --end-session --shutdown >/dev/null 2>&1 || true
+within 30 none_running || fail "the program still runs after the session ended"
 for key in AutoDisplay DispInterval DispDuration RandomMessage RandomLocation FontColor FontName \
     FontBold FontItalic FontSize Strikethrough Underline RunAtSysTray; do
     [[ -n $(reg_value "$settings_key" "$key") ]] || fail "$key was not saved at the session's end"
