@@ -1,7 +1,5 @@
 #include "TestFiles.h"
 #include "TestServices.h"
-#include "platform/SettingsArea.h"
-#include "platform/StartupEntry.h"
 #include "platform/TerminationWatcher.h"
 #include "platform/TextFile.h"
 #include "settings/SettingsPage.h"
@@ -15,7 +13,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <aclapi.h>
 #include <qt_windows.h>
 #include <sddl.h>
 
@@ -29,9 +26,8 @@ private Q_SLOTS:
     void cleanup();
 
     void settingsAreTextValuesUnderTheExecutablesName();
-    void valuesAddedByHandAreReadAsTheStoreReadsThem();
     void runEntryStartsTheProgramFromItsFolder();
-    void runEntryFailuresCarryTheSystemsCodeAndText();
+    void runEntryRefusalsCarryTheSystemsCodeAndText();
     void filesKeepTheAnsiCodePageWhereTheTextFits_data();
     void filesKeepTheAnsiCodePageWhereTheTextFits();
     void endOfTheSessionClosesTheProgramOnce();
@@ -43,84 +39,38 @@ private:
 
 namespace {
 
-const wchar_t runKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const QString runKey = u"Software\\Microsoft\\Windows\\CurrentVersion\\Run"_qs;
 
-struct RegistryValue {
+// The text of a REG_SZ value under HKEY_CURRENT_USER, with the one NUL its size counts;
+// nothing when there is no such value.
+std::optional<QString> stringValue(const QString& key, const QString& name)
+{
+    wchar_t text[2048];
     DWORD type = REG_NONE;
-    QByteArray data;
-};
-
-std::optional<RegistryValue> registryValue(const QString& key, const QString& name)
-{
-    RegistryValue value;
-    DWORD size = 0;
-    const std::wstring wideKey = key.toStdWString();
-    const std::wstring wideName = name.toStdWString();
-    if (RegGetValueW(HKEY_CURRENT_USER, wideKey.c_str(), wideName.c_str(),
-                     RRF_RT_ANY | RRF_NOEXPAND, &value.type, nullptr, &size) != ERROR_SUCCESS)
+    DWORD size = sizeof text;
+    if (RegGetValueW(HKEY_CURRENT_USER, key.toStdWString().c_str(), name.toStdWString().c_str(),
+                     RRF_RT_ANY | RRF_NOEXPAND, &type, text, &size) != ERROR_SUCCESS)
         return std::nullopt;
-    value.data.resize(size);
-    if (RegGetValueW(HKEY_CURRENT_USER, wideKey.c_str(), wideName.c_str(),
-                     RRF_RT_ANY | RRF_NOEXPAND, &value.type, value.data.data(),
-                     &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    value.data.resize(size);
-    return value;
+    const qsizetype length = size / sizeof(wchar_t) - 1;
+    if (type != REG_SZ || length < 0 || text[length] != L'\0')
+        return u"<not a REG_SZ that ends with its NUL>"_qs;
+    return QString::fromWCharArray(text, length);
 }
 
-// The text of a REG_SZ value whose data ends in one NUL that the size counts.
-QString stringValue(const RegistryValue& value)
+// Gives the Run key a new access list in the security descriptor language.
+bool setRunKeyAccess(const wchar_t* access)
 {
-    if (value.type != REG_SZ || value.data.size() < 2 || !value.data.endsWith(QByteArray(2, 0)))
-        return u"<not a terminated REG_SZ>"_qs;
-    return QString::fromWCharArray(reinterpret_cast<const wchar_t*>(value.data.constData()),
-                                   value.data.size() / 2 - 1);
+    HKEY key = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    bool set = RegOpenKeyExW(HKEY_CURRENT_USER, runKey.toStdWString().c_str(), 0, WRITE_DAC,
+                             &key) == ERROR_SUCCESS &&
+               ConvertStringSecurityDescriptorToSecurityDescriptorW(access, SDDL_REVISION_1,
+                                                                    &descriptor, nullptr) &&
+               RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
+    LocalFree(descriptor);
+    RegCloseKey(key);
+    return set;
 }
-
-// Runs reg.exe, the system's own registry tool.
-void reg(const QStringList& arguments)
-{
-    QProcess tool;
-    tool.start(u"reg"_qs, arguments);
-    QVERIFY2(tool.waitForFinished(30000), qPrintable(tool.errorString()));
-    QVERIFY2(tool.exitCode() == 0, tool.readAllStandardError().constData());
-}
-
-// Takes the right to write to the Run key away from everyone while it lives.
-class RunKeyDenied {
-public:
-    RunKeyDenied()
-    {
-        PSECURITY_DESCRIPTOR readOnly = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, runKey, 0, READ_CONTROL | WRITE_DAC, &m_key) !=
-                ERROR_SUCCESS ||
-            RegGetKeySecurity(m_key, DACL_SECURITY_INFORMATION, nullptr, &m_size) !=
-                ERROR_INSUFFICIENT_BUFFER)
-            return;
-        m_saved.resize(m_size);
-        if (RegGetKeySecurity(m_key, DACL_SECURITY_INFORMATION, m_saved.data(), &m_size) !=
-                ERROR_SUCCESS ||
-            !ConvertStringSecurityDescriptorToSecurityDescriptorW(
-                L"D:(A;;KR;;;WD)", SDDL_REVISION_1, &readOnly, nullptr))
-            return;
-        m_holds = RegSetKeySecurity(m_key, DACL_SECURITY_INFORMATION, readOnly) == ERROR_SUCCESS;
-        LocalFree(readOnly);
-    }
-    ~RunKeyDenied()
-    {
-        if (m_holds)
-            RegSetKeySecurity(m_key, DACL_SECURITY_INFORMATION, m_saved.data());
-        if (m_key)
-            RegCloseKey(m_key);
-    }
-    bool holds() const { return m_holds; }
-
-private:
-    HKEY m_key = nullptr;
-    DWORD m_size = 0;
-    QByteArray m_saved;
-    bool m_holds = false;
-};
 
 } // namespace
 
@@ -132,77 +82,47 @@ void tst_Windows::init()
 void tst_Windows::cleanup()
 {
     RegDeleteTreeW(HKEY_CURRENT_USER, (u"Software\\"_qs + m_name).toStdWString().c_str());
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, runKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-        RegDeleteValueW(key, m_name.toStdWString().c_str());
-        RegCloseKey(key);
-    }
+    StartupEntry::forUser()->set(m_name, {}, false);
 }
 
 void tst_Windows::settingsAreTextValuesUnderTheExecutablesName()
 {
     const DisplaySettings settings{.autoDisplay = true,
                                    .intervalPosition = 24,
-                                   .durationPosition = 0,
                                    .messageOrder = 1,
-                                   .location = 1,
                                    .fontColor = 255,
-                                   .font = {.name = u"Comic Sans MS"_qs,
-                                            .size = 10.5,
-                                            .bold = true,
-                                            .italic = false,
-                                            .strikethrough = true,
-                                            .underline = false},
+                                   .font = {.name = u"Comic Sans MS"_qs, .size = 10.5},
                                    .runAtSysTray = true};
-    const auto area = SettingsArea::forApplication(m_name);
-    SettingsStore::save(*area, settings);
-
+    SettingsStore::save(*SettingsArea::forApplication(m_name), settings);
     const QString section = u"Software\\"_qs + m_name + u"\\Settings"_qs;
     QStringList stored;
-    for (const QString& key : SettingsStore::keys()) {
-        const auto value = registryValue(section, key);
-        stored << key + u'=' + (value ? stringValue(*value) : u"<absent>"_qs);
-    }
+    for (const QString& key : SettingsStore::keys())
+        stored << key + u'=' + stringValue(section, key).value_or(u"<absent>"_qs);
     QCOMPARE(stored,
-             (QStringList{u"AutoDisplay=True"_qs, u"DispInterval=24"_qs, u"DispDuration=0"_qs,
-                          u"RandomMessage=1"_qs, u"RandomLocation=1"_qs, u"FontColor=255"_qs,
-                          u"FontName=Comic Sans MS"_qs, u"FontBold=True"_qs, u"FontItalic=False"_qs,
-                          u"FontSize=10.5"_qs, u"Strikethrough=True"_qs, u"Underline=False"_qs,
-                          u"RunAtSysTray=True"_qs}));
+             (QStringList{u"AutoDisplay=True"_qs, u"DispInterval=24"_qs, u"DispDuration=2"_qs,
+                          u"RandomMessage=1"_qs, u"RandomLocation=0"_qs, u"FontColor=255"_qs,
+                          u"FontName=Comic Sans MS"_qs, u"FontBold=False"_qs,
+                          u"FontItalic=False"_qs, u"FontSize=10.5"_qs, u"Strikethrough=False"_qs,
+                          u"Underline=False"_qs, u"RunAtSysTray=True"_qs}));
 
-    // Another executable name is another set of settings.
-    DisplaySettings other;
-    SettingsStore::load(*SettingsArea::forApplication(m_name + u"Renamed"_qs), other);
-    QCOMPARE(other, DisplaySettings());
-}
-
-void tst_Windows::valuesAddedByHandAreReadAsTheStoreReadsThem()
-{
-    const QString section = u"HKCU\\Software\\"_qs + m_name + u"\\Settings"_qs;
-    const QList<QStringList> values{
-        {u"DispInterval"_qs, u"REG_SZ"_qs, u"0"_qs},
-        {u"DispDuration"_qs, u"REG_SZ"_qs, u"8"_qs}, // past the list: the default stays
-        {u"FontBold"_qs, u"REG_SZ"_qs, u"1"_qs},
-        {u"FontItalic"_qs, u"REG_DWORD"_qs, u"1"_qs}, // a number, as a hand may enter it
-        {u"Underline"_qs, u"REG_SZ"_qs, u"maybe"_qs}, // unreadable: the value stays
-        {u"FontName"_qs, u"REG_SZ"_qs, u"Courier New"_qs},
-        {u"FontColor"_qs, u"REG_SZ"_qs, u"-16777216"_qs},
-    };
-    for (const QStringList& value : values)
-        reg({u"add"_qs, section, u"/v"_qs, value[0], u"/t"_qs, value[1], u"/d"_qs, value[2],
-             u"/f"_qs});
-
-    DisplaySettings settings;
-    settings.font.underline = true;
-    SettingsStore::load(*SettingsArea::forApplication(m_name), settings);
-    QCOMPARE(settings.intervalPosition, 0);
-    QCOMPARE(settings.durationPosition, 8); // the page refuses it when it applies it
-    QVERIFY(settings.font.bold);
-    QVERIFY(settings.font.italic);
-    QVERIFY(settings.font.underline);
-    QCOMPARE(settings.font.name, u"Courier New"_qs);
-    QCOMPARE(settings.fontColor, qint32(-16777216));
-    QCOMPARE(settings.autoDisplay, false); // absent: the default
+    // What a hand enters with the system's registry tool, a number too, is read as the
+    // store reads text; another executable name is another set of settings.
+    for (const QStringList& value : {QStringList{u"FontBold"_qs, u"REG_SZ"_qs, u"1"_qs},
+                                     {u"FontItalic"_qs, u"REG_DWORD"_qs, u"1"_qs},
+                                     {u"AutoDisplay"_qs, u"REG_SZ"_qs, u"maybe"_qs}}) {
+        QProcess reg;
+        reg.start(u"reg"_qs, {u"add"_qs, u"HKCU\\"_qs + section, u"/v"_qs, value[0], u"/t"_qs,
+                              value[1], u"/d"_qs, value[2], u"/f"_qs});
+        QVERIFY(reg.waitForFinished(30000) && reg.exitCode() == 0);
+    }
+    DisplaySettings loaded;
+    SettingsStore::load(*SettingsArea::forApplication(m_name), loaded);
+    QVERIFY(loaded.font.bold && loaded.font.italic);
+    QCOMPARE(loaded.autoDisplay, false); // unreadable: left as it was
+    QCOMPARE(loaded.intervalPosition, 24);
+    DisplaySettings renamed;
+    SettingsStore::load(*SettingsArea::forApplication(m_name + u"Renamed"_qs), renamed);
+    QCOMPARE(renamed, DisplaySettings());
 }
 
 void tst_Windows::runEntryStartsTheProgramFromItsFolder()
@@ -212,27 +132,25 @@ void tst_Windows::runEntryStartsTheProgramFromItsFolder()
 
     // Quoted, so that the folder's spaces do not split the command; the program at the
     // root of a drive gets the doubled backslash of the joined parts.
-    const QList<std::pair<QString, QString>> folders{
-        {u"C:/Program Files/Zorvan 1.50"_qs, u"C:\\Program Files\\Zorvan 1.50\\"_qs},
-        {u"D:/"_qs, u"D:\\\\"_qs}};
-    for (const auto& [folder, written] : folders) {
+    for (const auto& [folder, written] :
+         {std::pair{u"C:/Program Files/Zorvan 1.50"_qs, u"C:\\Program Files\\Zorvan 1.50\\"_qs},
+          std::pair{u"D:/"_qs, u"D:\\\\"_qs}}) {
         QVERIFY(!entry->set(m_name, folder, true).has_value());
-        const auto value = registryValue(QString::fromWCharArray(runKey), m_name);
-        QVERIFY(value);
-        QCOMPARE(stringValue(*value), u'"' + written + m_name + u".exe\" /STARTUP"_qs);
+        QCOMPARE(stringValue(runKey, m_name), u'"' + written + m_name + u".exe\" /STARTUP"_qs);
         QVERIFY(entry->isPresent(m_name));
     }
 
     // "Don't run" removes the value; removing what is not there is no failure.
     QVERIFY(!entry->set(m_name, u"C:/Zorvan"_qs, false).has_value());
-    QVERIFY(!registryValue(QString::fromWCharArray(runKey), m_name));
+    QVERIFY(!stringValue(runKey, m_name));
     QVERIFY(!entry->isPresent(m_name));
     QVERIFY(!entry->set(m_name, u"C:/Zorvan"_qs, false).has_value());
 }
 
-void tst_Windows::runEntryFailuresCarryTheSystemsCodeAndText()
+void tst_Windows::runEntryRefusalsCarryTheSystemsCodeAndText()
 {
     TestServices test;
+    // The box the settings page shows when "Run at start-up" is refused.
     const auto refusal = [&test](const Services& services) {
         SettingsPage page;
         StartupOptions options(page, services);
@@ -251,9 +169,9 @@ void tst_Windows::runEntryFailuresCarryTheSystemsCodeAndText()
              qPrintable(setting));
 
     // A key the user may not write to is refused when it is opened.
-    RunKeyDenied denied;
-    QVERIFY(denied.holds());
+    QVERIFY(setRunKeyAccess(L"D:(A;;KR;;;WD)"));
     const QString opening = refusal(test.services());
+    QVERIFY(setRunKeyAccess(L"D:(A;;KA;;;WD)"));
     QVERIFY2(opening.startsWith(u"Error 5 opening key\n"_qs) &&
                  opening.contains(u"denied"_qs, Qt::CaseInsensitive),
              qPrintable(opening));
