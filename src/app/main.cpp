@@ -97,7 +97,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORVAN_APP_ID));
     // The program lives on behind its notification icon when its window is hidden.
     application.setQuitOnLastWindowClosed(false);
-    application.setWindowIcon(QIcon(QStringLiteral(":/icons/zorvan.svg")));
+    application.setWindowIcon(QIcon(QStringLiteral(ZORVAN_ICON)));
 
     const CommandLine commandLine = CommandLine::parse(application.arguments());
     if (commandLine.action != CommandLine::Action::Run)

@@ -2,9 +2,9 @@
 
 #include <QObject>
 
-// Turns the system's requests to end the program (SIGTERM, SIGHUP and SIGINT on Linux)
-// into a signal on the user-interface thread, so the program can close as it does when
-// the desktop session ends: settings saved, then out.
+// Turns the system's requests to end the program (SIGTERM, SIGHUP and SIGINT on Linux, the
+// end of the session on Windows) into a signal on the user-interface thread, so the program
+// can close as it does when the desktop session ends: settings saved, then out.
 class TerminationWatcher : public QObject {
     Q_OBJECT
 

@@ -460,13 +460,14 @@ void tst_App::startWithTheSession()
     // The entry starts this program; the tray choice is stored at once, without a save,
     // and goes with the entry.
     clickOption(child<QRadioButton>("optRun"));
-    QVERIFY(fileBytes(m_test->startupEntryFile())
-                .contains("\nExec=" + QFile::encodeName(m_test->services().programFolder) +
-                          "/ZorvanTest /STARTUP\n"));
+    const std::optional<QString> command = m_test->startupCommand();
+    QVERIFY(command && command->endsWith(u" /STARTUP"_qs) &&
+            command->contains(QDir::toNativeSeparators(m_test->services().programFolder +
+                                                       u"/ZorvanTest"_qs)));
     clickOption(sysTray);
     QCOMPARE(stored(u"RunAtSysTray"_qs), u"True"_qs);
     clickOption(child<QRadioButton>("optDontRun"));
-    QVERIFY(!QFile::exists(m_test->startupEntryFile()));
+    QVERIFY(!m_test->startupCommand());
     QVERIFY(!sysTray->isEnabled() && !sysTray->isChecked());
     QCOMPARE(stored(u"RunAtSysTray"_qs), u"False"_qs);
     clickOption(child<QRadioButton>("optRun"));
@@ -516,7 +517,8 @@ void tst_App::commandLine_data()
     // A data folder that cannot be had would lose every change made in it.
     QTest::newRow("data folder is a file")
         << QStringList{u"-platform"_qs, u"offscreen"_qs, u"--data-dir"_qs, program} << 2
-        << QString() << u"Cannot use %1 as the data folder.\n"_qs.arg(program);
+        << QString()
+        << u"Cannot use %1 as the data folder.\n"_qs.arg(QDir::toNativeSeparators(program));
 }
 
 void tst_App::commandLine()
@@ -537,8 +539,12 @@ void tst_App::commandLine()
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QTEST(program.exitCode(), "exitCode");
-    const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
-    const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+    // Lines end in CR LF on the Windows terminal.
+    const auto text = [](const QByteArray& bytes) {
+        return QString::fromLocal8Bit(bytes).remove(u'\r');
+    };
+    const QString output = text(program.readAllStandardOutput());
+    const QString errors = text(program.readAllStandardError());
     QVERIFY2(output.contains(out), qPrintable(output));
     QVERIFY2(errors.endsWith(error), qPrintable(errors));
 }

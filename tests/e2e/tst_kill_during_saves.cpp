@@ -16,7 +16,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <unistd.h>
 
 #ifdef Q_OS_LINUX
 #include <linux/capability.h>
 #include <sys/syscall.h>
+#include <unistd.h>
 #endif
 
 namespace {

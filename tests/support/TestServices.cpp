@@ -1,8 +1,13 @@
 #include "TestServices.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <utility>
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 float ScriptedRandom::next()
 {
@@ -37,6 +42,9 @@ TestServices::TestServices()
     QDir().mkpath(m_dataFolder + u"/plugins"_qs);
     settings = SettingsArea::inFile(settingsFile());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_root.path() + u"/config"_qs));
+    // Where the entry is not in that folder (the registry on Windows), none is left over
+    // from a test before.
+    startup->set(u"ZorvanTest"_qs, m_root.path(), false);
 }
 
 Services TestServices::services()
@@ -58,4 +66,25 @@ std::unique_ptr<SettingsArea> TestServices::reopenSettings() const
 {
     settings->sync();
     return SettingsArea::inFile(settingsFile());
+}
+
+std::optional<QString> TestServices::startupCommand() const
+{
+#ifdef Q_OS_WIN
+    wchar_t command[2048];
+    DWORD size = sizeof command;
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                     L"ZorvanTest", RRF_RT_REG_SZ, nullptr, command, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return QString::fromWCharArray(command);
+#else
+    if (!QFile::exists(startupEntryFile()))
+        return std::nullopt;
+    const QByteArray text = fileBytes(startupEntryFile());
+    const qsizetype exec = text.indexOf("\nExec=");
+    if (exec < 0)
+        return QString();
+    const qsizetype end = text.indexOf('\n', exec + 1);
+    return QFile::decodeName(text.mid(exec + 6, end < 0 ? -1 : end - exec - 6));
+#endif
 }

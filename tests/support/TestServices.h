@@ -85,11 +85,14 @@ public:
     QString settingsFile() const { return m_root.path() + u"/settings.ini"_qs; }
     QString dataFolder() const { return m_dataFolder; }
     QString path(const QString& relative) const { return m_dataFolder + u'/' + relative; }
-    // Where the program's entry for the session start is.
+    // Where the program's entry for the session start is on Linux.
     QString startupEntryFile() const
     {
         return m_root.path() + u"/config/autostart/ZorvanTest.desktop"_qs;
     }
+    // The command that entry starts (the Exec line on Linux, the Run value on Windows);
+    // nothing when there is no entry.
+    std::optional<QString> startupCommand() const;
 
     FixedClock clock;
     ScriptedRandom random;

@@ -21,45 +21,45 @@ QString describe(LSTATUS code)
 }
 
 // The folder and the name are joined as they are, so a program at the root of a drive
-// gets a doubled backslash, which Windows reads all the same. The path is quoted when it
-// holds a space: unquoted, "C:\Program Files\..." would first try to start "C:\Program".
+// gets a doubled backslash, which Windows reads all the same. The path is always quoted:
+// unquoted, "C:\Program Files\..." would first try to start "C:\Program".
 std::wstring commandLine(const QString& name, const QString& folder)
 {
-    QString path =
+    const QString path =
         QDir::toNativeSeparators(folder) + QLatin1Char('\\') + name + QStringLiteral(".exe");
-    if (path.contains(QLatin1Char(' ')))
-        path = QLatin1Char('"') + path + QLatin1Char('"');
-    return (path + QStringLiteral(" /STARTUP")).toStdWString();
+    return (QLatin1Char('"') + path + QStringLiteral("\" /STARTUP")).toStdWString();
 }
 
 class RunKeyEntry final : public StartupEntry {
 public:
     std::optional<Failure> set(const QString& name, const QString& folder, bool enable) override
     {
+        const std::wstring valueName = name.toStdWString();
         HKEY key = nullptr;
+        if (!enable) {
+            // Removing is silent, also where the key cannot be opened.
+            if (RegOpenKeyExW(HKEY_CURRENT_USER, runKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+                RegDeleteValueW(key, valueName.c_str());
+                RegCloseKey(key);
+            }
+            return std::nullopt;
+        }
+
         LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, runKey, 0, nullptr, 0, KEY_WRITE,
                                          nullptr, &key, nullptr);
         if (status != ERROR_SUCCESS)
             return Failure{
                 .step = Failure::Step::Opening, .code = status, .description = describe(status)};
-
-        std::optional<Failure> failure;
-        const std::wstring valueName = name.toStdWString();
-        if (enable) {
-            const std::wstring data = commandLine(name, folder);
-            // The terminating NUL is part of the data.
-            status = RegSetValueExW(key, valueName.c_str(), 0, REG_SZ,
-                                    reinterpret_cast<const BYTE*>(data.c_str()),
-                                    DWORD((data.size() + 1) * sizeof(wchar_t)));
-            if (status != ERROR_SUCCESS)
-                failure = Failure{.step = Failure::Step::Setting,
-                                  .code = status,
-                                  .description = describe(status)};
-        } else {
-            RegDeleteValueW(key, valueName.c_str());
-        }
+        const std::wstring data = commandLine(name, folder);
+        // The terminating NUL is part of the data.
+        status = RegSetValueExW(key, valueName.c_str(), 0, REG_SZ,
+                                reinterpret_cast<const BYTE*>(data.c_str()),
+                                DWORD((data.size() + 1) * sizeof(wchar_t)));
         RegCloseKey(key);
-        return failure;
+        if (status != ERROR_SUCCESS)
+            return Failure{
+                .step = Failure::Step::Setting, .code = status, .description = describe(status)};
+        return std::nullopt;
     }
 
     bool isPresent(const QString& name) const override

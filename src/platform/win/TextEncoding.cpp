@@ -29,7 +29,10 @@ QByteArray TextFile::encode(const QString& text)
         QByteArray ansi(length, Qt::Uninitialized);
         WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), int(wide.size()),
                             ansi.data(), length, nullptr, nullptr);
-        return ansi;
+        // Bytes that also make valid UTF-8 ("Ã©" is "é" in UTF-8) would be read back as
+        // that: such a text goes as marked UTF-8 below.
+        if (decode(ansi) == text)
+            return ansi;
     }
     // Some character has no place in the ANSI code page: keep every one as UTF-8, marked
     // so that the reader knows.
