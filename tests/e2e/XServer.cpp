@@ -6,10 +6,10 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QTest>
-#include <cerrno>
-#include <cstring>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <cerrno>
+#include <cstring>
 #include <grp.h>
 #include <pwd.h>
 #include <unistd.h>

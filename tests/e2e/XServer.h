@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ApplicationTitle.h"
+
 #include <QImage>
 #include <QList>
 #include <QProcess>
@@ -115,7 +117,7 @@ public:
     // The keys of the program's settings that are not stored.
     QStringList unsavedSettings() const;
 
-    static QString mainWindowCaption() { return u"Zorvan Subliminal Message Software v1.50"_qs; }
+    static QString mainWindowCaption() { return applicationCaption(); }
     static QString flashCaption() { return u"Zorvan Subliminal Message Software v1.45"_qs; }
 
 private:

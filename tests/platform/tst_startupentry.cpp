@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 
 // The Linux entry: an XDG autostart desktop entry.
 class tst_StartupEntry : public QObject {
@@ -95,7 +97,11 @@ void tst_StartupEntry::readOnlyFolderKeepsTheEntryAsItWas()
         QSKIP("permission bits do not bind here");
     // An entry that already says what would be written needs no writing.
     QVERIFY(!entry().set(m_name, u"/opt/zorvan"_qs, true).has_value());
-    QVERIFY(entry().set(m_name, u"/opt/moved"_qs, true).has_value());
+    // The message box says why, with the system's number and words for it.
+    const auto failure = entry().set(m_name, u"/opt/moved"_qs, true);
+    QVERIFY(failure && failure->step == StartupEntry::Failure::Step::Setting);
+    QCOMPARE(failure->code, EACCES);
+    QCOMPARE(failure->description, QString::fromLocal8Bit(std::strerror(EACCES)));
     QCOMPARE(fileBytes(m_test->startupEntryFile()), written);
 }
 
