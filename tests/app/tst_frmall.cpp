@@ -392,7 +392,7 @@ void tst_frmAll::copiesThatCannotHandOverSaySo()
         SingleInstance firstInstance(name);
         frmAll first(m_test->services(), &firstInstance);
         QVERIFY(first.Form_Load());
-        first.cmdSaveSettings_Click();
+        first.saveSettings();
         const QByteArray before = fileBytes(m_test->settingsFile());
 
         SingleInstance secondInstance(name);
@@ -453,7 +453,7 @@ void tst_frmAll::startAndStopFromEitherButton()
     QCOMPARE(child<QPushButton>("cmdNext")->text(), start);
     QVERIFY(!scheduler()->intervalTimer().isActive());
     QCOMPARE(stored(u"AutoDisplay"_qs), u"True"_qs);
-    m_window->cmdSaveSettings_Click();
+    m_window->saveSettings();
     QCOMPARE(stored(u"AutoDisplay"_qs), u"False"_qs);
 
     // Written order goes on where it stopped.
