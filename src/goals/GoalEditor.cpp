@@ -107,18 +107,15 @@ std::optional<QString> GoalEditor::cmdSaveGoals_Click()
 
     Goals& all = m_store.goals();
     const Goals before = all;
-    GoalRecord* goal = nullptr;
-    if (m_mode == Mode::NewGoal)
-        goal = &all.emplaceBack(); // not achieved, at 0 percent whatever the box shows
-    else if (m_highlighted)
-        goal = &all[m_rows[*m_highlighted].goal];
-    if (goal) {
-        goal->GoalName = m_draft.name;
-        goal->StartingDate = m_draft.start;
-        goal->EndingDate = m_draft.end;
-        goal->GoalDesc = m_draft.description;
-        if (m_mode == Mode::Browsing)
-            goal->AchievedPercent = qint16(m_draft.percent);
+    if (m_mode == Mode::NewGoal) {
+        AddGoalFromEditor();
+    } else if (m_highlighted) {
+        GoalRecord& goal = all[m_rows[*m_highlighted].goal];
+        goal.GoalName = m_draft.name;
+        goal.StartingDate = m_draft.start;
+        goal.EndingDate = m_draft.end;
+        goal.GoalDesc = m_draft.description;
+        goal.AchievedPercent = qint16(m_draft.percent);
     }
     if (!m_store.SaveGoals() && GoalStore::HasGoals(all)) {
         // What was typed stays, and so does the editor's mode, to be saved again.
@@ -129,6 +126,15 @@ std::optional<QString> GoalEditor::cmdSaveGoals_Click()
     DisplayGoals(false);
     selectCurrentView();
     return std::nullopt;
+}
+
+void GoalEditor::AddGoalFromEditor()
+{
+    // Not achieved, at 0 percent whatever the box shows.
+    m_store.goals() << GoalRecord{.GoalName = m_draft.name,
+                                  .StartingDate = m_draft.start,
+                                  .EndingDate = m_draft.end,
+                                  .GoalDesc = m_draft.description};
 }
 
 std::optional<QString> GoalEditor::cmdDeleteGoals_Click()

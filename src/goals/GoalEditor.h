@@ -54,6 +54,8 @@ public:
     std::optional<QString> cmdDeleteGoals_Click();
     std::optional<QString> cmdMarkAchived_Click();
     void ClearGoalEditor();
+    // Appends the goal in the editor as a new one.
+    void AddGoalFromEditor();
     void ShowGoalProgress();
 
     // What the user changes in the editor and the list. A text shown in part, as it is too
