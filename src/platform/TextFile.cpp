@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -97,7 +98,7 @@ std::optional<TextFile::Failure> TextFile::save(const QString& path, const QByte
     const auto failure = [&file] {
         const int code = errno != 0 ? errno : EIO;
         file.cancelWriting();
-        return Failure{.code = code, .description = qt_error_string(code)};
+        return Failure{.code = code, .description = QString::fromLocal8Bit(std::strerror(code))};
     };
     errno = 0;
     // Unbuffered, so that a short write (a full disk) shows in write()'s count: through

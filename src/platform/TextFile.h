@@ -28,8 +28,8 @@ public:
     static bool write(const QString& path, const QString& text);
     static bool writeBytes(const QString& path, const QByteArray& bytes);
 
-    // Why a save failed: the C library's error number of the step that failed (EIO where
-    // the system gave none), and its text.
+    // Why a save failed: the C library's error number (errno) of the step that failed,
+    // EIO where the system set none (Windows' file calls do not), and its text.
     struct Failure {
         int code = 0;
         QString description;
