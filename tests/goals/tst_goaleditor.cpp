@@ -162,6 +162,9 @@ void tst_GoalEditor::readOutFollowsTheClicks()
     GoalEditor editor(goalFile(), m_test->clock);
     editor.LoadGoalsAtStartup();
     QVERIFY(editor.view() == GoalEditor::View::None && !editor.canSave() && !editor.isInUse());
+    writeFile(goalFile(), {}); // an empty one chooses the current view
+    editor.LoadGoalsAtStartup();
+    QVERIFY(editor.view() == GoalEditor::View::Current && !editor.canSave());
     writeFile(goalFile(), record("Run", false, 20));
     editor.LoadGoalsAtStartup();
     const auto readOut = [&editor] {
@@ -183,6 +186,7 @@ void tst_GoalEditor::readOutFollowsTheClicks()
     QCOMPARE(readOut(), (QStringList{u"7"_qs, u"-3"_qs, said.arg(u"142,86"_qs, u"20"_qs)}));
     editor.cmdNewGoal_Click();
     QCOMPARE(readOut(), (QStringList{u"7"_qs, QString(), QString()}));
+    QCOMPARE(fileBytes(goalFile()), record("Run", false, 20)); // none of it wrote anything
 }
 
 void tst_GoalEditor::storedPartsStayAsStored()
@@ -221,6 +225,8 @@ void tst_GoalEditor::pageClicksTypesAndTicks()
              u"You should have achieved 28.57%. You have actually achieved 0%"_qs);
     clickRow(list, 2);
     QVERIFY(child(page.get(), "lblKeptDates")->isVisible());
+    clickRow(list, 1);
+    QVERIFY(!child(page.get(), "lblKeptDates")->isVisible());
     // A tick in another goal's check box leaves the editing alone; the save goes into the
     // goal shown, also when the list selects none.
     clickRow(list, 0);
