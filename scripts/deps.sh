@@ -33,6 +33,8 @@ if [[ " $* " == *" --test "* ]]; then
     # needs file), Debian's own checks of it, and the check of the installed program's
     # software-centre entry.
     packages+=(dpkg-dev file appstream lintian)
+    # CI checks the layout of the sources.
+    packages+=(clang-format)
 fi
 if [[ " $* " == *" --bench "* ]]; then
     packages+=(libbenchmark-dev)

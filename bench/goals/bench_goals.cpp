@@ -3,13 +3,14 @@
 #include "goals/GoalStore.h"
 #include "goals/GoalsPage.h"
 #include "platform/Clock.h"
+#include "platform/DataFolder.h"
 #include "platform/Prompter.h"
 #include "platform/Services.h"
 #include "platform/TextFile.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -33,7 +34,7 @@ Goals someGoals()
 
 struct Folder {
     QTemporaryDir dir;
-    QString goalFile = GoalStore::pathIn(dir.path());
+    QString goalFile = DataFolder::goalFile(dir.path());
     Folder() { TextFile::write(goalFile, GoalRecords::format(someGoals())); }
 };
 
@@ -60,7 +61,7 @@ void loadAndListGoals(benchmark::State& state)
     for (auto _ : state) {
         GoalsPage page(services);
         page.LoadGoalsAtStartup();
-        rows = page.findChild<QTreeWidget*>(QStringLiteral("ListView1"))->topLevelItemCount();
+        rows = page.findChild<QTreeView*>(QStringLiteral("ListView1"))->model()->rowCount();
     }
     state.counters["rows"] = rows;
 }

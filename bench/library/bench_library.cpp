@@ -3,13 +3,14 @@
 #include "library/MessagePool.h"
 #include "library/MessageRecords.h"
 #include "library/ProgramsPage.h"
+#include "platform/DataFolder.h"
 #include "platform/Prompter.h"
 #include "platform/TextFile.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -33,7 +34,7 @@ struct Library {
 
     Library(int files, int perFile)
     {
-        QDir().mkpath(library.messageFolder());
+        QDir().mkpath(DataFolder::messageFolder(folder));
         const QList<MessageRecord> content = messages(perFile);
         QList<MessageRecord> index;
         for (int i = 0; i < files; ++i) {
@@ -84,28 +85,27 @@ void BM_ShowLargeMessageFile(benchmark::State& state)
     page.resize(560, 420);
     page.show();
     page.ListMessageFiles();
-    auto* files = page.findChild<QTreeWidget*>(QStringLiteral("lvwDisplayFiles"));
-    auto* shown = page.findChild<QTreeWidget*>(QStringLiteral("lvwDisplay"));
+    auto* files = page.findChild<QTreeView*>(QStringLiteral("lvwDisplayFiles"));
+    auto* shown = page.findChild<QTreeView*>(QStringLiteral("lvwDisplay"));
     int next = 1;
     for (auto _ : state) {
-        files->setCurrentItem(files->topLevelItem(next));
+        files->setCurrentIndex(files->model()->index(next, 0));
         QApplication::processEvents(); // lays out and paints the list as a user would see it
         next = 1 - next;
     }
-    state.counters["shown"] = double(shown->topLevelItemCount());
+    state.counters["shown"] = double(shown->model()->rowCount());
 }
 BENCHMARK(BM_ShowLargeMessageFile)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void BM_SaveLargeMessageFile(benchmark::State& state)
 {
     Library data(1, int(state.range(0)));
-    Prompter prompter;
-    ProgramsPage page(data.folder, prompter);
-    page.ListMessageFiles();
+    MessageFileEditor editor(data.folder);
+    editor.ListMessageFiles();
     for (auto _ : state)
-        page.SaveMessageFile();
-    state.counters["bytes"] = double(
-        QFileInfo(data.library.messageFolder() + QStringLiteral("/Messages 0000.txt")).size());
+        editor.SaveMessageFile();
+    state.counters["bytes"] =
+        double(QFileInfo(*data.library.messageFilePath(QStringLiteral("Messages 0000"))).size());
 }
 BENCHMARK(BM_SaveLargeMessageFile)->Arg(10000)->Unit(benchmark::kMillisecond);
 

@@ -38,10 +38,10 @@ public:
 
     Claim claim();
     // Run by a later copy after claim() found the name Taken: asks the first copy to
-    // show its window and waits for its answer, at most answerTime() or until giveUp()
+    // show its window and waits for its answer, at most the answer time (3 s unless set)
+    // or until giveUp()
     // holds.
     Handover askFirstCopyToActivate(const std::function<bool()>& giveUp = {});
-    std::chrono::milliseconds answerTime() const { return m_answerTime; }
     void setAnswerTime(std::chrono::milliseconds time) { m_answerTime = time; }
 
 Q_SIGNALS:

@@ -1,12 +1,13 @@
 #include "frmAll.h"
 
+#include "app/MainMenus.h"
 #include "app/SingleInstance.h"
 #include "app/modUtlts.h"
 #include "display/DisplayScheduler.h"
-#include "display/FlashPlanner.h"
 #include "goals/GoalsPage.h"
 #include "library/MessageLibrary.h"
 #include "library/ProgramsPage.h"
+#include "platform/ApplicationTitle.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsArea.h"
 #include "platform/TerminationWatcher.h"
@@ -15,20 +16,14 @@
 #include "settings/StartupOptions.h"
 #include "settings/TrayIcon.h"
 #include "settings/UpdateReminder.h"
-#include "settings/frmAbout.h"
-#include "settings/modHelp.h"
-#include "widgets/LinkLabel.h"
+#include "widgets/ProgramColour.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QStackedLayout>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -36,14 +31,6 @@ namespace {
 
 // The window's client area as designed: 8370 by 7005 twips at 15 twips to the pixel.
 constexpr QSize designedClientSize(558, 467);
-const QColor windowColor(128, 64, 64);
-
-QAction* namedAction(QMenu* menu, const QString& name, const QString& text)
-{
-    QAction* action = menu->addAction(text);
-    action->setObjectName(name);
-    return action;
-}
 
 } // namespace
 
@@ -56,21 +43,10 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
     , m_programsPage(new ProgramsPage(services.dataFolder, *services.prompter))
     , m_settingsPage(new SettingsPage)
     , m_startupOptions(new StartupOptions(*m_settingsPage, m_services, this))
-    , cmdExit(new QPushButton(tr("E&xit Program")))
-    , cmdNext(new QPushButton(tr("Start Showing Subliminal Messages")))
-    , Command5(new QPushButton(tr("Donate")))
-    , fraFullBrand(new QFrame)
-    , lblFullBrand(new LinkLabel(
-          tr("Home Business Opportunity. Start your own Internet business and make money online. "
-             "Get this software fully branded for your website. Click here for more details.")))
-    // The designed caption doubles its ampersand so that one shows; a label shows text as is.
-    , lblCobrand(new LinkLabel(
-          tr("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
-             "Put your site's name &  link here. See \"Help\" for details.    Click Here for more "
-             "info on co-branding.")))
+    , m_menus(new MainMenus(*this, m_services))
 {
     setObjectName(QStringLiteral("frmAll"));
-    setWindowTitle(tr("Zorvan Subliminal Message Software v1.50"));
+    setWindowTitle(applicationCaption());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
@@ -97,7 +73,7 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
     auto* central = new QWidget;
     central->setObjectName(QStringLiteral("frmAllClient"));
     QPalette palette = central->palette();
-    palette.setColor(QPalette::Window, windowColor);
+    palette.setColor(QPalette::Window, programColour());
     palette.setColor(QPalette::WindowText, Qt::white);
     central->setPalette(palette);
     central->setAutoFillBackground(true);
@@ -106,21 +82,22 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(UserControl1, 1);
-    layout->addWidget(buildFoot());
+    layout->addWidget(m_menus->foot());
     setCentralWidget(central);
 
-    buildMenus();
-    connectLinks();
-    m_trayIcon = new TrayIcon(*this, *mnuPopUp, this);
-    connect(mnuPop, &QAction::triggered, m_trayIcon, &TrayIcon::mnuPop_Click);
-
-    connect(cmdExit, &QPushButton::clicked, this, &frmAll::cmdExit_Click);
-    connect(cmdNext, &QPushButton::clicked, this, &frmAll::cmdStart_Click);
+    m_trayIcon = new TrayIcon(*this, m_menus->trayMenu(), this);
+    connect(m_menus, &MainMenus::showChosen, m_trayIcon, &TrayIcon::mnuPop_Click);
+    connect(m_menus, &MainMenus::pageChosen, UserControl1, &QTabWidget::setCurrentIndex);
+    connect(m_menus, &MainMenus::exitChosen, this, &frmAll::mnuExit_Click);
+    connect(m_menus, &MainMenus::exitProgramPressed, this, &frmAll::cmdExit_Click);
+    connect(m_menus, &MainMenus::startPressed, this, &frmAll::cmdStart_Click);
+    connect(m_settingsPage, &SettingsPage::homePageClicked, m_menus, &MainMenus::OpenHomePage);
+    connect(m_goalsPage, &GoalsPage::homePageClicked, m_menus, &MainMenus::OpenHomePage);
+    connect(m_programsPage, &ProgramsPage::homePageClicked, m_menus, &MainMenus::OpenHomePage);
     m_display = new DisplayScheduler(
         m_messagePool, *m_services.random,
         [page = m_settingsPage] {
-            return DisplayOptions{.durationMilliseconds =
-                                      FlashPlanner::durationMilliseconds(page->durationText()),
+            return DisplayOptions{.durationMilliseconds = page->durationMilliseconds(),
                                   .randomOrder = page->randomOrder(),
                                   .randomLocation = page->randomLocation(),
                                   .font = page->displayFont(),
@@ -147,99 +124,6 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
 }
 
 frmAll::~frmAll() = default;
-
-QWidget* frmAll::buildFoot()
-{
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    Command5->setObjectName(QStringLiteral("Command5"));
-    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
-    lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
-    cmdNext->setDefault(false);
-
-    // Both labels lie at the same place; the co-branding one is in front.
-    fraFullBrand->setFrameShape(QFrame::StyledPanel);
-    auto* labels = new QStackedLayout(fraFullBrand);
-    labels->addWidget(lblFullBrand);
-    labels->addWidget(lblCobrand);
-    labels->setCurrentWidget(lblCobrand);
-    lblCobrand->setTextFormat(Qt::PlainText);
-    lblFullBrand->setTextFormat(Qt::PlainText);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->addWidget(cmdExit);
-    buttons->addWidget(cmdNext, 1);
-    buttons->addWidget(Command5);
-
-    auto* foot = new QWidget;
-    auto* layout = new QVBoxLayout(foot);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(buttons);
-    layout->addWidget(fraFullBrand);
-    return foot;
-}
-
-void frmAll::buildMenus()
-{
-    // The notification icon's menu is part of the window's menus but never on its bar.
-    mnuPopUp = new QMenu(this);
-    mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
-    mnuPop = namedAction(mnuPopUp, QStringLiteral("mnuPop"), tr("Show"));
-    mnuExit1 = namedAction(mnuPopUp, QStringLiteral("mnuExit1"), tr("Exit"));
-    mnuPopUp->setDefaultAction(mnuPop);
-
-    mnuFile = menuBar()->addMenu(tr("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuGoal = namedAction(mnuFile, QStringLiteral("mnuGoal"), tr("&My Personal Goal"));
-    mnuPrograms = namedAction(mnuFile, QStringLiteral("mnuPrograms"), tr("&Programs"));
-    mnuSettings = namedAction(mnuFile, QStringLiteral("mnuSettings"), tr("&Settings"));
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnudgdgd"));
-    mnuExit = namedAction(mnuFile, QStringLiteral("mnuExit"), tr("E&xit"));
-
-    mnuHelp = menuBar()->addMenu(tr("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = namedAction(mnuHelp, QStringLiteral("mnuOnline"), tr("&Online Help"));
-    mnuVisit = namedAction(mnuHelp, QStringLiteral("mnuVisit"), tr("&Visit Us Online"));
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-    mnuUpdate = namedAction(mnuHelp, QStringLiteral("mnuUpdate"), tr("Check for Software &Update"));
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
-    mnuAbout = namedAction(mnuHelp, QStringLiteral("mnuAbout"), tr("&About Software"));
-
-    mnuDonate = menuBar()->addAction(tr("&Donate"));
-    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-    mnuMakeMoney = menuBar()->addAction(tr("Make Money &Online"));
-    mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
-    mnuMakeMoney->setVisible(false);
-
-    connect(mnuGoal, &QAction::triggered, this, [this] { UserControl1->setCurrentIndex(0); });
-    connect(mnuPrograms, &QAction::triggered, this, [this] { UserControl1->setCurrentIndex(1); });
-    connect(mnuSettings, &QAction::triggered, this, [this] { UserControl1->setCurrentIndex(2); });
-    connect(mnuExit, &QAction::triggered, this, &frmAll::mnuExit_Click);
-    connect(mnuExit1, &QAction::triggered, this, &frmAll::mnuExit_Click);
-    connect(mnuAbout, &QAction::triggered, this, &frmAll::mnuAbout_Click);
-}
-
-void frmAll::connectLinks()
-{
-    WebOpener& web = *m_services.web;
-    const auto opens = [&web](void (*page)(WebOpener&)) { return [&web, page] { page(web); }; };
-    connect(mnuOnline, &QAction::triggered, this, [this] {
-        modHelp::OpenOnlineHelp(*m_services.web, *m_services.prompter, m_services.programFolder,
-                                this);
-    });
-    connect(mnuVisit, &QAction::triggered, this, opens(modHelp::OpenHomePage));
-    connect(mnuUpdate, &QAction::triggered, this, opens(modHelp::OpenDownloadPage));
-    connect(mnuDonate, &QAction::triggered, this, opens(modHelp::OpenDonatePage));
-    connect(mnuMakeMoney, &QAction::triggered, this, opens(modHelp::OpenFullBrandPage));
-    connect(Command5, &QPushButton::clicked, this, opens(modHelp::OpenDonatePage));
-    connect(lblCobrand, &LinkLabel::clicked, this, opens(modHelp::OpenCoBrandPage));
-    connect(lblFullBrand, &LinkLabel::clicked, this, opens(modHelp::OpenFullBrandPage));
-    connect(m_settingsPage, &SettingsPage::homePageClicked, this, opens(modHelp::OpenHomePage));
-    connect(m_goalsPage, &GoalsPage::homePageClicked, this, opens(modHelp::OpenHomePage));
-    connect(m_programsPage, &ProgramsPage::homePageClicked, this, opens(modHelp::OpenHomePage));
-}
 
 bool frmAll::Form_Load()
 {
@@ -321,7 +205,7 @@ bool frmAll::runStartupOrder()
         return false;
 
     // 9. The stored display settings.
-    cmdLoadSettings_Click();
+    loadSettings();
 
     // 10. A start with the session and the tray option leaves only the icon.
     centreOnScreen();
@@ -375,7 +259,7 @@ void frmAll::centreOnScreen()
     move(frame.topLeft());
 }
 
-void frmAll::cmdLoadSettings_Click()
+void frmAll::loadSettings()
 {
     DisplaySettings settings;
     m_settingsPage->collect(settings);
@@ -385,7 +269,7 @@ void frmAll::cmdLoadSettings_Click()
     bAutoDisplay = settings.autoDisplay;
 }
 
-void frmAll::cmdSaveSettings_Click()
+void frmAll::saveSettings()
 {
     DisplaySettings settings;
     m_settingsPage->collect(settings);
@@ -397,14 +281,14 @@ void frmAll::cmdStart_Click()
 {
     // The store keeps the state from before the click; the new one reaches it with the
     // next save.
-    cmdSaveSettings_Click();
+    saveSettings();
 
     if (!m_display->isRunning()) {
         if (!LoadMessagePool())
             return; // no index of message files yet: nothing starts, nothing is said
         setStartCaptions(tr("Stop"));
         // The interval is read here only; a change takes effect at the next start.
-        m_display->start(FlashPlanner::intervalMilliseconds(m_settingsPage->intervalText()));
+        m_display->start(m_settingsPage->intervalMilliseconds());
         bAutoDisplay = true;
     } else {
         m_display->stop();
@@ -416,7 +300,7 @@ void frmAll::cmdStart_Click()
 void frmAll::setStartCaptions(const QString& caption)
 {
     m_settingsPage->startButton()->setText(caption);
-    cmdNext->setText(caption);
+    m_menus->setStartCaption(caption);
 }
 
 bool frmAll::LoadMessagePool()
@@ -453,7 +337,7 @@ void frmAll::closeBySystem()
 void frmAll::saveBeforeEnd()
 {
     if (m_state == State::Running && !m_unloaded)
-        cmdSaveSettings_Click();
+        saveSettings();
 }
 
 void frmAll::bringToFront()
@@ -463,26 +347,11 @@ void frmAll::bringToFront()
     m_trayIcon->mnuPop_Click();
 }
 
-void frmAll::mnuAbout_Click()
-{
-    if (!m_about) {
-        m_about = new frmAbout(this);
-        WebOpener& web = *m_services.web;
-        connect(m_about, &frmAbout::homePageClicked, this, [&web] { modHelp::OpenHomePage(web); });
-        connect(m_about, &frmAbout::fullBrandPageClicked, this,
-                [&web] { modHelp::OpenFullBrandPage(web); });
-    }
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
-}
-
 void frmAll::closeEvent(QCloseEvent* event)
 {
     // A close that comes from the window system is the user's close box (or the window
     // manager's Close); one the program asks for itself is not.
-    const int unloadMode = event->spontaneous() ? 0 : 1;
-    if (Form_QueryUnload(unloadMode)) {
+    if (Form_QueryUnload(event->spontaneous() ? UnloadMode::CloseBox : UnloadMode::Program)) {
         event->ignore();
         return;
     }
@@ -490,16 +359,16 @@ void frmAll::closeEvent(QCloseEvent* event)
     Form_Unload();
 }
 
-bool frmAll::Form_QueryUnload(int unloadMode)
+bool frmAll::Form_QueryUnload(UnloadMode mode)
 {
     // The close box does not end the program: the window goes behind its icon and the
     // messages go on.
-    if (unloadMode == 0 && !m_secondCopy && !m_unloaded) {
+    if (mode == UnloadMode::CloseBox && !m_secondCopy && !m_unloaded) {
         m_trayIcon->AddTrayIcon();
         return true;
     }
     if (!m_secondCopy && !m_unloaded && m_state != State::Starting)
-        cmdSaveSettings_Click();
+        saveSettings();
     return false;
 }
 
@@ -512,12 +381,11 @@ void frmAll::Form_Unload()
         m_endRequested = true;
         return;
     }
-    cmdSaveSettings_Click();
+    saveSettings();
     m_trayIcon->RemoveTrayIcon();
     m_unloaded = true;
     // Whatever else is open ends with the main window; no message may follow.
     m_display->stop();
-    if (m_about)
-        m_about->close();
+    m_menus->closeAbout();
     Q_EMIT programEnded();
 }

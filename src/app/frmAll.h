@@ -4,22 +4,16 @@
 #include "platform/Services.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 class DisplayScheduler;
 class GoalsPage;
-class LinkLabel;
+class MainMenus;
 class ProgramsPage;
-class QAction;
-class QFrame;
-class QMenu;
-class QPushButton;
 class QTabWidget;
 class SettingsPage;
 class SingleInstance;
 class StartupOptions;
 class TrayIcon;
-class frmAbout;
 
 // The main window: three tabbed pages, the menus and the row of buttons and links at
 // its foot. It runs the start-up order and is the program's way out.
@@ -50,17 +44,15 @@ public:
     // notification icon's menu does.
     void bringToFront();
 
-    void cmdLoadSettings_Click();
-    void cmdSaveSettings_Click();
+    // Reads the stored display settings into the settings page (all but the tray choice,
+    // which the start-up order reads), and writes them all back.
+    void loadSettings();
+    void saveSettings();
     void cmdStart_Click();
 
     // Rebuilds the message pool from the checked messages of the checked files. False
     // when there is no index of message files; the display does not start then.
     bool LoadMessagePool();
-    // What the display draws from.
-    const MessagePool& messagePool() const { return m_messagePool; }
-
-    bool isSecondCopy() const { return m_secondCopy; }
 
 Q_SIGNALS:
     // The main window has unloaded; the program ends.
@@ -71,18 +63,16 @@ protected:
 
 private:
     enum class State { Created, Starting, Running, Ended };
+    // Who closes the window: the user through its close box (or the window manager's
+    // Close), or the program or the system.
+    enum class UnloadMode { CloseBox, Program };
 
     bool runStartupOrder();
     bool endRequested() const;
     void handOverToFirstCopy();
-    void buildMenus();
-    QWidget* buildFoot();
-    void connectLinks();
-    // Returns true to cancel the close. unloadMode 0 is a close by the user through the
-    // window frame; anything else a close by the program or the system.
-    bool Form_QueryUnload(int unloadMode);
+    // Returns true to cancel the close.
+    bool Form_QueryUnload(UnloadMode mode);
     void Form_Unload();
-    void mnuAbout_Click();
     void centreOnScreen();
     void setStartCaptions(const QString& caption);
     bool startedWithSession() const;
@@ -105,28 +95,5 @@ private:
     StartupOptions* m_startupOptions;
     TrayIcon* m_trayIcon = nullptr;
 
-    QPushButton* cmdExit;
-    QPushButton* cmdNext;
-    QPushButton* Command5;
-    QFrame* fraFullBrand;
-    LinkLabel* lblFullBrand;
-    LinkLabel* lblCobrand;
-
-    QMenu* mnuPopUp = nullptr;
-    QAction* mnuPop = nullptr;
-    QAction* mnuExit1 = nullptr;
-    QMenu* mnuFile = nullptr;
-    QAction* mnuGoal = nullptr;
-    QAction* mnuPrograms = nullptr;
-    QAction* mnuSettings = nullptr;
-    QAction* mnuExit = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuOnline = nullptr;
-    QAction* mnuVisit = nullptr;
-    QAction* mnuUpdate = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* mnuDonate = nullptr;
-    QAction* mnuMakeMoney = nullptr;
-
-    QPointer<frmAbout> m_about;
+    MainMenus* m_menus;
 };

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/SingleInstance.h"
 #include "app/frmAll.h"
+#include "platform/ApplicationTitle.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "platform/DisplayLossGuard.h"
@@ -73,7 +74,7 @@ void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& 
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication::setApplicationVersion(QStringLiteral(ZORVAN_VERSION));
+    QCoreApplication::setApplicationVersion(applicationVersion());
 
     // The help, the version and a mistake on the command line are answered on the
     // terminal, where there may be no display to open.

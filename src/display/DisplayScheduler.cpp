@@ -12,10 +12,10 @@ DisplayScheduler::DisplayScheduler(const MessagePool& pool, RandomSource& random
     , m_screen(std::move(screen))
     , m_flash(std::make_unique<FlashWindow>())
 {
-    Timer1.setObjectName(QStringLiteral("Timer1"));
-    Timer1.setSingleShot(true);
-    Timer1.setTimerType(Qt::PreciseTimer);
-    connect(&Timer1, &QTimer::timeout, this, &DisplayScheduler::Timer1_Timer);
+    m_intervalTimer.setObjectName(QStringLiteral("intervalTimer"));
+    m_intervalTimer.setSingleShot(true);
+    m_intervalTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_intervalTimer, &QTimer::timeout, this, &DisplayScheduler::Timer1_Timer);
     connect(m_flash.get(), &FlashWindow::finished, this, &DisplayScheduler::flashFinished);
 }
 
@@ -26,17 +26,17 @@ bool DisplayScheduler::IsFormLoaded() const
     return m_flash->isVisible();
 }
 
-void DisplayScheduler::start(int intervalMilliseconds)
+void DisplayScheduler::start(int interval)
 {
     m_running = true;
-    Timer1.setInterval(intervalMilliseconds);
-    Timer1.start();
+    m_intervalTimer.setInterval(interval);
+    m_intervalTimer.start();
 }
 
 void DisplayScheduler::stop()
 {
     m_running = false;
-    Timer1.stop();
+    m_intervalTimer.stop();
     m_flash->cancel();
 }
 
@@ -44,7 +44,7 @@ void DisplayScheduler::flashFinished()
 {
     // The interval counts from the moment the message vanished.
     if (m_running)
-        Timer1.start();
+        m_intervalTimer.start();
 }
 
 void DisplayScheduler::Timer1_Timer()
@@ -52,7 +52,7 @@ void DisplayScheduler::Timer1_Timer()
     if (!m_running)
         return;
     // No other tick until this message has vanished.
-    Timer1.stop();
+    m_intervalTimer.stop();
     m_flash->cancel();
 
     const DisplayOptions options = m_options();
@@ -69,7 +69,7 @@ void DisplayScheduler::Timer1_Timer()
     if (!prepared) {
         // Nothing to show (an empty pool, say): the cycle still runs, so messages added
         // later appear after the next start.
-        Timer1.start();
+        m_intervalTimer.start();
         return;
     }
     m_flash->showFor(options.durationMilliseconds);

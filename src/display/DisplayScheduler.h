@@ -31,8 +31,8 @@ public:
                      ScreenSource screen, QObject* parent = nullptr);
     ~DisplayScheduler() override;
 
-    // Starts waiting for the first message, one full interval from now.
-    void start(int intervalMilliseconds);
+    // Starts waiting for the first message, one full interval (in milliseconds) from now.
+    void start(int interval);
     // Stops at once: a message on screen vanishes and no other follows.
     void stop();
     bool isRunning() const { return m_running; }
@@ -40,10 +40,8 @@ public:
     // The tick of the interval timer.
     void Timer1_Timer();
 
-    qint32 lMessageIndex = 0;
-
     // For tests and tools: the interval timer and the flash window.
-    const QTimer& intervalTimer() const { return Timer1; }
+    const QTimer& intervalTimer() const { return m_intervalTimer; }
     FlashWindow* flashWindow() const { return m_flash.get(); }
     // True while a message is on the screen.
     bool IsFormLoaded() const;
@@ -59,7 +57,9 @@ private:
     RandomSource& m_random;
     OptionsSource m_options;
     ScreenSource m_screen;
-    QTimer Timer1;
+    QTimer m_intervalTimer;
     std::unique_ptr<FlashWindow> m_flash;
     bool m_running = false;
+    // The position of the next message in written order.
+    qint32 lMessageIndex = 0;
 };

@@ -15,8 +15,8 @@ qint64 scaled(float r, qint64 n)
 
 } // namespace
 
-std::optional<qsizetype> FlashPlanner::nextIndex(qsizetype poolSize, bool randomOrder,
-                                                 qint32& lMessageIndex, RandomSource& random)
+std::optional<qsizetype> FlashPlanner::nextIndex(qsizetype poolSize, bool randomOrder, qint32& next,
+                                                 RandomSource& random)
 {
     if (poolSize <= 0)
         return std::nullopt;
@@ -24,10 +24,10 @@ std::optional<qsizetype> FlashPlanner::nextIndex(qsizetype poolSize, bool random
     if (randomOrder)
         return qsizetype(scaled(random.next(), highest));
 
-    if (lMessageIndex < 0 || lMessageIndex > highest)
-        lMessageIndex = 0;
-    const qsizetype index = lMessageIndex;
-    lMessageIndex = index == highest ? 0 : lMessageIndex + 1;
+    if (next < 0 || next > highest)
+        next = 0;
+    const qsizetype index = next;
+    next = index == highest ? 0 : next + 1;
     return index;
 }
 
@@ -41,18 +41,4 @@ QPoint FlashPlanner::place(QSize text, QRect screen, bool randomLocation, Random
         return screen.topLeft() + QPoint(int(left), int(top));
     }
     return screen.topLeft() + QPoint(roomAcross / 2, roomDown / 2);
-}
-
-int FlashPlanner::intervalMilliseconds(const QString& secondsText)
-{
-    bool ok = false;
-    const int seconds = secondsText.toInt(&ok);
-    return ok && seconds > 0 && seconds <= 24 * 3600 ? seconds * 1000 : 5000;
-}
-
-int FlashPlanner::durationMilliseconds(const QString& millisecondsText)
-{
-    bool ok = false;
-    const int milliseconds = millisecondsText.toInt(&ok);
-    return ok && milliseconds > 0 && milliseconds <= 60000 ? milliseconds : 60;
 }

@@ -79,10 +79,10 @@ FlashWindow::FlashWindow(KindSource kind)
     , m_shaped(std::make_unique<Surface>(Kind::Shaped, [this] { firstFramePainted(); }))
     , m_translucent(std::make_unique<Surface>(Kind::Translucent, [this] { firstFramePainted(); }))
 {
-    Timer1.setObjectName(QStringLiteral("Timer1"));
-    Timer1.setSingleShot(true);
-    Timer1.setTimerType(Qt::PreciseTimer);
-    connect(&Timer1, &QTimer::timeout, this, [this] {
+    m_displayTimer.setObjectName(QStringLiteral("displayTimer"));
+    m_displayTimer.setSingleShot(true);
+    m_displayTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_displayTimer, &QTimer::timeout, this, [this] {
         m_awaitingFirstFrame = false;
         m_current->hide();
         Q_EMIT finished();
@@ -149,7 +149,7 @@ void FlashWindow::showFor(int milliseconds)
 {
     m_duration = milliseconds;
     m_awaitingFirstFrame = true;
-    Timer1.start(milliseconds + firstFrameAllowanceMs);
+    m_displayTimer.start(milliseconds + firstFrameAllowanceMs);
     m_current->show();
 }
 
@@ -160,12 +160,12 @@ void FlashWindow::firstFramePainted()
     if (!m_awaitingFirstFrame)
         return;
     m_awaitingFirstFrame = false;
-    Timer1.start(m_duration);
+    m_displayTimer.start(m_duration);
 }
 
 void FlashWindow::cancel()
 {
-    Timer1.stop();
+    m_displayTimer.stop();
     m_awaitingFirstFrame = false;
     if (m_current)
         m_current->hide();

@@ -66,7 +66,7 @@ private:
     std::unique_ptr<Surface> m_shaped;
     std::unique_ptr<Surface> m_translucent;
     Surface* m_current = nullptr;
-    QTimer Timer1;
+    QTimer m_displayTimer;
     int m_duration = 0;
     bool m_awaitingFirstFrame = false;
     QString m_text;

@@ -23,12 +23,6 @@ QComboBox* pickOnlyList(const QString& name)
     return box;
 }
 
-bool isLeapYear(int year)
-{
-    // Exact from 1901 to 2099, which holds every year the picker offers.
-    return year % 4 == 0;
-}
-
 } // namespace
 
 DatePicker::DatePicker(QDate today, QWidget* parent)
@@ -95,13 +89,13 @@ QDate DatePicker::Value() const
                  cboDate->currentIndex() + 1);
 }
 
-bool DatePicker::setValue(QDate mValue)
+bool DatePicker::setValue(QDate date)
 {
-    if (!mValue.isValid() || mValue.year() < firstYear || mValue.year() > lastYear)
+    if (!DateRange::contains(date))
         return false;
-    pick(cboYear, mValue.year() - firstYear);
-    pick(cboMonth, mValue.month() - 1);
-    pick(cboDate, mValue.day() - 1);
+    pick(cboYear, date.year() - firstYear);
+    pick(cboMonth, date.month() - 1);
+    pick(cboDate, date.day() - 1);
     return true;
 }
 
@@ -121,17 +115,10 @@ void DatePicker::CheckDayOfMonth()
 {
     if (cboYear->currentIndex() < 0 || cboMonth->currentIndex() < 0 || cboDate->currentIndex() < 0)
         return;
-    const int year = firstYear + cboYear->currentIndex();
-    const int month = cboMonth->currentIndex() + 1;
-    const int day = cboDate->currentIndex() + 1;
-
-    int lastDay = 31;
-    if (month == 2)
-        lastDay = isLeapYear(year) ? 29 : 28;
-    else if (month == 4 || month == 6 || month == 9 || month == 11)
-        lastDay = 30;
+    const int lastDay =
+        QDate(firstYear + cboYear->currentIndex(), cboMonth->currentIndex() + 1, 1).daysInMonth();
     // The correction is a pick of its own: it is checked and announced before the pick
     // that caused it.
-    if (day > lastDay)
+    if (cboDate->currentIndex() + 1 > lastDay)
         pick(cboDate, lastDay - 1);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "goals/DateRange.h"
+
 #include <QDate>
 #include <QWidget>
 
@@ -14,8 +16,8 @@ class DatePicker : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int firstYear = 1980;
-    static constexpr int lastYear = 2099;
+    static constexpr int firstYear = DateRange::firstYear;
+    static constexpr int lastYear = DateRange::lastYear;
 
     // Starts at today's date (moved into the years the picker offers when it lies outside).
     explicit DatePicker(QDate today, QWidget* parent = nullptr);
@@ -25,7 +27,7 @@ public:
     // Selects the year, the month and the day in that order, each as a pick of the user's
     // would (so DateChanged follows each). A date the lists cannot show is refused: false,
     // and the shown date stays as it was.
-    bool setValue(QDate mValue);
+    bool setValue(QDate date);
 
     // Pulls a day the selected month does not have back to the month's last day.
     void CheckDayOfMonth();

@@ -2,6 +2,7 @@
 
 #include "library/RecordReader.h"
 #include "library/RecordWriter.h"
+#include "platform/LineBreaks.h"
 
 namespace {
 
@@ -9,11 +10,6 @@ using Field = RecordReader::Field;
 using Form = RecordReader::Form;
 constexpr std::initializer_list<Field> goalFields = {Field::Text, Field::Date, Field::Date,
                                                      Field::Text, Field::Flag, Field::Number};
-
-bool isLineEnd(QChar c)
-{
-    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
-}
 
 // Gathers the goals read and keeps whatever stands between them.
 class Gatherer {
@@ -85,7 +81,7 @@ GoalRecords::Content GoalRecords::parse(QStringView content)
     qsizetype pos = 0;
     while (pos < content.size()) {
         qsizetype end = pos;
-        while (end < content.size() && !isLineEnd(content[end]))
+        while (end < content.size() && !LineBreaks::isLineEnd(content[end]))
             ++end;
         qsizetype next = end;
         if (next < content.size())
@@ -137,7 +133,7 @@ QString GoalRecords::format(const Goals& goals, const QStringList& kept, const Q
         // starts a line of its own.
         const QString& before = i < kept.size() ? kept[i] : QString();
         writer.verbatim(before);
-        if (!before.isEmpty() && !isLineEnd(before.back()))
+        if (!before.isEmpty() && !LineBreaks::isLineEnd(before.back()))
             writer.verbatim(u"\r\n");
         if (skipped[i])
             continue;

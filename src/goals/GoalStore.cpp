@@ -10,11 +10,6 @@ GoalStore::GoalStore(QString path)
     : m_path(std::move(path))
 {}
 
-QString GoalStore::pathIn(const QString& dataFolder)
-{
-    return dataFolder + QStringLiteral("/goals.txt");
-}
-
 bool GoalStore::fileFound() const
 {
     const QFileInfo info(m_path);

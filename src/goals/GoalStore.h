@@ -18,8 +18,6 @@ public:
     enum class Reading { Whole, TooLarge, Unreadable };
 
     explicit GoalStore(QString path);
-    // goals.txt in the data folder.
-    static QString pathIn(const QString& dataFolder);
 
     static bool HasGoals(const Goals& goals) { return !goals.isEmpty(); }
 

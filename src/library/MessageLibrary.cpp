@@ -1,6 +1,7 @@
 #include "MessageLibrary.h"
 
 #include "library/MessagePool.h"
+#include "platform/DataFolder.h"
 #include "platform/FileNames.h"
 #include "platform/ReservedNames.h"
 #include "platform/TextFile.h"
@@ -12,12 +13,6 @@
 #include <array>
 
 namespace {
-
-#ifdef Q_OS_WIN
-constexpr bool windowsFileNames = true;
-#else
-constexpr bool windowsFileNames = false;
-#endif
 
 // No message file of ours comes near this (it would hold millions of messages); a file
 // this big in the folder is something else, and reading it whole would only stall the
@@ -61,26 +56,18 @@ MessageLibrary::MessageLibrary(QString dataFolder)
     : m_dataFolder(std::move(dataFolder))
 {}
 
-QString MessageLibrary::messageFolder() const
-{
-    return m_dataFolder + QStringLiteral("/plugins");
-}
-
-QString MessageLibrary::indexPath() const
-{
-    return m_dataFolder + QStringLiteral("/FileNames.txt");
-}
-
 std::optional<QString> MessageLibrary::messageFilePath(const QString& name) const
 {
-    if (!staysInFolder(name))
+    if (!FileNames::staysInFolder(name))
         return std::nullopt;
-    return messageFolder() + QLatin1Char('/') + name + QStringLiteral(".txt");
+    return DataFolder::messageFolder(m_dataFolder) + QLatin1Char('/') + name +
+           QStringLiteral(".txt");
 }
 
 std::optional<QStringList> MessageLibrary::messageFiles() const
 {
-    std::optional<QStringList> names = FileNames::list(messageFolder(), QStringLiteral(".txt"));
+    std::optional<QStringList> names =
+        FileNames::list(DataFolder::messageFolder(m_dataFolder), QStringLiteral(".txt"));
     if (names) {
         // Names that differ only in letter case in a fixed order, whatever the folder's.
         std::sort(names->begin(), names->end(), [](const QString& a, const QString& b) {
@@ -93,7 +80,7 @@ std::optional<QStringList> MessageLibrary::messageFiles() const
 
 std::optional<QString> MessageLibrary::findMessageFile(const QString& name) const
 {
-    const QStringList names = listMessageFiles();
+    const QStringList names = messageFiles().value_or(QStringList());
     if (names.contains(name))
         return name;
     for (const QString& listed : names) {
@@ -105,17 +92,17 @@ std::optional<QString> MessageLibrary::findMessageFile(const QString& name) cons
 
 bool MessageLibrary::hasIndex() const
 {
-    return QFileInfo(indexPath()).isFile();
+    return QFileInfo(DataFolder::indexFile(m_dataFolder)).isFile();
 }
 
 std::optional<QList<MessageRecord>> MessageLibrary::readIndex() const
 {
-    return readRecords(indexPath());
+    return readRecords(DataFolder::indexFile(m_dataFolder));
 }
 
 bool MessageLibrary::writeIndex(const QList<MessageRecord>& entries) const
 {
-    return TextFile::write(indexPath(), MessageRecords::format(entries));
+    return TextFile::write(DataFolder::indexFile(m_dataFolder), MessageRecords::format(entries));
 }
 
 bool MessageLibrary::hasMessageFile(const QString& name) const
@@ -289,18 +276,4 @@ QString MessageLibrary::safeName(const QString& typed)
         name.insert(stemEnd, QLatin1Char('_'));
     }
     return name;
-}
-
-bool MessageLibrary::staysInFolder(QStringView name)
-{
-    if (name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
-        return false;
-    if (windowsFileNames) {
-        // A backslash leads elsewhere, a colon to a drive or a hidden stream, a device
-        // name to the device.
-        if (name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char(':')) ||
-            ReservedNames::isDeviceName(name))
-            return false;
-    }
-    return true;
 }

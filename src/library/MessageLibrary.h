@@ -5,7 +5,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 #include <optional>
 
 class MessagePool;
@@ -20,16 +19,12 @@ class MessageLibrary {
 public:
     explicit MessageLibrary(QString dataFolder);
 
-    QString messageFolder() const;
-    QString indexPath() const;
     // Nothing when the name would lead outside the message folder.
     std::optional<QString> messageFilePath(const QString& name) const;
 
     // The names of the message files (file names without ".txt"), sorted ignoring case;
     // nothing when the message folder cannot be listed (missing, or not readable).
     std::optional<QStringList> messageFiles() const;
-    // The same, empty when the folder cannot be listed.
-    QStringList listMessageFiles() const { return messageFiles().value_or(QStringList()); }
     // The listed name that is name, else one that equals it ignoring case, if any.
     std::optional<QString> findMessageFile(const QString& name) const;
 
@@ -48,8 +43,6 @@ public:
     // Rebuilds the pool from the checked messages of the checked files, in the order of
     // the index. False, with the pool as it was, when there is no index to read.
     bool LoadMessagePool(MessagePool& pool) const;
-    // Appends the checked messages of one message file; nothing when it cannot be read.
-    void AddFileToPool(const QString& name, MessagePool& pool) const;
 
     // One entry for each listed name, in list order, with the check mark of the index
     // record of that name (the later of two records wins). Unchecked when the index does
@@ -64,9 +57,10 @@ public:
     // characters, and the like), without leading or trailing dots, never a device name,
     // and short enough for any file system. Empty when nothing usable is left.
     static QString safeName(const QString& typed);
-    // Whether name + ".txt" names a file inside the message folder.
-    static bool staysInFolder(QStringView name);
 
 private:
+    // Appends the checked messages of one message file; nothing when it cannot be read.
+    void AddFileToPool(const QString& name, MessagePool& pool) const;
+
     QString m_dataFolder;
 };

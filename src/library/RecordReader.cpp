@@ -1,5 +1,7 @@
 #include "RecordReader.h"
 
+#include "platform/LineBreaks.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -8,11 +10,6 @@ namespace {
 bool isSpace(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-
-bool isLineEnd(QChar c)
-{
-    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
 }
 
 } // namespace
@@ -31,7 +28,7 @@ qsizetype RecordReader::skipSpaces(qsizetype pos) const
 
 qsizetype RecordReader::lineEnd(qsizetype pos) const
 {
-    while (pos < m_content.size() && !isLineEnd(m_content[pos]))
+    while (pos < m_content.size() && !LineBreaks::isLineEnd(m_content[pos]))
         ++pos;
     return pos;
 }
@@ -53,7 +50,7 @@ qsizetype RecordReader::afterRecordEnd(qsizetype pos) const
 bool RecordReader::atBlankLine() const
 {
     const qsizetype pos = skipSpaces(m_pos);
-    return pos < m_content.size() && isLineEnd(m_content[pos]);
+    return pos < m_content.size() && LineBreaks::isLineEnd(m_content[pos]);
 }
 
 std::optional<QList<RecordReader::Value>> RecordReader::read(std::initializer_list<Field> fields)
@@ -114,7 +111,7 @@ bool RecordReader::readFields(qsizetype pos, Fields fields, size_t i, QList<Valu
             return false;
         // A date never runs over a line end: read as one, it would join two lines into
         // one record that, written back as a plain date, reads as something else.
-        if (std::any_of(inside.begin(), inside.end(), isLineEnd))
+        if (std::any_of(inside.begin(), inside.end(), LineBreaks::isLineEnd))
             return false;
         value.date = QDate::fromString(inside.first(10).toString(), Qt::ISODate);
         if (!value.date.isValid())
@@ -203,7 +200,7 @@ bool RecordReader::readText(qsizetype pos, Fields fields, size_t i, QList<Value>
     // close it early and read as another record.
     qsizetype stop = pos;
     while (stop < m_content.size() && m_content[stop] != QLatin1Char(',') &&
-           !isLineEnd(m_content[stop])) {
+           !LineBreaks::isLineEnd(m_content[stop])) {
         if (m_content[stop] == QLatin1Char('"'))
             return false;
         ++stop;

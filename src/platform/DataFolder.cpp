@@ -8,6 +8,10 @@
 
 namespace {
 
+const QString messageFolderName = QStringLiteral("plugins");
+const QString indexFileName = QStringLiteral("FileNames.txt");
+const QString goalFileName = QStringLiteral("goals.txt");
+
 bool canWriteInto(const QString& folder)
 {
     // Permission bits do not tell the whole story (read-only mounts, Windows ACLs):
@@ -23,8 +27,7 @@ QString DataFolder::choose(const QString& commandLineFolder, const QString& prog
 {
     if (!commandLineFolder.isEmpty())
         return QDir::cleanPath(QDir(commandLineFolder).absolutePath());
-    if (QFileInfo(programFolder + QStringLiteral("/plugins")).isDir() &&
-        canWriteInto(programFolder))
+    if (QFileInfo(messageFolder(programFolder)).isDir() && canWriteInto(programFolder))
         return programFolder;
     return perUserFolder;
 }
@@ -39,14 +42,14 @@ bool DataFolder::prepare(const QString& folder, const QString& samplesFolder)
 {
     if (QFileInfo(folder).isDir())
         return true;
-    const QString plugins = folder + QStringLiteral("/plugins");
+    const QString plugins = messageFolder(folder);
     if (!QDir().mkpath(plugins))
         return false;
     const QDir samples(samplesFolder);
     for (const QFileInfo& sample : samples.entryInfoList({QStringLiteral("*.txt")}, QDir::Files)) {
         // Message files go into "plugins"; the index and the goal file next to it.
-        const bool isMessageFile = sample.fileName() != QStringLiteral("FileNames.txt") &&
-                                   sample.fileName() != QStringLiteral("goals.txt");
+        const bool isMessageFile =
+            sample.fileName() != indexFileName && sample.fileName() != goalFileName;
         const QString target =
             (isMessageFile ? plugins : folder) + QLatin1Char('/') + sample.fileName();
         if (QFile::copy(sample.absoluteFilePath(), target))
@@ -54,4 +57,19 @@ bool DataFolder::prepare(const QString& folder, const QString& samplesFolder)
                                               QFile::ReadOther);
     }
     return true;
+}
+
+QString DataFolder::messageFolder(const QString& folder)
+{
+    return folder + QLatin1Char('/') + messageFolderName;
+}
+
+QString DataFolder::indexFile(const QString& folder)
+{
+    return folder + QLatin1Char('/') + indexFileName;
+}
+
+QString DataFolder::goalFile(const QString& folder)
+{
+    return folder + QLatin1Char('/') + goalFileName;
 }

@@ -20,4 +20,10 @@ public:
     // resource path). Returns false when the folder could not be created; the program
     // goes on without its files then.
     static bool prepare(const QString& folder, const QString& samplesFolder);
+
+    // The data files in the folder: the folder of the message files ("plugins"), their
+    // index ("FileNames.txt") and the goal file ("goals.txt").
+    static QString messageFolder(const QString& folder);
+    static QString indexFile(const QString& folder);
+    static QString goalFile(const QString& folder);
 };

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <optional>
 
 // How this system names files.
@@ -18,4 +19,9 @@ public:
     // but cannot be opened. Nothing when the folder cannot be listed: missing, not a
     // folder, or not readable.
     static std::optional<QStringList> list(const QString& folder, const QString& suffix);
+
+    // Whether the name, put after a folder and a slash, names a file in that folder: no
+    // slash and no NUL in it; on Windows neither a backslash (which leads elsewhere), a
+    // colon (a drive, or a hidden stream), nor a device name.
+    static bool staysInFolder(QStringView name);
 };

@@ -1,6 +1,7 @@
 #include "Prompter.h"
 
-#include "ApplicationTitle.h"
+#include "platform/ApplicationTitle.h"
+#include "platform/LineBreaks.h"
 
 #include <QMessageBox>
 
@@ -8,21 +9,14 @@ namespace {
 
 const char* const dismissedProperty = "zorvanDismissed";
 
-// Texts may break lines with a lone carriage return; a message box wants a line feed.
-QString withLineFeeds(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
 } // namespace
 
 Prompter::Answer Prompter::ask(QWidget* parent, const Message& message)
 {
     QMessageBox box(parent);
     box.setWindowTitle(message.title.isEmpty() ? applicationTitle() : message.title);
-    box.setText(withLineFeeds(message.text));
+    // Texts may break lines with a lone carriage return; a message box wants a line feed.
+    box.setText(LineBreaks::toLineFeeds(message.text));
     box.setTextFormat(Qt::PlainText);
     switch (message.icon) {
     case Icon::None:

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -85,14 +87,30 @@ bool TextFile::write(const QString& path, const QString& text)
 
 bool TextFile::writeBytes(const QString& path, const QByteArray& bytes)
 {
+    return !save(path, bytes);
+}
+
+std::optional<TextFile::Failure> TextFile::save(const QString& path, const QByteArray& bytes,
+                                                std::optional<QFileDevice::Permissions> permissions)
+{
     QSaveFile file(path);
+    // errno is read at once after the step that failed, before anything else can set it.
+    const auto failure = [&file] {
+        const int code = errno != 0 ? errno : EIO;
+        file.cancelWriting();
+        return Failure{.code = code, .description = QString::fromLocal8Bit(std::strerror(code))};
+    };
+    errno = 0;
     // Unbuffered, so that a short write (a full disk) shows in write()'s count: through
     // the buffer Qt 6.4 commits the cut-short file as if all had gone well.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+        return failure();
+    if (permissions && !file.setPermissions(*permissions))
+        return failure();
+    if (file.write(bytes) != bytes.size())
+        return failure();
+    // The commit makes the bytes durable before it renames the file over the old one.
+    if (!file.commit())
+        return failure();
+    return std::nullopt;
 }

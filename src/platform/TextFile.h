@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 #include <optional>
 
@@ -26,4 +27,16 @@ public:
     // left as it was and false is returned.
     static bool write(const QString& path, const QString& text);
     static bool writeBytes(const QString& path, const QByteArray& bytes);
+
+    // Why a save failed: the C library's error number (errno) of the step that failed,
+    // EIO where the system set none (Windows' file calls do not), and its text.
+    struct Failure {
+        int code = 0;
+        QString description;
+    };
+    // The same safe save, saying why it failed: nothing when the bytes are on disk. The
+    // new file takes the permissions when they are given.
+    static std::optional<Failure>
+    save(const QString& path, const QByteArray& bytes,
+         std::optional<QFileDevice::Permissions> permissions = std::nullopt);
 };

@@ -11,18 +11,6 @@ QFont DisplayFont::toFont() const
     return font;
 }
 
-DisplayFont DisplayFont::fromFont(const QFont& font)
-{
-    DisplayFont result;
-    result.name = font.family();
-    result.size = font.pointSizeF();
-    result.bold = font.bold();
-    result.italic = font.italic();
-    result.strikethrough = font.strikeOut();
-    result.underline = font.underline();
-    return result;
-}
-
 QColor colorFromValue(qint32 value)
 {
     const auto bits = quint32(value);
@@ -32,4 +20,29 @@ QColor colorFromValue(qint32 value)
 qint32 valueFromColor(const QColor& color)
 {
     return qint32(quint32(color.red()) | quint32(color.green()) << 8 | quint32(color.blue()) << 16);
+}
+
+QList<int> intervalChoices()
+{
+    QList<int> seconds{2};
+    for (int next = 5; next <= 120; next += 5)
+        seconds << next;
+    return seconds;
+}
+
+QList<int> durationChoices()
+{
+    return {20, 40, 60, 80, 100, 125, 150, 200};
+}
+
+int intervalMilliseconds(int position)
+{
+    const QList<int> seconds = intervalChoices();
+    return 1000 * seconds.value(position, seconds[DisplaySettings().intervalPosition]);
+}
+
+int durationMilliseconds(int position)
+{
+    const QList<int> milliseconds = durationChoices();
+    return milliseconds.value(position, milliseconds[DisplaySettings().durationPosition]);
 }

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QString>
 
 // The display font as the settings keep it.
@@ -14,7 +15,6 @@ struct DisplayFont {
     bool underline = false;
 
     QFont toFont() const;
-    static DisplayFont fromFont(const QFont& font);
 
     bool operator==(const DisplayFont&) const = default;
 };
@@ -41,3 +41,13 @@ qint32 valueFromColor(const QColor& color);
 // The sizes the display font accepts, in points; anything else keeps the previous size.
 inline constexpr double minimumFontSize = 1;
 inline constexpr double maximumFontSize = 400;
+
+// The choices of the interval list, in seconds (2, then 5 to 120 in steps of 5), and of the
+// duration list, in milliseconds, in list order.
+QList<int> intervalChoices();
+QList<int> durationChoices();
+// The interval and the display time a position of the lists stands for. A list whose
+// selection was cleared (-1) stands for its default choice ("5" seconds, "60" milliseconds),
+// as a time of 0 would mean that no message ever appears, or that one never vanishes.
+int intervalMilliseconds(int position);
+int durationMilliseconds(int position);

@@ -3,6 +3,7 @@
 #include "platform/WebLinks.h"
 #include "settings/FontDialog.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/Named.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,17 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace {
-
-template <typename T, typename... Args> T* named(const QString& name, Args&&... args)
-{
-    auto* widget = new T(std::forward<Args>(args)...);
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
 
 SettingsPage::SettingsPage(QWidget* parent)
     : QWidget(parent)
@@ -112,15 +102,15 @@ SettingsPage::SettingsPage(QWidget* parent)
 
 void SettingsPage::fillDisplayLists()
 {
-    cboDispInterval->clear();
-    cboDispInterval->addItem(QStringLiteral("2"));
-    for (int seconds = 5; seconds <= 120; seconds += 5)
-        cboDispInterval->addItem(QString::number(seconds));
-    cboDispDuration->clear();
-    for (const int milliseconds : {20, 40, 60, 80, 100, 125, 150, 200})
-        cboDispDuration->addItem(QString::number(milliseconds));
-    cboDispInterval->setCurrentIndex(1);
-    cboDispDuration->setCurrentIndex(2);
+    const auto fill = [](QComboBox* list, const QList<int>& choices, int position) {
+        list->clear();
+        for (const int choice : choices)
+            list->addItem(QString::number(choice));
+        list->setCurrentIndex(position);
+    };
+    const DisplaySettings defaults;
+    fill(cboDispInterval, intervalChoices(), defaults.intervalPosition);
+    fill(cboDispDuration, durationChoices(), defaults.durationPosition);
 }
 
 void SettingsPage::collect(DisplaySettings& settings) const
@@ -150,14 +140,14 @@ void SettingsPage::apply(const DisplaySettings& settings)
     m_font = settings.font;
 }
 
-QString SettingsPage::intervalText() const
+int SettingsPage::intervalMilliseconds() const
 {
-    return cboDispInterval->currentText();
+    return ::intervalMilliseconds(cboDispInterval->currentIndex());
 }
 
-QString SettingsPage::durationText() const
+int SettingsPage::durationMilliseconds() const
 {
-    return cboDispDuration->currentText();
+    return ::durationMilliseconds(cboDispDuration->currentIndex());
 }
 
 bool SettingsPage::randomOrder() const

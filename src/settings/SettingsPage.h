@@ -32,9 +32,9 @@ public:
     // than 0 and 1, leaves that control as it is; position -1 clears the list's selection.
     void apply(const DisplaySettings& settings);
 
-    // What the display reads for each message.
-    QString intervalText() const;
-    QString durationText() const;
+    // What the display reads for each message; the interval at each start.
+    int intervalMilliseconds() const;
+    int durationMilliseconds() const;
     bool randomOrder() const;
     bool randomLocation() const;
     QFont displayFont() const;

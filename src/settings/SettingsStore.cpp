@@ -4,6 +4,7 @@
 #include "settings/SettingText.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -30,6 +31,10 @@ void readInt(const QString& text, int& target)
         target = int(*value);
 }
 
+const char* const runAtSysTrayKey = "RunAtSysTray";
+
+// One key a block: its name and default, how a load reads it, how a save writes it.
+// clang-format off
 const std::array<Key, 13> table = {{
     {"AutoDisplay", "False",
      [](const QString& t, DisplaySettings& s) { readBool(t, s.autoDisplay); },
@@ -81,9 +86,10 @@ const std::array<Key, 13> table = {{
      [](const QString& t, DisplaySettings& s) { readBool(t, s.font.underline); },
      [](const DisplaySettings& s) { return SettingText::fromBool(s.font.underline); }},
     // Read by the start-up order itself, which is stricter about its text than a load.
-    {"RunAtSysTray", nullptr, nullptr,
+    {runAtSysTrayKey, nullptr, nullptr,
      [](const DisplaySettings& s) { return SettingText::fromBool(s.runAtSysTray); }},
 }};
+// clang-format on
 
 } // namespace
 
@@ -103,6 +109,21 @@ void SettingsStore::save(SettingsArea& area, const DisplaySettings& settings)
     for (const Key& key : table)
         area.setValue(QLatin1String(key.name), key.write(settings));
     area.sync();
+}
+
+void SettingsStore::saveRunAtSysTray(SettingsArea& area, bool runAtSysTray)
+{
+    const Key& key = *std::find_if(table.begin(), table.end(),
+                                   [](const Key& key) { return key.name == runAtSysTrayKey; });
+    area.setValue(QLatin1String(key.name),
+                  key.write(DisplaySettings{.runAtSysTray = runAtSysTray}));
+    area.sync();
+}
+
+bool SettingsStore::loadRunAtSysTray(const SettingsArea& area)
+{
+    // Only the exact text a save writes counts.
+    return area.value(QLatin1String(runAtSysTrayKey)) == SettingText::fromBool(true);
 }
 
 QStringList SettingsStore::keys()

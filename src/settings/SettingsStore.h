@@ -17,6 +17,12 @@ public:
     // Writes all thirteen keys, in table order, whether changed or not.
     static void save(SettingsArea& area, const DisplaySettings& settings);
 
+    // "RunAtSysTray" alone, written as soon as the user changes the tray choice.
+    static void saveRunAtSysTray(SettingsArea& area, bool runAtSysTray);
+    // The stored tray choice, as the start-up order reads it: stricter about its text than
+    // a load, only the text a save writes is true.
+    static bool loadRunAtSysTray(const SettingsArea& area);
+
     // The key names, in the order in which they are written.
     static QStringList keys();
 };

@@ -3,15 +3,11 @@
 #include "platform/Prompter.h"
 #include "platform/SettingsArea.h"
 #include "platform/StartupEntry.h"
-#include "settings/SettingText.h"
 #include "settings/SettingsPage.h"
+#include "settings/SettingsStore.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
-
-namespace {
-const QString runAtSysTrayKey = QStringLiteral("RunAtSysTray");
-}
 
 StartupOptions::StartupOptions(SettingsPage& page, const Services& services, QObject* parent)
     : QObject(parent)
@@ -40,9 +36,7 @@ void StartupOptions::showStoredChoice()
         optRun_Click();
     else
         m_page.runButton()->setChecked(true);
-    // Only the exact text counts, as the store always writes it.
-    const auto stored = m_services.settings->value(runAtSysTrayKey);
-    m_page.sysTrayCheckBox()->setChecked(stored == SettingText::fromBool(true));
+    m_page.sysTrayCheckBox()->setChecked(SettingsStore::loadRunAtSysTray(*m_services.settings));
 }
 
 void StartupOptions::optRun_Click()
@@ -65,9 +59,7 @@ void StartupOptions::optDontRun_Click()
 
 void StartupOptions::chkSysTray_Click()
 {
-    m_services.settings->setValue(runAtSysTrayKey,
-                                  SettingText::fromBool(m_page.sysTrayCheckBox()->isChecked()));
-    m_services.settings->sync();
+    SettingsStore::saveRunAtSysTray(*m_services.settings, m_page.sysTrayCheckBox()->isChecked());
 }
 
 bool StartupOptions::SetStartupEntry(bool enable)

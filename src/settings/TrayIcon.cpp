@@ -44,8 +44,3 @@ void TrayIcon::mnuPop_Click()
     m_window.activateWindow();
     RemoveTrayIcon();
 }
-
-bool TrayIcon::isAdded() const
-{
-    return m_icon->isVisible();
-}

@@ -25,9 +25,6 @@ public:
     // The window comes back, in front, and the icon goes.
     void mnuPop_Click();
 
-    // Whether the icon has been added and not removed since.
-    bool isAdded() const;
-
 private:
     QWidget& m_window;
     QSystemTrayIcon* m_icon;

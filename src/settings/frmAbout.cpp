@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "platform/ApplicationTitle.h"
 #include "platform/WebLinks.h"
 #include "widgets/LinkLabel.h"
 
@@ -16,7 +17,7 @@ frmAbout::frmAbout(QWidget* parent)
     , cmdOK(new QPushButton(tr("OK"), this))
 {
     setObjectName(QStringLiteral("frmAbout"));
-    const QString title = tr("Zorvan Subliminal Message Software v1.50");
+    const QString title = applicationCaption();
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);

@@ -410,7 +410,7 @@ void tst_App::copiesThatCannotHandOverSaySo()
         SingleInstance firstInstance(name);
         frmAll first(m_test->services(), &firstInstance);
         QVERIFY(first.Form_Load());
-        first.cmdSaveSettings_Click();
+        first.saveSettings();
         const QByteArray before = fileBytes(m_test->settingsFile());
 
         SingleInstance secondInstance(name);
@@ -462,8 +462,8 @@ void tst_App::startWithTheSession()
     clickOption(child<QRadioButton>("optRun"));
     const std::optional<QString> command = m_test->startupCommand();
     QVERIFY(command && command->endsWith(u" /STARTUP"_qs) &&
-            command->contains(QDir::toNativeSeparators(m_test->services().programFolder +
-                                                       u"/ZorvanTest"_qs)));
+            command->contains(
+                QDir::toNativeSeparators(m_test->services().programFolder + u"/ZorvanTest"_qs)));
     clickOption(sysTray);
     QCOMPARE(stored(u"RunAtSysTray"_qs), u"True"_qs);
     clickOption(child<QRadioButton>("optDontRun"));

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <cerrno>
+#include <cstring>
 #include <grp.h>
 #include <pwd.h>
 #include <unistd.h>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ApplicationTitle.h"
+
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -110,7 +112,7 @@ public:
     // which no test stores itself.
     bool saved() const { return setting(u"FontBold"_qs).has_value(); }
 
-    static QString mainWindowCaption() { return u"Zorvan Subliminal Message Software v1.50"_qs; }
+    static QString mainWindowCaption() { return applicationCaption(); }
     static QString flashCaption() { return u"Zorvan Subliminal Message Software v1.45"_qs; }
 
 private:

@@ -1,6 +1,7 @@
 #include "RestrictedPath.h"
 #include "TestFiles.h"
 #include "goals/GoalStore.h"
+#include "platform/DataFolder.h"
 
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -38,7 +39,7 @@ private Q_SLOTS:
 
 private:
     QTemporaryDir m_folder;
-    const QString m_path = GoalStore::pathIn(m_folder.path());
+    const QString m_path = DataFolder::goalFile(m_folder.path());
 };
 
 void tst_GoalStore::readsWhatItCanAndSavesItExactly_data()

@@ -12,7 +12,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #endif
@@ -203,7 +205,11 @@ void tst_Platform::presenceAndAFolderThatCannotBeWritten()
         QSKIP("permission bits do not bind here");
     // An entry that already says what would be written needs no writing.
     QVERIFY(!test.startup->set(name, u"/opt/zorvan"_qs, true).has_value());
-    QVERIFY(test.startup->set(name, u"/opt/moved"_qs, true).has_value());
+    // The message box says why, with the system's number and words for it.
+    const auto failure = test.startup->set(name, u"/opt/moved"_qs, true);
+    QVERIFY(failure && failure->step == StartupEntry::Failure::Step::Setting);
+    QCOMPARE(failure->code, EACCES);
+    QCOMPARE(failure->description, QString::fromLocal8Bit(std::strerror(EACCES)));
     QCOMPARE(fileBytes(test.startupEntryFile()), written);
 }
 

@@ -1,10 +1,10 @@
 #include "TestWidgets.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QTest>
-#include <QTreeWidget>
 #include <QtTest/qtestspontaneevent.h>
 
 void clickOption(QAbstractButton* button)
@@ -19,15 +19,15 @@ void pressCloseBox(QWidget* window)
     QApplication::instance()->notify(window, &event);
 }
 
-void clickRow(QTreeWidget* list, int row)
+void clickRow(QAbstractItemView* list, int row)
 {
-    const QRect rect = list->visualItemRect(list->topLevelItem(row));
+    const QRect rect = list->visualRect(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
-void clickCheckBox(QTreeWidget* list, int row)
+void clickCheckBox(QAbstractItemView* list, int row)
 {
-    const QRect rect = list->visualItemRect(list->topLevelItem(row));
+    const QRect rect = list->visualRect(list->model()->index(row, 0));
     const int box = list->style()->pixelMetric(QStyle::PM_IndicatorWidth) / 2 + 3;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       QPoint(rect.left() + box, rect.center().y()));

@@ -3,7 +3,7 @@
 #include <QObject>
 
 class QAbstractButton;
-class QTreeWidget;
+class QAbstractItemView;
 class QWidget;
 
 // The named control; a missing one is reported, so that the crash that follows is explained.
@@ -20,5 +20,5 @@ void clickOption(QAbstractButton* button);
 // What the window system sends when the user clicks the window's close box.
 void pressCloseBox(QWidget* window);
 // A click in the middle of a row of a list, and one on the row's check box.
-void clickRow(QTreeWidget* list, int row);
-void clickCheckBox(QTreeWidget* list, int row);
+void clickRow(QAbstractItemView* list, int row);
+void clickCheckBox(QAbstractItemView* list, int row);

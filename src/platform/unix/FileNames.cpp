@@ -15,6 +15,11 @@ bool FileNames::caseSensitive()
     return true;
 }
 
+bool FileNames::staysInFolder(QStringView name)
+{
+    return !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+}
+
 std::optional<QStringList> FileNames::list(const QString& folder, const QString& suffix)
 {
     // Below Qt: its listing passes over names that are not UTF-8, and cannot tell a

@@ -1,7 +1,6 @@
 #include "../InstanceChannel.h"
 
 #include <QCryptographicHash>
-
 #include <sys/socket.h>
 #include <unistd.h>
 

@@ -1,6 +1,7 @@
 #include "../StartupEntry.h"
 
 #include "platform/ApplicationTitle.h"
+#include "platform/TextFile.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -9,7 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -105,65 +105,6 @@ bool switchedOff(const QByteArray& entry)
     return false;
 }
 
-// mkdir -p that tells why it failed: 0 or an errno value.
-int makeFolder(const QByteArray& path)
-{
-    if (::mkdir(path.constData(), 0700) == 0)
-        return 0;
-    int error = errno;
-    if (error == ENOENT) {
-        const qsizetype slash = path.lastIndexOf('/');
-        if (slash > 0) {
-            if (const int parentError = makeFolder(path.left(slash)))
-                return parentError;
-            if (::mkdir(path.constData(), 0700) == 0)
-                return 0;
-            error = errno;
-        }
-    }
-    if (error == EEXIST) {
-        struct stat status = {};
-        if (::stat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode))
-            return 0;
-        return ENOTDIR;
-    }
-    return error;
-}
-
-// Writes a new file beside the entry and renames it over the entry, so that a session
-// starting at that moment sees either the old entry or the new one, never half of one.
-int replaceFile(const QByteArray& path, const QByteArray& bytes)
-{
-    QByteArray temporary = path + ".XXXXXX";
-    const int file = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (file < 0)
-        return errno;
-    int error = 0;
-    if (::fchmod(file, 0644) != 0)
-        error = errno;
-    const char* next = bytes.constData();
-    size_t left = size_t(bytes.size());
-    while (left > 0 && error == 0) {
-        const ssize_t written = ::write(file, next, left);
-        if (written < 0) {
-            if (errno != EINTR)
-                error = errno;
-            continue;
-        }
-        next += written;
-        left -= size_t(written);
-    }
-    if (error == 0 && ::fsync(file) != 0)
-        error = errno;
-    if (::close(file) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temporary.constData(), path.constData()) != 0)
-        error = errno;
-    if (error != 0)
-        ::unlink(temporary.constData());
-    return error;
-}
-
 StartupEntry::Failure failure(StartupEntry::Failure::Step step, int error)
 {
     return {
@@ -195,8 +136,11 @@ public:
             return std::nullopt;
         }
 
-        if (const int error = makeFolder(QFile::encodeName(autostartFolder())))
-            return failure(Failure::Step::Opening, error);
+        errno = 0;
+        if (!QDir().mkpath(autostartFolder()))
+            return failure(Failure::Step::Opening, errno == EEXIST ? ENOTDIR
+                                                   : errno != 0    ? errno
+                                                                   : EIO);
         if (isSomethingElse(path))
             return Failure{.step = Failure::Step::Setting,
                            .code = EEXIST,
@@ -207,8 +151,15 @@ public:
         QFile current(QFile::decodeName(path));
         if (current.open(QIODevice::ReadOnly) && current.readAll() == text)
             return std::nullopt;
-        if (const int error = replaceFile(path, text))
-            return failure(Failure::Step::Setting, error);
+        // Written beside the entry and renamed over it, so that a session starting at that
+        // moment sees either the old entry or the new one, never half of one.
+        const auto written = TextFile::save(QFile::decodeName(path), text,
+                                            QFile::ReadOwner | QFile::WriteOwner |
+                                                QFile::ReadGroup | QFile::ReadOther);
+        if (written)
+            return Failure{.step = Failure::Step::Setting,
+                           .code = written->code,
+                           .description = written->description};
         return std::nullopt;
     }
 

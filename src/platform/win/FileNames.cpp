@@ -1,5 +1,7 @@
 #include "../FileNames.h"
 
+#include "../ReservedNames.h"
+
 #include <QDir>
 #include <qt_windows.h>
 #include <string>
@@ -7,6 +9,15 @@
 bool FileNames::caseSensitive()
 {
     return false;
+}
+
+bool FileNames::staysInFolder(QStringView name)
+{
+    for (const char16_t c : {u'/', u'\0', u'\\', u':'}) {
+        if (name.contains(QChar(c)))
+            return false;
+    }
+    return !ReservedNames::isDeviceName(name);
 }
 
 std::optional<QStringList> FileNames::list(const QString& folder, const QString& suffix)
