@@ -1,5 +1,6 @@
 #include "frmAll.h"
 
+#include "app/OptionsControl.h"
 #include "app/SingleInstance.h"
 #include "app/modUtlts.h"
 #include "display/DisplayScheduler.h"
@@ -130,6 +131,11 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
             const QScreen* screen = QGuiApplication::primaryScreen();
             return screen ? screen->geometry() : QRect();
         },
+        this);
+    m_options = new OptionsControl(
+        m_services, *m_display, *m_trayIcon, *mnuPopUp, mnuPop, *m_settingsPage,
+        {.startStop = [this] { cmdStart_Click(); },
+         .setCaptions = [this](const QString& caption) { setStartCaptions(caption); }},
         this);
     connect(m_settingsPage, &SettingsPage::startClicked, this, &frmAll::cmdStart_Click);
     if (m_instance)
@@ -320,8 +326,9 @@ bool frmAll::runStartupOrder()
     if (endRequested())
         return false;
 
-    // 9. The stored display settings.
+    // 9. The stored display settings, and the options beyond them.
     cmdLoadSettings_Click();
+    m_options->load();
 
     // 10. A start with the session and the tray option leaves only the icon.
     centreOnScreen();
@@ -411,6 +418,7 @@ void frmAll::cmdStart_Click()
         setStartCaptions(tr("Start Showing Subliminal Messages"));
         bAutoDisplay = false;
     }
+    m_options->displayStateChanged();
 }
 
 void frmAll::setStartCaptions(const QString& caption)
@@ -452,8 +460,10 @@ void frmAll::closeBySystem()
 
 void frmAll::saveBeforeEnd()
 {
-    if (m_state == State::Running && !m_unloaded)
+    if (m_state == State::Running && !m_unloaded) {
         cmdSaveSettings_Click();
+        m_options->saveStatistics();
+    }
 }
 
 void frmAll::bringToFront()
@@ -513,6 +523,8 @@ void frmAll::Form_Unload()
         return;
     }
     cmdSaveSettings_Click();
+    m_options->saveStatistics();
+    m_trayIcon->setAlwaysShown(false);
     m_trayIcon->RemoveTrayIcon();
     m_unloaded = true;
     // Whatever else is open ends with the main window; no message may follow.

@@ -9,6 +9,7 @@
 class DisplayScheduler;
 class GoalsPage;
 class LinkLabel;
+class OptionsControl;
 class ProgramsPage;
 class QAction;
 class QFrame;
@@ -104,6 +105,7 @@ private:
     SettingsPage* m_settingsPage;
     StartupOptions* m_startupOptions;
     TrayIcon* m_trayIcon = nullptr;
+    OptionsControl* m_options = nullptr;
 
     QPushButton* cmdExit;
     QPushButton* cmdNext;

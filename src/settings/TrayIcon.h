@@ -28,7 +28,13 @@ public:
     // Whether the icon has been added and not removed since.
     bool isAdded() const;
 
+    // With always, the icon stays in the notification area while the window shows, too.
+    void setAlwaysShown(bool always);
+
 private:
+    void showIcon();
+
     QWidget& m_window;
     QSystemTrayIcon* m_icon;
+    bool m_alwaysShown = false;
 };
