@@ -1,6 +1,7 @@
 #include "PauseState.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace {
 // The longest pause, "until tomorrow" just after midnight, lasts a day; an hour more
@@ -10,11 +11,18 @@ constexpr qint64 longestPauseSeconds = 25 * 3600;
 
 QDateTime PauseState::endFor(Length length, const QDateTime& now)
 {
+    // On the minute, as the start button tells it.
+    const auto onTheMinute = [](QDateTime end) {
+        const QTime time = end.time();
+        if (time.second() == 0 && time.msec() == 0)
+            return end;
+        return end.addMSecs(60000 - (time.second() * 1000 + time.msec()));
+    };
     switch (length) {
     case Length::QuarterHour:
-        return now.addSecs(15 * 60);
+        return onTheMinute(now.addSecs(15 * 60));
     case Length::Hour:
-        return now.addSecs(3600);
+        return onTheMinute(now.addSecs(3600));
     case Length::UntilTomorrow:
         break;
     }
@@ -39,7 +47,10 @@ QString PauseState::describeEnd(const QDateTime& end, const QDateTime& now)
 {
     const QDateTime local = end.toLocalTime();
     const QLocale locale;
-    const QString time = locale.toString(local.time(), QLocale::ShortFormat);
+    // Hours and minutes: the seconds of the short form of some languages say nothing here.
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(QRegularExpression(QStringLiteral("[^Hhm]ss")));
+    const QString time = locale.toString(local.time(), format);
     if (local.date() == now.toLocalTime().date())
         return time;
     return locale.dayName(local.date().dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') + time;

@@ -186,6 +186,7 @@ void OptionsDialog::fillStatistics(const QList<Counts>& statistics)
                 row->setFont(column, bold);
         }
     }
+    lvwStatistics->header()->setStretchLastSection(false);
     lvwStatistics->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int column = 1; column < 4; ++column)
         lvwStatistics->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);

@@ -3,8 +3,6 @@
 #include "platform/SettingsArea.h"
 #include "settings/SettingText.h"
 
-#include <QStringList>
-
 namespace {
 
 const QString section = QStringLiteral("Options");
@@ -15,25 +13,26 @@ QString key(const char* name)
     return QLatin1String(name);
 }
 
+// "12345": Monday to Friday, the days numbered from Monday.
 QString daysText(quint8 days)
 {
-    QStringList numbers;
+    QString numbers;
     for (int day = 1; day <= 7; ++day) {
         if (days & (1u << (day - 1)))
-            numbers << QString::number(day);
+            numbers += QString::number(day);
     }
-    return numbers.join(QLatin1Char(','));
+    return numbers;
 }
 
-// "1,2,3,4,5": Monday to Friday. Nothing when a part is no day.
+// Spaces and commas between the numbers are allowed; nothing when anything else is there.
 std::optional<quint8> daysFrom(const QString& text)
 {
     quint8 days = 0;
-    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const auto day = SettingText::toInteger(part.trimmed(), 1, 7);
-        if (!day)
+    for (const QChar c : text) {
+        if (c >= QLatin1Char('1') && c <= QLatin1Char('7'))
+            days |= quint8(1u << (c.unicode() - '1'));
+        else if (c != QLatin1Char(',') && !c.isSpace())
             return std::nullopt;
-        days |= quint8(1u << (*day - 1));
     }
     return days;
 }

@@ -45,7 +45,7 @@ SettingsPage::SettingsPage(QWidget* parent)
     , chkSysTray(named<QCheckBox>(QStringLiteral("chkSysTray"), tr("Start at system tray")))
     , cmdStart(
           named<QPushButton>(QStringLiteral("cmdStart"), tr("Start Showing Subliminal Messages")))
-    , cmdOptions(named<QPushButton>(QStringLiteral("cmdOptions"), tr("&Options…")))
+    , cmdOptions(named<QPushButton>(QStringLiteral("cmdOptions"), tr("O&ptions…")))
     , Label19(named<LinkLabel>(QStringLiteral("Label19"),
                                tr("Visit %1 now for news and more tools for a positive mind.")
                                    .arg(WebLinks::homePageShown())))
