@@ -6,8 +6,9 @@
 #define _WIN32_WINNT 0x0600
 #endif
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <shellapi.h>
 
 // The shell's own answer to whether a notification may appear now: not while a program
 // runs full screen, a Direct3D game has the screen, or presentation settings are on.
