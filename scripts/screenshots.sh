@@ -38,6 +38,11 @@ printf '"Run a half marathon",#%s#,#%s#,"Train four times a week, long run on Su
     "$(date -d '-20 days' +%F)" "$(date -d '+40 days' +%F)" >"$work/data/goals.txt"
 printf '"Read twelve books",#%s#,#%s#,"One book a month.",#FALSE#,50\r\n' \
     "$(date -d '-100 days' +%F)" "$(date -d '+265 days' +%F)" >>"$work/data/goals.txt"
+# A few weeks of messages shown, for the statistics of the Options dialog.
+for day in 20 9 6 3 1 0; do
+    printf '%s\tCalm\t%d\tConfidence\t%d\tHealth\t%d\n' "$(date -d "-$day days" +%F)" \
+        $((300 + 7 * day)) $((120 + 11 * day)) $((95 + 5 * day))
+done >"$work/data/statistics.txt"
 
 env HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/share" \
     XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb \
@@ -55,12 +60,24 @@ shoot m goals
 shoot p programs
 shoot s settings
 
-# The close box puts the window behind its icon; a right click opens the icon's menu.
+# The Options dialog, from the Settings page.
+xdotool windowactivate --sync "$window" key alt+p
+options=$(xdotool search --sync --onlyvisible --name "^Options$" | head -n 1)
+sleep 0.5
+import -frame -window "$options" "$out/options.png"
+xdotool key Escape
+sleep 0.3
+
+# The close box puts the window behind its icon; a right click opens the icon's menu, whose
+# first item starts the messages; then its "Pause" menu.
 xdotool windowactivate --sync "$window" key alt+F4
 sleep 0.8
-xdotool mousemove 1012 12 sleep 0.3 click 3
+xdotool mousemove 1012 12 sleep 0.3 click 3 sleep 0.5 key s
+sleep 0.5
+xdotool mousemove 1012 12 sleep 0.3 click 3 sleep 0.5 key p
 sleep 0.8
-import -window root -crop 240x90+784+0 "$out/tray.png"
+import -window root -crop 440x140+584+0 "$out/tray.png"
+xdotool key Escape sleep 0.2 key Escape
 
 # A message flashed over the work of another program: the display resumes at a new start.
 kill "${pids[-1]}"

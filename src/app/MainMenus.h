@@ -26,6 +26,8 @@ public:
     // The row at the foot, for the window to lay out.
     QWidget* foot() const { return m_foot; }
     QMenu& trayMenu() const { return *mnuPopUp; }
+    // The tray menu's "Show", below which nothing else goes.
+    QAction* showItem() const { return mnuPop; }
     void setStartCaption(const QString& caption);
     void OpenHomePage();
     void mnuAbout_Click();

@@ -1,6 +1,7 @@
 #include "frmAll.h"
 
 #include "app/MainMenus.h"
+#include "app/OptionsControl.h"
 #include "app/SingleInstance.h"
 #include "app/modUtlts.h"
 #include "display/DisplayScheduler.h"
@@ -108,6 +109,12 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
             return screen ? screen->geometry() : QRect();
         },
         this);
+    m_options = new OptionsControl(
+        m_services, *m_display, *m_trayIcon, m_menus->trayMenu(), m_menus->showItem(),
+        *m_settingsPage,
+        {.startStop = [this] { cmdStart_Click(); },
+         .setCaptions = [this](const QString& caption) { setStartCaptions(caption); }},
+        this);
     connect(m_settingsPage, &SettingsPage::startClicked, this, &frmAll::cmdStart_Click);
     if (m_instance)
         connect(m_instance, &SingleInstance::activationRequested, this, &frmAll::bringToFront);
@@ -204,8 +211,9 @@ bool frmAll::runStartupOrder()
     if (endRequested())
         return false;
 
-    // 9. The stored display settings.
+    // 9. The stored display settings, and the options beyond them.
     loadSettings();
+    m_options->load();
 
     // 10. A start with the session and the tray option leaves only the icon.
     centreOnScreen();
@@ -295,6 +303,7 @@ void frmAll::cmdStart_Click()
         setStartCaptions(tr("Start Showing Subliminal Messages"));
         bAutoDisplay = false;
     }
+    m_options->displayStateChanged();
 }
 
 void frmAll::setStartCaptions(const QString& caption)
@@ -336,8 +345,10 @@ void frmAll::closeBySystem()
 
 void frmAll::saveBeforeEnd()
 {
-    if (m_state == State::Running && !m_unloaded)
+    if (m_state == State::Running && !m_unloaded) {
         saveSettings();
+        m_options->saveStatistics();
+    }
 }
 
 void frmAll::bringToFront()
@@ -382,6 +393,8 @@ void frmAll::Form_Unload()
         return;
     }
     saveSettings();
+    m_options->saveStatistics();
+    m_trayIcon->setAlwaysShown(false);
     m_trayIcon->RemoveTrayIcon();
     m_unloaded = true;
     // Whatever else is open ends with the main window; no message may follow.

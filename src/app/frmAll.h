@@ -8,6 +8,7 @@
 class DisplayScheduler;
 class GoalsPage;
 class MainMenus;
+class OptionsControl;
 class ProgramsPage;
 class QTabWidget;
 class SettingsPage;
@@ -94,6 +95,7 @@ private:
     SettingsPage* m_settingsPage;
     StartupOptions* m_startupOptions;
     TrayIcon* m_trayIcon = nullptr;
+    OptionsControl* m_options = nullptr;
 
     MainMenus* m_menus;
 };

@@ -10,41 +10,69 @@ DisplayScheduler::DisplayScheduler(const MessagePool& pool, RandomSource& random
     , m_random(random)
     , m_options(std::move(options))
     , m_screen(std::move(screen))
-    , m_flash(std::make_unique<FlashWindow>())
 {
     m_intervalTimer.setObjectName(QStringLiteral("intervalTimer"));
     m_intervalTimer.setSingleShot(true);
     m_intervalTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_intervalTimer, &QTimer::timeout, this, &DisplayScheduler::Timer1_Timer);
-    connect(m_flash.get(), &FlashWindow::finished, this, &DisplayScheduler::flashFinished);
+    flashFor(0);
 }
 
 DisplayScheduler::~DisplayScheduler() = default;
 
+FlashWindow& DisplayScheduler::flashFor(size_t screen)
+{
+    while (m_flashes.size() <= screen) {
+        m_flashes.push_back(std::make_unique<FlashWindow>());
+        connect(m_flashes.back().get(), &FlashWindow::finished, this,
+                &DisplayScheduler::flashFinished);
+    }
+    return *m_flashes[screen];
+}
+
 bool DisplayScheduler::IsFormLoaded() const
 {
-    return m_flash->isVisible();
+    return std::any_of(m_flashes.cbegin(), m_flashes.cend(),
+                       [](const auto& flash) { return flash->isVisible(); });
 }
 
 void DisplayScheduler::start(int interval)
 {
     m_running = true;
-    m_intervalTimer.setInterval(interval);
-    m_intervalTimer.start();
+    m_interval = interval;
+    m_intervalTimer.start(m_interval);
 }
 
 void DisplayScheduler::stop()
 {
     m_running = false;
     m_intervalTimer.stop();
-    m_flash->cancel();
+    cancelFlashes();
+}
+
+void DisplayScheduler::restartWait()
+{
+    if (!m_running)
+        return;
+    cancelFlashes();
+    m_intervalTimer.start(m_interval);
+}
+
+void DisplayScheduler::cancelFlashes()
+{
+    m_showing = 0;
+    for (const auto& flash : m_flashes)
+        flash->cancel();
 }
 
 void DisplayScheduler::flashFinished()
 {
-    // The interval counts from the moment the message vanished.
+    // The interval counts from the moment the message vanished, from every screen.
+    if (--m_showing > 0)
+        return;
+    m_showing = 0;
     if (m_running)
-        m_intervalTimer.start();
+        m_intervalTimer.start(m_interval);
 }
 
 void DisplayScheduler::Timer1_Timer()
@@ -53,25 +81,44 @@ void DisplayScheduler::Timer1_Timer()
         return;
     // No other tick until this message has vanished.
     m_intervalTimer.stop();
-    m_flash->cancel();
+    cancelFlashes();
+
+    if (m_gate) {
+        const FlashDecision decision = m_gate();
+        if (decision.kind == FlashDecision::Kind::Wait) {
+            m_intervalTimer.start(decision.waitMilliseconds);
+            return;
+        }
+        if (decision.kind == FlashDecision::Kind::Skip) {
+            m_intervalTimer.start(m_interval);
+            return;
+        }
+    }
 
     const DisplayOptions options = m_options();
     const auto index =
         FlashPlanner::nextIndex(m_pool.count(), options.randomOrder, lMessageIndex, m_random);
-    bool prepared = false;
+    std::vector<FlashWindow*> prepared;
     if (index) {
         const QString& text = m_pool.at(*index);
-        const QRect screen = m_screen();
-        const QPoint place = FlashPlanner::place(FlashWindow::textSize(text, options.font), screen,
-                                                 options.randomLocation, m_random);
-        prepared = m_flash->prepare(text, options.font, options.color, place, screen);
+        const QSize size = FlashWindow::textSize(text, options.font);
+        const QList<QRect> screens = m_screens ? m_screens() : QList<QRect>{m_screen()};
+        for (qsizetype i = 0; i < screens.size(); ++i) {
+            const QPoint place =
+                FlashPlanner::place(size, screens[i], options.randomLocation, m_random);
+            FlashWindow& flash = flashFor(size_t(i));
+            if (flash.prepare(text, options.font, options.color, place, screens[i]))
+                prepared.push_back(&flash);
+        }
     }
-    if (!prepared) {
+    if (prepared.empty()) {
         // Nothing to show (an empty pool, say): the cycle still runs, so messages added
         // later appear after the next start.
-        m_intervalTimer.start();
+        m_intervalTimer.start(m_interval);
         return;
     }
-    m_flash->showFor(options.durationMilliseconds);
-    Q_EMIT flashShown(m_flash->text());
+    m_showing = int(prepared.size());
+    for (FlashWindow* flash : prepared)
+        flash->showFor(options.durationMilliseconds);
+    Q_EMIT flashShown(m_pool.at(*index), m_pool.sourceOf(*index));
 }

@@ -185,9 +185,9 @@ void MessageLibrary::AddFileToPool(const QString& name, MessagePool& pool) const
             QString text = message.text;
             text.remove(QStringLiteral("\r\n"));
             if (!text.isEmpty())
-                pool.append(text);
+                pool.append(text, name);
         } else {
-            pool.append(message.text);
+            pool.append(message.text, name);
         }
     }
 }

@@ -7,9 +7,9 @@
 namespace {
 const QString section = QStringLiteral("Settings");
 
-QString keyInSection(const QString& key)
+QString keyInSection(const QString& key, const QString& in = section)
 {
-    return section + QLatin1Char('/') + key;
+    return in + QLatin1Char('/') + key;
 }
 
 // QSettings opens its file, and the lock file it writes beside it, without looking what
@@ -42,11 +42,27 @@ std::unique_ptr<SettingsArea> SettingsArea::inFile(const QString& iniPath)
 
 std::optional<QString> SettingsArea::value(const QString& key) const
 {
+    return valueIn(section, key);
+}
+
+void SettingsArea::setValue(const QString& key, const QString& text)
+{
+    setValueIn(section, key, text);
+}
+
+void SettingsArea::remove(const QString& key)
+{
+    removeIn(section, key);
+}
+
+std::optional<QString> SettingsArea::valueIn(const QString& in, const QString& key) const
+{
+    const QString path = keyInSection(key, in);
     if (!m_settings) {
-        const auto found = m_inMemory.constFind(key);
+        const auto found = m_inMemory.constFind(path);
         return found == m_inMemory.cend() ? std::nullopt : std::optional(*found);
     }
-    const QVariant stored = m_settings->value(keyInSection(key));
+    const QVariant stored = m_settings->value(path);
     if (!stored.isValid())
         return std::nullopt;
     // A hand-edited INI line with commas comes back as a list; keep it as the text it was.
@@ -55,20 +71,20 @@ std::optional<QString> SettingsArea::value(const QString& key) const
     return stored.toString();
 }
 
-void SettingsArea::setValue(const QString& key, const QString& text)
+void SettingsArea::setValueIn(const QString& in, const QString& key, const QString& text)
 {
     if (m_settings)
-        m_settings->setValue(keyInSection(key), text);
+        m_settings->setValue(keyInSection(key, in), text);
     else
-        m_inMemory.insert(key, text);
+        m_inMemory.insert(keyInSection(key, in), text);
 }
 
-void SettingsArea::remove(const QString& key)
+void SettingsArea::removeIn(const QString& in, const QString& key)
 {
     if (m_settings)
-        m_settings->remove(keyInSection(key));
+        m_settings->remove(keyInSection(key, in));
     else
-        m_inMemory.remove(key);
+        m_inMemory.remove(keyInSection(key, in));
 }
 
 bool SettingsArea::sync()

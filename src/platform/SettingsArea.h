@@ -26,6 +26,11 @@ public:
     std::optional<QString> value(const QString& key) const;
     void setValue(const QString& key, const QString& text);
     void remove(const QString& key);
+    // The same in another section of the area: what the program keeps beyond the
+    // "Settings" section lives apart from it, so that section stays as it always was.
+    std::optional<QString> valueIn(const QString& section, const QString& key) const;
+    void setValueIn(const QString& section, const QString& key, const QString& text);
+    void removeIn(const QString& section, const QString& key);
     // Writes pending changes to the store; false when the store could not be written.
     bool sync();
     // Where the values live: a file name or a registry path.

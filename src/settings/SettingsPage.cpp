@@ -35,6 +35,7 @@ SettingsPage::SettingsPage(QWidget* parent)
     , chkSysTray(named<QCheckBox>(QStringLiteral("chkSysTray"), tr("Start at system tray")))
     , cmdStart(
           named<QPushButton>(QStringLiteral("cmdStart"), tr("Start Showing Subliminal Messages")))
+    , cmdOptions(named<QPushButton>(QStringLiteral("cmdOptions"), tr("O&ptions…")))
     , Label19(named<LinkLabel>(QStringLiteral("Label19"),
                                tr("Visit %1 now for news and more tools for a positive mind.")
                                    .arg(WebLinks::homePageShown())))
@@ -86,6 +87,11 @@ SettingsPage::SettingsPage(QWidget* parent)
 
     auto* foot = new QHBoxLayout;
     foot->addWidget(Label19, 1);
+    // The choices beyond these, in a dialog of their own.
+    cmdOptions->setToolTip(
+        tr("The notification icon, do not disturb, screens, active hours and the "
+           "statistics of the messages shown."));
+    foot->addWidget(cmdOptions);
     foot->addWidget(cmdStart);
 
     auto* layout = new QVBoxLayout(this);
@@ -97,6 +103,7 @@ SettingsPage::SettingsPage(QWidget* parent)
 
     connect(cmdFont, &QPushButton::clicked, this, &SettingsPage::cmdFont_Click);
     connect(cmdStart, &QPushButton::clicked, this, &SettingsPage::startClicked);
+    connect(cmdOptions, &QPushButton::clicked, this, &SettingsPage::optionsClicked);
     connect(Label19, &LinkLabel::clicked, this, &SettingsPage::homePageClicked);
 }
 

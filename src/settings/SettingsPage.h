@@ -41,6 +41,7 @@ public:
     QColor displayColor() const;
 
     QPushButton* startButton() const { return cmdStart; }
+    QPushButton* optionsButton() const { return cmdOptions; }
 
     // The start-with-the-session group.
     QRadioButton* runButton() const { return optRun; }
@@ -50,6 +51,7 @@ public:
 Q_SIGNALS:
     void startClicked();
     void homePageClicked();
+    void optionsClicked();
 
 private:
     void cmdFont_Click();
@@ -67,6 +69,7 @@ private:
     QRadioButton* optDontRun;
     QCheckBox* chkSysTray;
     QPushButton* cmdStart;
+    QPushButton* cmdOptions;
     LinkLabel* Label19;
 
     // The display font and colour live here between a load and a save. Until the first

@@ -18,11 +18,16 @@ TrayIcon::TrayIcon(QWidget& window, QMenu& menu, QObject* parent)
             });
 }
 
-void TrayIcon::AddTrayIcon()
+void TrayIcon::showIcon()
 {
     m_icon->setIcon(m_window.windowIcon());
     m_icon->setToolTip(tr("Recent"));
     m_icon->show();
+}
+
+void TrayIcon::AddTrayIcon()
+{
+    showIcon();
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         // Only hidden, not minimised first: a window manager may carry out the request
         // to minimise after the window is gone and bring it back minimised later.
@@ -34,7 +39,17 @@ void TrayIcon::AddTrayIcon()
 
 void TrayIcon::RemoveTrayIcon()
 {
-    m_icon->hide();
+    if (!m_alwaysShown)
+        m_icon->hide();
+}
+
+void TrayIcon::setAlwaysShown(bool always)
+{
+    m_alwaysShown = always;
+    if (always)
+        showIcon();
+    else if (m_window.isVisible() && !m_window.isMinimized())
+        m_icon->hide();
 }
 
 void TrayIcon::mnuPop_Click()

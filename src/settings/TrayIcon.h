@@ -25,7 +25,13 @@ public:
     // The window comes back, in front, and the icon goes.
     void mnuPop_Click();
 
+    // With always, the icon stays in the notification area while the window shows, too.
+    void setAlwaysShown(bool always);
+
 private:
+    void showIcon();
+
     QWidget& m_window;
     QSystemTrayIcon* m_icon;
+    bool m_alwaysShown = false;
 };

@@ -24,6 +24,7 @@ public:
     {}
     QDateTime now() const override { return m_now; }
     void setToday(QDate today) { m_now = QDateTime(today, m_now.time()); }
+    void setNow(QDateTime now) { m_now = std::move(now); }
 
 private:
     QDateTime m_now;

@@ -1,0 +1,260 @@
+#include "RestrictedPath.h"
+#include "TestFiles.h"
+#include "TestServices.h"
+#include "display/DisplayScheduler.h"
+#include "display/FlashGate.h"
+#include "display/FlashStatistics.h"
+#include "display/FlashWindow.h"
+#include "display/PauseState.h"
+
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+using Kind = FlashDecision::Kind;
+
+namespace {
+
+QDateTime at(const char* text)
+{
+    return QDateTime::fromString(QLatin1String(text), Qt::ISODate);
+}
+
+constexpr quint8 monday = 0x01, friday = 0x10;
+
+} // namespace
+
+// What the display does when a message is due, in simulated time: pauses, active hours,
+// a full-screen window; and the scheduler that sleeps, skips and shows on every screen.
+class tst_FlashGate : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void decisions_data();
+    void decisions();
+    void storedPauseEnds();
+    void schedulerSleepsSkipsAndShowsOnEveryScreen();
+    void statisticsKeepOneLineADayAndSurviveBadFiles();
+};
+
+void tst_FlashGate::decisions_data()
+{
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QDateTime>("pausedUntil");
+    QTest::addColumn<QString>("hours"); // "from to days", or empty: no active hours
+    QTest::addColumn<bool>("fullScreen");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("waitMs");
+    QTest::addColumn<QDateTime>("nextStart");
+
+    const QDateTime none;
+    const auto row = [](const char* name) { return &QTest::newRow(name); };
+    // 2026-03-06 is a Friday.
+    *row("paused: asleep until the end") << at("2026-03-06T10:00") << at("2026-03-06T10:05")
+                                         << QString() << false << int(Kind::Wait) << 300000 << none;
+    *row("pause at its end: shows") << at("2026-03-06T10:05") << at("2026-03-06T10:05") << QString()
+                                    << false << int(Kind::Show) << 0 << none;
+    *row("long pause: woken to look again")
+        << at("2026-03-06T10:00") << at("2026-03-06T23:00") << QString() << false << int(Kind::Wait)
+        << FlashGate::longestWaitMilliseconds << none;
+    *row("paused over a full-screen window: waits")
+        << at("2026-03-06T10:00") << at("2026-03-06T10:01") << QString() << true << int(Kind::Wait)
+        << 60000 << none;
+    *row("night on Fridays, Friday night")
+        << at("2026-03-06T23:00") << none << u"22:00 06:00 16"_qs << false << int(Kind::Show) << 0
+        << at("2026-03-06T23:00");
+    *row("night on Fridays, Saturday before six")
+        << at("2026-03-07T05:59") << none << u"22:00 06:00 16"_qs << false << int(Kind::Show) << 0
+        << at("2026-03-07T05:59");
+    *row("night on Fridays, Saturday at six")
+        << at("2026-03-07T06:00") << none << u"22:00 06:00 16"_qs << false << int(Kind::Wait)
+        << FlashGate::longestWaitMilliseconds << at("2026-03-13T22:00");
+    *row("night on Fridays, Friday evening")
+        << at("2026-03-06T21:55") << none << u"22:00 06:00 16"_qs << false << int(Kind::Wait)
+        << 300000 << at("2026-03-06T22:00");
+    *row("night on Fridays, Thursday night")
+        << at("2026-03-05T23:00") << none << u"22:00 06:00 16"_qs << false << int(Kind::Wait)
+        << FlashGate::longestWaitMilliseconds << at("2026-03-06T22:00");
+    *row("whole Mondays from eight, Monday before")
+        << at("2026-03-09T07:59") << none << u"08:00 08:00 1"_qs << false << int(Kind::Wait)
+        << 60000 << at("2026-03-09T08:00");
+    *row("whole Mondays from eight, Tuesday before")
+        << at("2026-03-10T07:59") << none << u"08:00 08:00 1"_qs << false << int(Kind::Show) << 0
+        << at("2026-03-10T07:59");
+    *row("whole Mondays from eight, Tuesday at eight")
+        << at("2026-03-10T08:00") << none << u"08:00 08:00 1"_qs << false << int(Kind::Wait)
+        << FlashGate::longestWaitMilliseconds << at("2026-03-16T08:00");
+    *row("no day chosen reads as every day")
+        << at("2026-03-10T12:00") << none << u"09:00 17:00 0"_qs << false << int(Kind::Show) << 0
+        << at("2026-03-10T12:00");
+    *row("full screen within the hours: skipped")
+        << at("2026-03-06T12:00") << none << u"09:00 17:00 127"_qs << true << int(Kind::Skip) << 0
+        << at("2026-03-06T12:00");
+    *row("full screen, nothing else: skipped")
+        << at("2026-03-06T12:00") << none << QString() << true << int(Kind::Skip) << 0 << none;
+    static_assert(friday == 16 && monday == 1);
+}
+
+void tst_FlashGate::decisions()
+{
+    QFETCH(QDateTime, now);
+    QFETCH(QDateTime, pausedUntil);
+    QFETCH(QString, hours);
+    QFETCH(bool, fullScreen);
+    QFETCH(int, kind);
+    QFETCH(int, waitMs);
+    QFETCH(QDateTime, nextStart);
+
+    std::optional<ActiveHours> active;
+    if (!hours.isEmpty()) {
+        const QStringList parts = hours.split(u' ');
+        active.emplace(QTime::fromString(parts[0], u"HH:mm"_qs),
+                       QTime::fromString(parts[1], u"HH:mm"_qs), quint8(parts[2].toInt()));
+        QCOMPARE(active->nextStart(now), nextStart);
+    }
+    int asked = 0;
+    const auto busy = [&] {
+        ++asked;
+        return fullScreen;
+    };
+    QCOMPARE(FlashGate::decide(now, pausedUntil, active, busy),
+             (FlashDecision{Kind(kind), waitMs}));
+    // The window system is asked only when a message would otherwise go up.
+    QCOMPARE(asked, kind == int(Kind::Wait) ? 0 : 1);
+}
+
+void tst_FlashGate::storedPauseEnds()
+{
+    const QDateTime now = at("2026-03-06T21:47:10");
+    // Pauses end on the minute; "until tomorrow" at midnight.
+    QCOMPARE(PauseState::endFor(PauseState::Length::QuarterHour, now), at("2026-03-06T22:03"));
+    QCOMPARE(PauseState::endFor(PauseState::Length::Hour, now), at("2026-03-06T22:48"));
+    const QDateTime midnight = PauseState::endFor(PauseState::Length::UntilTomorrow, now);
+    QCOMPARE(midnight, at("2026-03-07T00:00"));
+
+    // Kept in UTC and read back; an end that is over, or further ahead than any pause
+    // reaches, or no moment at all, is no pause.
+    QCOMPARE(PauseState::usableEnd(PauseState::toText(midnight), now), midnight);
+    QVERIFY(PauseState::toText(midnight).endsWith(u'Z'));
+    for (const QString& bad : {PauseState::toText(now.addSecs(-1)), PauseState::toText(now),
+                               PauseState::toText(now.addYears(3)), u"tomorrow"_qs, QString()})
+        QVERIFY2(!PauseState::usableEnd(bad, now).isValid(), qPrintable(bad));
+}
+
+void tst_FlashGate::schedulerSleepsSkipsAndShowsOnEveryScreen()
+{
+    MessagePool pool;
+    pool.append(u"Alpha"_qs, u"Calm"_qs);
+    ScriptedRandom random;
+    QFont font(u"DejaVu Sans"_qs);
+    font.setPointSize(20);
+    const DisplayOptions options{.durationMilliseconds = 20, .randomOrder = false, .font = font};
+    DisplayScheduler scheduler(
+        pool, random, [&] { return options; }, [] { return QRect(); });
+    // A wide primary screen and a smaller one left of it and lower.
+    const QList<QRect> screens{{0, 0, 1920, 1080}, {-1024, 300, 1024, 768}};
+    scheduler.setScreens([&] { return screens; });
+    FlashDecision decision;
+    scheduler.setGate([&] { return decision; });
+    QSignalSpy shown(&scheduler, &DisplayScheduler::flashShown);
+    scheduler.start(2000);
+
+    // A full-screen window: the due message is left out, the next one due an interval on.
+    decision = {Kind::Skip};
+    scheduler.Timer1_Timer();
+    QVERIFY(shown.isEmpty() && !scheduler.IsFormLoaded());
+    QVERIFY(scheduler.intervalTimer().isActive());
+    QCOMPARE(scheduler.intervalTimer().interval(), 2000);
+    // A pause: asleep until it ends, no tick between.
+    decision = {Kind::Wait, 300000};
+    scheduler.Timer1_Timer();
+    QVERIFY(shown.isEmpty());
+    QCOMPARE(scheduler.intervalTimer().interval(), 300000);
+    QCOMPARE(random.drawn(), 0);
+
+    // The same message on both screens, each placed at random on its own: top, then left.
+    decision = {};
+    const float highest = 1.0f - 1e-7f;
+    random.push({0.0f, 0.0f, highest, highest});
+    scheduler.Timer1_Timer();
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(shown.first(), (QVariantList{u"Alpha"_qs, u"Calm"_qs}));
+    QCOMPARE(random.drawn(), 4);
+    const QSize size = FlashWindow::textSize(u"Alpha"_qs, font);
+    QCOMPARE(scheduler.flashWindow(0)->window()->geometry(), QRect(QPoint(0, 0), size));
+    QCOMPARE(
+        scheduler.flashWindow(1)->window()->geometry(),
+        QRect(screens[1].bottomRight() - QPoint(size.width(), size.height()) + QPoint(1, 1), size));
+    QVERIFY(scheduler.flashWindow(0)->isVisible() && scheduler.flashWindow(1)->isVisible());
+    // The interval starts again when both have gone, the interval and not the sleep.
+    QVERIFY(!scheduler.intervalTimer().isActive());
+    QTRY_VERIFY(!scheduler.IsFormLoaded());
+    QVERIFY(scheduler.intervalTimer().isActive());
+    QCOMPARE(scheduler.intervalTimer().interval(), 2000);
+
+    // A pause that begins while a message is up takes it down at once.
+    scheduler.Timer1_Timer();
+    QVERIFY(scheduler.IsFormLoaded());
+    scheduler.restartWait();
+    QVERIFY(!scheduler.IsFormLoaded());
+    QCOMPARE(scheduler.intervalTimer().interval(), 2000);
+}
+
+void tst_FlashGate::statisticsKeepOneLineADayAndSurviveBadFiles()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"statistics.txt"_qs);
+    const QDate friday(2026, 3, 6);
+    {
+        FlashStatistics statistics(path);
+        for (const auto& [day, file] : {std::pair{friday, u"Calm"_qs},
+                                        {friday, u"Calm"_qs},
+                                        {friday, u"Health"_qs},
+                                        {friday.addDays(-6), u"Calm"_qs},
+                                        {friday.addDays(-7), u"Calm"_qs}})
+            statistics.count(day, file);
+        QCOMPARE(fileBytes(path), QByteArray("<missing>")); // nothing written on the way
+        QVERIFY(statistics.save());
+    }
+    // More on a day already written: still one line for it.
+    FlashStatistics statistics(path);
+    statistics.count(friday, u"Calm"_qs);
+    QVERIFY(statistics.save());
+    QCOMPARE(fileBytes(path), QByteArray("2026-02-27\tCalm\t1\n2026-02-28\tCalm\t1\n"
+                                         "2026-03-06\tCalm\t3\tHealth\t1\n"));
+    using Counts = FlashStatistics::Counts;
+    QCOMPARE(statistics.byFile(friday).value(u"Calm"_qs), (Counts{3, 4, 5}));
+    QCOMPARE(statistics.total(friday), (Counts{4, 5, 6}));
+
+    // A damaged line goes, the other days stay, and a damaged day counts again from 0.
+    writeFile(path, "2026-02-27\tCalm\t1\n\xff\xfegarbage\n2026-03-06\tCalm\tmany\n");
+    FlashStatistics damaged(path);
+    damaged.count(friday, u"Calm"_qs);
+    QVERIFY(damaged.save());
+    QCOMPARE(fileBytes(path), QByteArray("2026-02-27\tCalm\t1\n2026-03-06\tCalm\t1\n"));
+
+    // A file that cannot be written, or is bigger than any written, is left as it is; the
+    // counts go on in memory, and reach a file that can be written again.
+    {
+        const RestrictedPath readOnly(folder.path(), RestrictedPath::readOnlyFolder);
+        if (readOnly.holds()) {
+            damaged.count(friday, u"Calm"_qs);
+            QVERIFY(!damaged.save());
+            QCOMPARE(damaged.total(friday).today, 2);
+        }
+    }
+    QVERIFY(damaged.save());
+    QVERIFY(fileBytes(path).endsWith("2026-03-06\tCalm\t2\n"));
+    const QByteArray huge(FlashStatistics::maxFileBytes + 1, '1');
+    writeFile(path, huge);
+    FlashStatistics big(path);
+    big.count(friday, u"Calm"_qs);
+    QVERIFY(!big.save());
+    QCOMPARE(QFileInfo(path).size(), huge.size());
+    QCOMPARE(big.total(friday), (Counts{1, 1, 1}));
+}
+
+QTEST_MAIN(tst_FlashGate)
+#include "tst_flashgate.moc"
