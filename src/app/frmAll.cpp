@@ -24,7 +24,6 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -104,11 +103,7 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
                                   .font = page->displayFont(),
                                   .color = page->displayColor()};
         },
-        [] {
-            const QScreen* screen = QGuiApplication::primaryScreen();
-            return screen ? screen->geometry() : QRect();
-        },
-        this);
+        {}, this);
     m_options = new OptionsControl(
         m_services, *m_display, *m_trayIcon, m_menus->trayMenu(), m_menus->showItem(),
         *m_settingsPage,

@@ -3,6 +3,9 @@
 #include "display/FlashPlanner.h"
 #include "display/FlashWindow.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 DisplayScheduler::DisplayScheduler(const MessagePool& pool, RandomSource& random,
                                    OptionsSource options, ScreenSource screen, QObject* parent)
     : QObject(parent)
@@ -19,6 +22,14 @@ DisplayScheduler::DisplayScheduler(const MessagePool& pool, RandomSource& random
 }
 
 DisplayScheduler::~DisplayScheduler() = default;
+
+QRect DisplayScheduler::screenOrPrimary() const
+{
+    if (m_screen)
+        return m_screen();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return primary ? primary->geometry() : QRect();
+}
 
 FlashWindow& DisplayScheduler::flashFor(size_t screen)
 {
@@ -102,7 +113,7 @@ void DisplayScheduler::Timer1_Timer()
     if (index) {
         const QString& text = m_pool.at(*index);
         const QSize size = FlashWindow::textSize(text, options.font);
-        const QList<QRect> screens = m_screens ? m_screens() : QList<QRect>{m_screen()};
+        const QList<QRect> screens = m_screens ? m_screens() : QList<QRect>{screenOrPrimary()};
         for (qsizetype i = 0; i < screens.size(); ++i) {
             const QPoint place =
                 FlashPlanner::place(size, screens[i], options.randomLocation, m_random);

@@ -28,7 +28,8 @@ public:
 
     // pool is the message pool, read by position at every tick; options are read afresh
     // at every tick; screen gives the screen the messages go on, also asked at every
-    // tick. The flash window is made here, so that it is ready before the first tick.
+    // tick (none: the primary screen). The flash window is made here, so that it is
+    // ready before the first tick.
     DisplayScheduler(const MessagePool& pool, RandomSource& random, OptionsSource options,
                      ScreenSource screen, QObject* parent = nullptr);
     ~DisplayScheduler() override;
@@ -74,6 +75,7 @@ private:
     void flashFinished();
     FlashWindow& flashFor(size_t screen);
     void cancelFlashes();
+    QRect screenOrPrimary() const;
 
     const MessagePool& m_pool;
     RandomSource& m_random;
