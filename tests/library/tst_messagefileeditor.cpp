@@ -107,7 +107,8 @@ QMap<QString, QByteArray> tst_MessageFileEditor::disk() const
 
 void tst_MessageFileEditor::loadPage()
 {
-    m_page = std::make_unique<ProgramsPage>(m_test->dataFolder(), m_test->prompter);
+    m_page =
+        std::make_unique<ProgramsPage>(m_test->dataFolder(), m_test->prompter, m_test->dialogs);
     m_page->resize(560, 420);
     m_page->show();
     m_page->activateWindow();
