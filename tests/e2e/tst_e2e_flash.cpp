@@ -193,7 +193,7 @@ void tst_E2eFlash::lettersOnlyOnTopAndHandsOff()
           leastShowing);
     // The first one interval after the start, then each for about 200 ms (not the 150 next
     // to it in the list), about 2 s after the one before. The bounds are loose: on a busy
-    // machine the observer hears of a window late (tst_flash_timing takes the figures).
+    // machine the observer hears of a window late (bench/timing takes the figures).
     const QList<FlashObserver::Flash> all = observer->flashesNamed(caption);
     QVERIFY(all.first().mappedAt - started > 1900);
     const double onScreen = percentile(FlashObserver::shownTimes(all), 0.5);

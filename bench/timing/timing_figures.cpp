@@ -52,7 +52,7 @@ void prepareDisplay(const ProgramUnderTest& program, int intervalPosition, int d
 
 } // namespace
 
-class tst_FlashTiming : public QObject {
+class TimingFigures : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -69,7 +69,7 @@ private:
     std::unique_ptr<XServer> m_compositing;
 };
 
-void tst_FlashTiming::initTestCase()
+void TimingFigures::initTestCase()
 {
     m_server = std::make_unique<XServer>(QSize(1920, 1080));
     QVERIFY2(m_server->isRunning(), qPrintable(m_server->problem()));
@@ -82,7 +82,7 @@ void tst_FlashTiming::initTestCase()
                              10000);
 }
 
-void tst_FlashTiming::startUpAndIdleMemory_data()
+void TimingFigures::startUpAndIdleMemory_data()
 {
     QTest::addColumn<QString>("executable");
     QTest::addColumn<QString>("caption");
@@ -93,7 +93,7 @@ void tst_FlashTiming::startUpAndIdleMemory_data()
         << QStringLiteral(ZORVAN_BARE_QT_WIDGETS) << QStringLiteral("Bare Qt Widgets") << 0.0;
 }
 
-void tst_FlashTiming::startUpAndIdleMemory()
+void TimingFigures::startUpAndIdleMemory()
 {
     QFETCH(QString, executable);
     QFETCH(QString, caption);
@@ -129,7 +129,7 @@ void tst_FlashTiming::startUpAndIdleMemory()
         QVERIFY(percentile(startUps, 0.5) < medianLimitMs);
 }
 
-void tst_FlashTiming::idleProcessorTime()
+void TimingFigures::idleProcessorTime()
 {
     // Interval "60": nothing is shown during the first minute, the program only waits.
     ProgramUnderTest program(*m_server);
@@ -146,7 +146,7 @@ void tst_FlashTiming::idleProcessorTime()
     QVERIFY(100.0 * used / waitMs < 0.05);
 }
 
-void tst_FlashTiming::timeOnScreenAndBetween_data()
+void TimingFigures::timeOnScreenAndBetween_data()
 {
     QTest::addColumn<bool>("compositing");
     QTest::addColumn<bool>("bare");    // the bare Qt baseline: only measured
@@ -164,7 +164,7 @@ void tst_FlashTiming::timeOnScreenAndBetween_data()
     QTest::newRow("soak") << false << false << 0 << 20.0;
 }
 
-void tst_FlashTiming::timeOnScreenAndBetween()
+void TimingFigures::timeOnScreenAndBetween()
 {
     QFETCH(bool, compositing);
     QFETCH(bool, bare);
@@ -235,5 +235,5 @@ void tst_FlashTiming::timeOnScreenAndBetween()
     QVERIFY(ownGrowth < 1.0);
 }
 
-QTEST_GUILESS_MAIN(tst_FlashTiming)
-#include "tst_flash_timing.moc"
+QTEST_GUILESS_MAIN(TimingFigures)
+#include "timing_figures.moc"
