@@ -9,8 +9,10 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 #include <fcntl.h>
@@ -46,6 +48,8 @@ private Q_SLOTS:
 
     void pageTypesClicksAndTicks();
     void pageAnswersAtOnceWithLongMessages();
+    void pageImportsAndExportsPlainLists_data();
+    void pageImportsAndExportsPlainLists();
 
 private:
     std::unique_ptr<TestServices> m_test;
@@ -376,6 +380,97 @@ void tst_MessageFileEditor::pageAnswersAtOnceWithLongMessages()
     clickCheckBox(messages, 0);
     QCOMPARE(bytes(u"Calm.txt"_qs),
              QByteArray(calm).replace("#TRUE#", "#FALSE#") + "\"short\",#TRUE#\r\n");
+}
+
+void tst_MessageFileEditor::pageImportsAndExportsPlainLists_data()
+{
+    QTest::addColumn<QString>("list"); // its name; "+" before it: dropped on the file list
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("made");       // the new message file; empty: none, and then
+    QTest::addColumn<QByteArray>("written"); // the message's first words, else its bytes
+
+    const QByteArray calm =
+        "\"I am calm\",#TRUE#\r\n\"I rest\",#TRUE#\r\n\"Caf\xC3\xA9 cr\xC3\xA8me\",#TRUE#\r\n";
+    QTest::newRow("line ends, mark, code page")
+        << u"Morning.txt"_qs
+        << QByteArray("\xEF\xBB\xBFI am calm\r\n  I rest\n\n\r\nCaf\xE9 cr\xE8me") << u"Morning"_qs
+        << calm;
+    QTest::newRow("UTF-16, dropped")
+        << u"+Morning.TXT"_qs << QByteArray("\xFF\xFEI\0 \0a\0m\0 \0c\0a\0l\0m\0", 20)
+        << u"Morning"_qs << QByteArray("\"I am calm\",#TRUE#\r\n");
+    QTest::newRow("named as one there") << u"calm.txt"_qs << QByteArray("I rest\n") << u"calm 2"_qs
+                                        << QByteArray("\"I rest\",#TRUE#\r\n");
+    QTest::newRow("binary") << u"+photo.txt"_qs << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR")
+                            << QString() << QByteArray("/photo.txt is not a text file");
+    QTest::newRow("empty") << u"Blank.txt"_qs << QByteArray(" \r\n\t\n") << QString()
+                           << QByteArray("/Blank.txt holds no messages");
+    QTest::newRow("64 MiB") << u"Huge.txt"_qs << QByteArray(64 << 20, 'a') << QString()
+                            << QByteArray("/Huge.txt is 64 MiB or bigger");
+}
+
+void tst_MessageFileEditor::pageImportsAndExportsPlainLists()
+{
+    QFETCH(QString, list);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, made);
+    QFETCH(QByteArray, written);
+    sample();
+    loadPage();
+    QMap<QString, QByteArray> before = disk();
+    QTemporaryDir outside;
+    const QString path = outside.filePath(QString(list).remove(u'+'));
+    writeFile(path, content);
+    if (list.startsWith(u'+')) {
+        QWidget* target = child<QTreeView>("lvwDisplayFiles")->viewport();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &drop);
+    } else {
+        m_test->dialogs.paths << path;
+        click("cmdImport");
+    }
+    if (made.isEmpty()) {
+        QCOMPARE(disk(), before);
+        QCOMPARE(m_test->prompter.asked.size(), 1);
+        QVERIFY2(m_test->prompter.asked[0].text.contains(QString::fromUtf8(written)),
+                 qPrintable(m_test->prompter.asked[0].text));
+        return;
+    }
+    // Nothing there before is touched; the new file is listed checked, and shown.
+    QCOMPARE(m_test->prompter.asked.size(), 0);
+    QCOMPARE(bytes(made + u".txt"_qs), written);
+    QMap<QString, QByteArray> after = disk();
+    after.remove(made + u".txt"_qs);
+    QVERIFY(after.take(u"FileNames.txt"_qs).endsWith('"' + made.toUtf8() + "\",#TRUE#\r\n"));
+    before.remove(u"FileNames.txt"_qs);
+    QCOMPARE(after, before);
+    QCOMPARE(child<QLabel>("lblShownFile")->text().contains(made), true);
+
+    // Exported where nothing can be written: said, and nothing left; then as plain lines.
+    QVERIFY(QDir(outside.path()).mkdir(u"closed"_qs));
+    const RestrictedPath closed(outside.filePath(u"closed"_qs), RestrictedPath::readOnlyFolder);
+    m_test->dialogs.paths << outside.filePath(u"closed/out.txt"_qs)
+                          << outside.filePath(u"out.txt"_qs);
+    click("cmdExport");
+    if (closed.holds()) {
+        QCOMPARE(m_test->prompter.asked.size(), 1);
+        QVERIFY(m_test->prompter.asked[0].text.contains(u"Nothing was saved"_qs));
+        QCOMPARE(
+            QDir(outside.filePath(u"closed"_qs)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+            QStringList());
+    } else {
+        m_test->dialogs.paths.removeFirst();
+    }
+    click("cmdExport");
+    QCOMPARE(m_test->dialogs.offered.last(), made + u".txt"_qs);
+    QByteArray lines;
+    for (const QByteArray& line : written.split('\n').mid(0, written.count('\n')))
+        lines += line.sliced(1, line.lastIndexOf('"') - 1) + '\n';
+    QCOMPARE(fileBytes(outside.filePath(u"out.txt"_qs)), lines);
 }
 
 QTEST_MAIN(tst_MessageFileEditor)
