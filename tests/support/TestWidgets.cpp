@@ -26,7 +26,11 @@ QStringList cutOff(QWidget* page)
         const QString name = control->objectName();
         if (!control->isVisibleTo(page) || name.isEmpty() || name.startsWith(u"qt_"_qs))
             continue;
+        // A text that wraps needs the height for its width.
+        const int height =
+            control->hasHeightForWidth() ? control->heightForWidth(control->width()) : 0;
         if (control->size() != control->size().expandedTo(control->minimumSizeHint()) ||
+            control->height() < height ||
             !page->rect().contains(QRect(control->mapTo(page, QPoint()), control->size())))
             names << name;
     }
