@@ -74,36 +74,25 @@ private:
     bool m_dismissed = false;
 };
 
-// Answers file and colour dialogs with what the test lined up, and records their titles
-// and the names they offered; with nothing lined up, as the user who cancels.
+// Answers file and colour dialogs with what the test lined up, and records the file names
+// and colours they offered; with nothing lined up, as the user who cancels.
 class ScriptedDialogs : public SystemDialogs {
 public:
-    QString openFile(QWidget*, const QString& title, const QString&) override
-    {
-        return take(title);
-    }
-    QString saveFile(QWidget*, const QString& title, const QString& suggested,
-                     const QString&) override
+    QString openFile(QWidget*, const QString&, const QString&) override { return next(); }
+    QString saveFile(QWidget*, const QString&, const QString& suggested, const QString&) override
     {
         offered << suggested;
-        return take(title);
+        return next();
     }
     std::optional<QColor> color(QWidget*, const QColor& initial) override
     {
         offered << initial.name();
         return std::exchange(nextColor, std::nullopt);
     }
+    QString next() { return paths.isEmpty() ? QString() : paths.takeFirst(); }
     QStringList paths;
     std::optional<QColor> nextColor;
-    QStringList titles;
     QStringList offered;
-
-private:
-    QString take(const QString& title)
-    {
-        titles << title;
-        return paths.isEmpty() ? QString() : paths.takeFirst();
-    }
 };
 
 // Everything the program needs, in a temporary folder that goes when the test ends.
