@@ -103,6 +103,10 @@ for link in $(grep -oE '(src|href)="[^"#:]+' "$docs/manual/index.html" | cut -d'
     [[ -f $docs/manual/$link ]] || fail "the manual links to $link, which is not installed"
 done
 cmp -s src/library/samples/Calm.txt "$docs/examples/Calm.txt" || fail "no sample files"
+for language in de fr; do
+    [[ -s $prefix/share/$package/translations/zorvan_$language.qm ]] ||
+        fail "no translation into $language installed"
+done
 
 step "a portable copy keeps its data beside the program"
 # A copy whose folder holds "plugins" and can be written: a message file dropped in is
@@ -126,7 +130,10 @@ dpkg-deb --field "$deb" Depends | tee "$work/depends"
 for needed in libqt6svg6 libqt6widgets6 libqt6gui6 libqt6network6; do
     grep -q "\b$needed\b" "$work/depends" || fail "the package does not depend on $needed"
 done
-dpkg-deb --field "$deb" Recommends | grep -qw xdg-utils || fail "the package does not recommend xdg-utils"
+for wanted in xdg-utils qt6-translations-l10n; do
+    dpkg-deb --field "$deb" Recommends | grep -qw "$wanted" ||
+        fail "the package does not recommend $wanted"
+done
 
 step "lintian $(basename "$deb")"
 # Errors and warnings fail the check; information and pedantic lines are shown.

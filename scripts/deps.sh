@@ -9,6 +9,8 @@ packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libqt6test6
     fonts-dejavu-core
+    # lrelease compiles the translations; Qt's own translate its dialogs.
+    qt6-l10n-tools qt6-translations-l10n
     # Whether a compositing manager runs is asked of the X server.
     libx11-dev
 )
@@ -29,6 +31,8 @@ if [[ " $* " == *" --test "* ]]; then
     # The notification icon and the close box are tested against a real notification
     # area and window manager; the autostart entry against the desktop-entry checker.
     packages+=(trayer openbox xdotool desktop-file-utils)
+    # The program in German and French is read off the screen.
+    packages+=(tesseract-ocr tesseract-ocr-deu tesseract-ocr-fra)
     # The Debian package (cpack works out its dependencies with dpkg-shlibdeps, which
     # needs file), Debian's own checks of it, and the check of the installed program's
     # software-centre entry.

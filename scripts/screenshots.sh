@@ -79,6 +79,22 @@ sleep 0.8
 import -window root -crop 440x140+584+0 "$out/tray.png"
 xdotool key Escape sleep 0.2 key Escape
 
+# The Programs and Settings pages in German, for a user whose locale is German.
+kill "${pids[-1]}"
+wait "${pids[-1]}" 2>/dev/null || true
+env HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/share" \
+    XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 LANGUAGE= LC_ALL= \
+    LC_MESSAGES= "$binary" --data-dir "$work/data" &
+pids+=($!)
+window=$(xdotool search --sync --onlyvisible --name "$caption" | head -n 1)
+sleep 0.5
+xdotool windowactivate --sync "$window" key alt+d p
+sleep 0.4
+import -frame -window "$window" "$out/programs-de.png"
+xdotool windowactivate --sync "$window" key alt+d e
+sleep 0.4
+import -frame -window "$window" "$out/settings-de.png"
+
 # A message flashed over the work of another program: the display resumes at a new start.
 kill "${pids[-1]}"
 wait "${pids[-1]}" 2>/dev/null || true

@@ -40,8 +40,8 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
     , m_instance(instance)
     , UserControl1(new QTabWidget)
     , m_goalsPage(new GoalsPage(m_services))
-    , m_programsPage(new ProgramsPage(services.dataFolder, *services.prompter))
-    , m_settingsPage(new SettingsPage)
+    , m_programsPage(new ProgramsPage(services.dataFolder, *services.prompter, *services.dialogs))
+    , m_settingsPage(new SettingsPage(*services.dialogs))
     , m_startupOptions(new StartupOptions(*m_settingsPage, m_services, this))
     , m_menus(new MainMenus(*this, m_services))
 {

@@ -9,7 +9,9 @@
 #include "platform/RandomSource.h"
 #include "platform/SettingsArea.h"
 #include "platform/StartupEntry.h"
+#include "platform/SystemDialogs.h"
 #include "platform/TerminationWatcher.h"
+#include "platform/Translations.h"
 #include "platform/WebOpener.h"
 #include "platform/WindowSystem.h"
 
@@ -61,6 +63,9 @@ void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& 
                 break;
             }
         }
+        // The application object is half made, but takes translations already.
+        Translations translations(QCoreApplication::applicationDirPath());
+        translations.install();
         answer({.action = CommandLine::Action::Fail,
                 .message = QCoreApplication::translate("main", "No display could be opened (%1).")
                                .arg(reason.section(QLatin1Char('\n'), 0, 0).trimmed())});
@@ -82,6 +87,8 @@ int main(int argc, char* argv[])
     if (early.action != CommandLine::Action::Run &&
         early.action != CommandLine::Action::ReadAgainLater) {
         const QCoreApplication terminal(argc, argv);
+        Translations translations(QCoreApplication::applicationDirPath());
+        translations.install();
         return answer(CommandLine::parseBeforeApplication(terminal.arguments()));
     }
 
@@ -92,6 +99,8 @@ int main(int argc, char* argv[])
     for (const HeldMessage& message : std::exchange(heldMessages, {}))
         passOn(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.constData()),
                message.text);
+    Translations translations(QCoreApplication::applicationDirPath());
+    translations.install();
     // From here on the system's requests to end the program reach it as events.
     TerminationWatcher termination;
     // Lets the desktop match the windows to the installed desktop entry and its icon.
@@ -124,6 +133,7 @@ int main(int argc, char* argv[])
     Clock clock;
     RandomSource random;
     WebOpener web;
+    SystemDialogs dialogs;
     const auto startup = StartupEntry::forUser();
     const Services services{.settings = settings.get(),
                             .prompter = &prompter,
@@ -131,6 +141,7 @@ int main(int argc, char* argv[])
                             .random = &random,
                             .web = &web,
                             .startup = startup.get(),
+                            .dialogs = &dialogs,
                             .termination = &termination,
                             .dataFolder = dataFolder,
                             .applicationName = applicationName,

@@ -1,7 +1,11 @@
 #include "MessageFileEditor.h"
 
+#include "library/PlainTextList.h"
 #include "library/ShownText.h"
 #include "platform/LineBreaks.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 MessageFileEditor::MessageFileEditor(const QString& dataFolder)
     : m_library(dataFolder)
@@ -145,6 +149,38 @@ void MessageFileEditor::cmdDeleteText_Click()
     m_selectedMessage.reset();
     m_editText.clear();
     SaveMessageFile();
+}
+
+QString MessageFileEditor::importList(const QString& path)
+{
+    auto read = PlainTextList::read(path);
+    if (const auto* problem = std::get_if<QString>(&read))
+        return *problem;
+    const auto& messages = std::get<QList<MessageRecord>>(read);
+    const auto name = m_library.addMessageFile(QFileInfo(path).completeBaseName(), messages);
+    if (!name) {
+        return tr("No message file could be made in %1.")
+            .arg(QDir::toNativeSeparators(m_library.messageFolder()));
+    }
+    // A file listed still, though gone from the disk, takes the messages in its row.
+    std::optional<int> row = findFile(*name);
+    if (!row || m_files[*row].text != *name) {
+        m_files << MessageRecord{*name, true};
+        row = int(m_files.size() - 1);
+    }
+    m_files[*row].checked = true;
+    m_selectedFile = row;
+    writeIndex();
+    m_editText.clear();
+    show(*name, messages);
+    return {};
+}
+
+QString MessageFileEditor::exportList(const QString& path) const
+{
+    if (!m_shownFile)
+        return {};
+    return PlainTextList::write(path, m_messages);
 }
 
 QString MessageFileEditor::shownFileCaption() const

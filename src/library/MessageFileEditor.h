@@ -38,6 +38,13 @@ public:
     void cmdAddNew_Click();
     void cmdUpdate_Click();
     void cmdDeleteText_Click();
+    // Takes a plain list of messages in as a new message file, named after it, every
+    // message checked, the file checked and shown. Empty when done, else why not.
+    QString importList(const QString& path);
+    // Writes the messages shown into a plain list. Empty when done, else why not.
+    QString exportList(const QString& path) const;
+    // The name the list of the messages shown is offered under.
+    QString exportName() const { return m_shownFile.value_or(QString()) + QStringLiteral(".txt"); }
 
     const QList<MessageRecord>& files() const { return m_files; }
     std::optional<int> selectedFile() const { return m_selectedFile; }

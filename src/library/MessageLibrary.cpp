@@ -56,6 +56,11 @@ MessageLibrary::MessageLibrary(QString dataFolder)
     : m_dataFolder(std::move(dataFolder))
 {}
 
+QString MessageLibrary::messageFolder() const
+{
+    return DataFolder::messageFolder(m_dataFolder);
+}
+
 std::optional<QString> MessageLibrary::messageFilePath(const QString& name) const
 {
     if (!FileNames::staysInFolder(name))
@@ -139,6 +144,33 @@ bool MessageLibrary::deleteMessageFile(const QString& name) const
 {
     const auto path = messageFilePath(name);
     return path && QFile::remove(*path);
+}
+
+std::optional<QString> MessageLibrary::addMessageFile(const QString& name,
+                                                      const QList<MessageRecord>& messages) const
+{
+    const QString base = safeName(name);
+    if (base.isEmpty())
+        return std::nullopt;
+    for (int number = 1; number < 1000; ++number) {
+        // The number always shows, also where the name is as long as a name may be.
+        const QString suffix = number == 1 ? QString() : u' ' + QString::number(number);
+        QString stem = base;
+        while (!stem.isEmpty() && !safeName(stem + suffix).endsWith(suffix))
+            stem.chop(1);
+        const QString candidate = safeName(stem + suffix);
+        // Made empty first, only where no file is: a file that came meanwhile is kept.
+        if (findMessageFile(candidate) || !createMessageFile(candidate)) {
+            if (!hasMessageFile(candidate) && !findMessageFile(candidate))
+                return std::nullopt; // the folder takes no file at all
+            continue;
+        }
+        if (writeMessageFile(candidate, messages))
+            return candidate;
+        deleteMessageFile(candidate);
+        return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 bool MessageLibrary::LoadMessagePool(MessagePool& pool) const

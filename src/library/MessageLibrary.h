@@ -19,6 +19,7 @@ class MessageLibrary {
 public:
     explicit MessageLibrary(QString dataFolder);
 
+    QString messageFolder() const;
     // Nothing when the name would lead outside the message folder.
     std::optional<QString> messageFilePath(const QString& name) const;
 
@@ -39,6 +40,12 @@ public:
     // Makes an empty message file. A file of that name is never touched: false then.
     bool createMessageFile(const QString& name) const;
     bool deleteMessageFile(const QString& name) const;
+    // Makes a new message file of the messages, under the name or, where a file of that
+    // name is listed in any letter case, the first free of "name 2", "name 3" and on. No
+    // file is ever written over. The name it was made under; nothing when it could not be
+    // written (and then nothing is left of it).
+    std::optional<QString> addMessageFile(const QString& name,
+                                          const QList<MessageRecord>& messages) const;
 
     // Rebuilds the pool from the checked messages of the checked files, in the order of
     // the index. False, with the pool as it was, when there is no index to read.

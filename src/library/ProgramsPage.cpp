@@ -2,17 +2,22 @@
 
 #include "library/ShownText.h"
 #include "platform/Prompter.h"
+#include "platform/SystemDialogs.h"
 #include "platform/WebLinks.h"
 #include "widgets/CheckListView.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Named.h"
 #include "widgets/ProgramColour.h"
 
+#include <QAction>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -81,10 +86,12 @@ bool typesNameCharacter(const QKeyEvent& key)
 
 } // namespace
 
-ProgramsPage::ProgramsPage(const QString& dataFolder, Prompter& prompter, QWidget* parent)
+ProgramsPage::ProgramsPage(const QString& dataFolder, Prompter& prompter, SystemDialogs& dialogs,
+                           QWidget* parent)
     : QWidget(parent)
     , m_editor(dataFolder)
     , m_prompter(prompter)
+    , m_dialogs(dialogs)
     , Label18(named<LinkLabel>(QStringLiteral("Label18"),
                                tr("Visit %1 now for news and more tools for a positive mind.")
                                    .arg(WebLinks::homePageShown())))
@@ -98,6 +105,10 @@ ProgramsPage::ProgramsPage(const QString& dataFolder, Prompter& prompter, QWidge
                                           m_editor.lvwDisplayFiles_ItemCheck(row, checked);
                                       }),
                                [this] { return m_editor.selectedFile(); }))
+    , cmdImport(named<QPushButton>(QStringLiteral("cmdImport"), tr("&Import…")))
+    , cmdExport(named<QPushButton>(QStringLiteral("cmdExport"), tr("Ex&port…")))
+    , mnuImport(named<QAction>(QStringLiteral("mnuImport"), cmdImport->text(), this))
+    , mnuExport(named<QAction>(QStringLiteral("mnuExport"), cmdExport->text(), this))
     , Frame3(named<QGroupBox>(QStringLiteral("Frame3"), tr("Messages")))
     , lblShownFile(named<QLabel>(QStringLiteral("lblShownFile")))
     , txtEditText(named<QLineEdit>(QStringLiteral("txtEditText")))
@@ -118,6 +129,19 @@ ProgramsPage::ProgramsPage(const QString& dataFolder, Prompter& prompter, QWidge
     files->addWidget(txtNewFileName);
     files->addLayout(fileButtons);
     files->addWidget(lvwDisplayFiles, 1);
+    auto* listButtons = new QHBoxLayout;
+    listButtons->addWidget(cmdImport);
+    listButtons->addStretch();
+    listButtons->addWidget(cmdExport);
+    files->addLayout(listButtons);
+    // Lists come in also from the list's own menu, and dropped on it.
+    cmdImport->setToolTip(tr("Makes a new message file of a text file, one message a line."));
+    cmdExport->setToolTip(
+        tr("Saves the messages of the file shown as a text file, one message a line."));
+    lvwDisplayFiles->addActions({mnuImport, mnuExport});
+    lvwDisplayFiles->setContextMenuPolicy(Qt::ActionsContextMenu);
+    lvwDisplayFiles->viewport()->setAcceptDrops(true);
+    lvwDisplayFiles->viewport()->installEventFilter(this);
 
     auto* messageButtons = new QHBoxLayout;
     messageButtons->addWidget(cmdUpdate);
@@ -155,6 +179,10 @@ ProgramsPage::ProgramsPage(const QString& dataFolder, Prompter& prompter, QWidge
     connect(cmdAddNew, &QPushButton::clicked, this, &ProgramsPage::cmdAddNew_Click);
     connect(cmdUpdate, &QPushButton::clicked, this, &ProgramsPage::cmdUpdate_Click);
     connect(cmdDeleteText, &QPushButton::clicked, this, &ProgramsPage::cmdDeleteText_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &ProgramsPage::cmdImport_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &ProgramsPage::cmdExport_Click);
+    connect(mnuImport, &QAction::triggered, this, &ProgramsPage::cmdImport_Click);
+    connect(mnuExport, &QAction::triggered, this, &ProgramsPage::cmdExport_Click);
     connect(txtEditText, &QLineEdit::textChanged, this, &ProgramsPage::txtEditText_Change);
     // Choosing the file chosen reads it again.
     connect(lvwDisplayFiles, &CheckListView::chosen, this, &ProgramsPage::lvwDisplayFiles_Click);
@@ -223,6 +251,54 @@ void ProgramsPage::cmdDeleteText_Click()
     showMessages();
 }
 
+void ProgramsPage::cmdImport_Click()
+{
+    const QString path =
+        m_dialogs.openFile(this, tr("Import Messages"), tr("Text files (*.txt);;All files (*)"));
+    if (!path.isEmpty())
+        importLists({path});
+}
+
+void ProgramsPage::cmdExport_Click()
+{
+    if (!m_editor.showsMessages())
+        return;
+    const QString path = m_dialogs.saveFile(this, tr("Export Messages"), m_editor.exportName(),
+                                            tr("Text files (*.txt);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    const QString problem = m_editor.exportList(path);
+    if (!problem.isEmpty())
+        m_prompter.ask(this, {.text = problem, .icon = Prompter::Icon::Critical});
+}
+
+void ProgramsPage::importLists(const QStringList& paths)
+{
+    QStringList problems;
+    for (const QString& path : paths) {
+        const QString problem = m_editor.importList(path);
+        if (!problem.isEmpty())
+            problems << problem;
+    }
+    showFiles();
+    showMessages();
+    if (!problems.isEmpty()) {
+        m_prompter.ask(this, {.text = problems.join(u'\n'), .icon = Prompter::Icon::Critical});
+    }
+}
+
+QStringList ProgramsPage::droppedLists(const QMimeData* data)
+{
+    QStringList paths;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile() ||
+            QFileInfo(url.toLocalFile()).suffix().compare(u"txt", Qt::CaseInsensitive) != 0)
+            return {};
+        paths << url.toLocalFile();
+    }
+    return paths;
+}
+
 void ProgramsPage::showFiles()
 {
     lvwDisplayFiles->showRows();
@@ -240,11 +316,37 @@ void ProgramsPage::showEditBox()
     txtEditText->setText(ShownText::of(m_editor.editText()));
     txtEditText->setEnabled(m_editor.showsMessages());
     cmdDeleteText->setEnabled(m_editor.showsMessages());
+    cmdExport->setEnabled(m_editor.showsMessages());
+    mnuExport->setEnabled(m_editor.showsMessages());
     txtEditText_Change();
 }
 
 bool ProgramsPage::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == lvwDisplayFiles->viewport()) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDropEvent*>(event);
+            drag->setAccepted(!droppedLists(drag->mimeData()).isEmpty());
+            if (drag->isAccepted())
+                drag->acceptProposedAction();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QStringList paths = droppedLists(drop->mimeData());
+            drop->setAccepted(!paths.isEmpty());
+            if (!paths.isEmpty()) {
+                drop->acceptProposedAction();
+                importLists(paths);
+            }
+            return true;
+        }
+        default:
+            break;
+        }
+    }
     if (watched == txtNewFileName && event->type() == QEvent::KeyPress &&
         !typesNameCharacter(*static_cast<QKeyEvent*>(event))) {
         m_prompter.ask(this, {.text = tr("Please Enter Only Characters")});

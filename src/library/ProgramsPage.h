@@ -7,7 +7,10 @@
 class CheckListView;
 class LinkLabel;
 class Prompter;
+class QAction;
+class SystemDialogs;
 class QGroupBox;
+class QMimeData;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,7 +22,8 @@ class ProgramsPage : public QWidget {
     Q_OBJECT
 
 public:
-    ProgramsPage(const QString& dataFolder, Prompter& prompter, QWidget* parent = nullptr);
+    ProgramsPage(const QString& dataFolder, Prompter& prompter, SystemDialogs& dialogs,
+                 QWidget* parent = nullptr);
 
     // Lists the message files and shows the messages of the first.
     void ListMessageFiles();
@@ -39,6 +43,12 @@ private:
     void cmdAddNew_Click();
     void cmdUpdate_Click();
     void cmdDeleteText_Click();
+    void cmdImport_Click();
+    void cmdExport_Click();
+    // Takes in the lists, one new message file each, and says what could not be.
+    void importLists(const QStringList& paths);
+    // The plain lists (".txt") among dropped files; nothing when something else is dropped.
+    static QStringList droppedLists(const QMimeData* data);
 
     // Shows the editor's file list, its messages and the edit box afresh.
     void showFiles();
@@ -47,6 +57,7 @@ private:
 
     MessageFileEditor m_editor;
     Prompter& m_prompter;
+    SystemDialogs& m_dialogs;
 
     LinkLabel* Label18;
     QGroupBox* Frame2;
@@ -54,6 +65,10 @@ private:
     QPushButton* cmdCreateFile;
     QPushButton* cmdDeleteFile;
     CheckListView* lvwDisplayFiles;
+    QPushButton* cmdImport;
+    QPushButton* cmdExport;
+    QAction* mnuImport;
+    QAction* mnuExport;
     QGroupBox* Frame3;
     QLabel* lblShownFile;
     QLineEdit* txtEditText;

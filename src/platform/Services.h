@@ -8,6 +8,7 @@ class Prompter;
 class RandomSource;
 class SettingsArea;
 class StartupEntry;
+class SystemDialogs;
 class TerminationWatcher;
 class WebOpener;
 
@@ -20,6 +21,7 @@ struct Services {
     RandomSource* random = nullptr;
     WebOpener* web = nullptr;
     StartupEntry* startup = nullptr;
+    SystemDialogs* dialogs = nullptr;
     TerminationWatcher* termination = nullptr; // may be null: nobody asks the program to end
 
     QString dataFolder;      // message files, their index and the goal file

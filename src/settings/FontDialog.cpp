@@ -1,5 +1,6 @@
 #include "FontDialog.h"
 
+#include "platform/SystemDialogs.h"
 #include "settings/SettingText.h"
 
 #include <QCheckBox>
@@ -53,7 +54,8 @@ QIcon swatch(const QColor& color)
 
 } // namespace
 
-FontDialog::FontDialog(const DisplayFont& font, qint32 color, QWidget* parent)
+FontDialog::FontDialog(const DisplayFont& font, qint32 color, SystemDialogs& dialogs,
+                       QWidget* parent)
     : QDialog(parent)
     , m_face(new QFontComboBox(this))
     , m_style(new QComboBox(this))
@@ -62,6 +64,7 @@ FontDialog::FontDialog(const DisplayFont& font, qint32 color, QWidget* parent)
     , m_underline(new QCheckBox(tr("&Underline"), this))
     , m_color(new QComboBox(this))
     , m_sample(new QLabel(tr("AaBbYyZz"), this))
+    , m_dialogs(dialogs)
     , m_initialSize(font.size)
 {
     setWindowTitle(tr("Font"));
@@ -95,7 +98,8 @@ FontDialog::FontDialog(const DisplayFont& font, qint32 color, QWidget* parent)
     m_color->setObjectName(QStringLiteral("color"));
     for (const NamedColor& named : standardColors)
         m_color->addItem(swatch(QColor(named.rgb)), tr(named.name), QColor(named.rgb));
-    selectColor(color);
+    m_color->addItem(tr("Custom…"));
+    selectColor(colorFromValue(color));
 
     m_sample->setObjectName(QStringLiteral("sample"));
     m_sample->setAlignment(Qt::AlignCenter);
@@ -135,19 +139,39 @@ FontDialog::FontDialog(const DisplayFont& font, qint32 color, QWidget* parent)
     connect(m_size, &QComboBox::currentTextChanged, this, &FontDialog::updateSample);
     connect(m_strikeout, &QCheckBox::toggled, this, &FontDialog::updateSample);
     connect(m_underline, &QCheckBox::toggled, this, &FontDialog::updateSample);
-    connect(m_color, &QComboBox::currentIndexChanged, this, &FontDialog::updateSample);
+    connect(m_color, &QComboBox::currentIndexChanged, this, &FontDialog::colorChosen);
     updateSample();
 }
 
-void FontDialog::selectColor(qint32 color)
+void FontDialog::selectColor(const QColor& color)
 {
-    const QColor wanted = colorFromValue(color);
-    int index = m_color->findData(wanted);
+    int index = m_color->findData(color);
     if (index < 0) {
-        m_color->addItem(swatch(wanted), tr("Custom"), wanted);
+        // One colour of the user's own at a time, just above "Custom…".
+        const int custom = m_color->count() - 1;
+        if (custom > int(std::size(standardColors)))
+            m_color->removeItem(custom - 1);
         index = m_color->count() - 1;
+        m_color->insertItem(index, swatch(color), tr("Custom"), color);
     }
+    m_colorIndex = index;
+    const QSignalBlocker quiet(m_color);
     m_color->setCurrentIndex(index);
+    updateSample();
+}
+
+void FontDialog::colorChosen(int index)
+{
+    if (index != m_color->count() - 1) {
+        m_colorIndex = index;
+        updateSample();
+        return;
+    }
+    // "Custom…": the system's dialog, opened on the colour shown before.
+    const QColor before = m_color->itemData(m_colorIndex).value<QColor>();
+    const std::optional<QColor> chosen = m_dialogs.color(this, before);
+    // Only the colour counts: the flash is drawn opaque.
+    selectColor(chosen ? chosen->toRgb() : before);
 }
 
 DisplayFont FontDialog::chosenFont() const
@@ -174,7 +198,9 @@ void FontDialog::updateSample()
 {
     m_sample->setFont(chosenFont().toFont());
     QPalette palette = m_sample->palette();
-    palette.setColor(QPalette::WindowText, m_color->currentData().value<QColor>());
-    palette.setColor(QPalette::Window, Qt::white);
+    const QColor color = m_color->currentData().value<QColor>();
+    palette.setColor(QPalette::WindowText, color);
+    // White or pale letters on a white sample could not be seen.
+    palette.setColor(QPalette::Window, color.lightness() > 200 ? Qt::darkGray : Qt::white);
     m_sample->setPalette(palette);
 }

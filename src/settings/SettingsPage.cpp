@@ -15,8 +15,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-SettingsPage::SettingsPage(QWidget* parent)
+SettingsPage::SettingsPage(SystemDialogs& dialogs, QWidget* parent)
     : QWidget(parent)
+    , m_dialogs(dialogs)
     , fraMsgFreq(named<QGroupBox>(QStringLiteral("fraMsgFreq"), tr("Message Frequency")))
     , cboDispInterval(named<QComboBox>(QStringLiteral("cboDispInterval")))
     , cboDispDuration(named<QComboBox>(QStringLiteral("cboDispDuration")))
@@ -179,7 +180,7 @@ QColor SettingsPage::displayColor() const
 
 void SettingsPage::cmdFont_Click()
 {
-    FontDialog dialog(m_font, m_fontColor, this);
+    FontDialog dialog(m_font, m_fontColor, m_dialogs, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_font = dialog.chosenFont();

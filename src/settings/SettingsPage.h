@@ -12,6 +12,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class SystemDialogs;
 
 // The "Settings" page: how often, how long, in which order, where and in which font and
 // colour the messages are shown; whether the program starts with the session; and the
@@ -20,7 +21,7 @@ class SettingsPage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit SettingsPage(QWidget* parent = nullptr);
+    explicit SettingsPage(SystemDialogs& dialogs, QWidget* parent = nullptr);
 
     // Fills the interval and duration lists and selects "5" seconds and "60"
     // milliseconds, which hold while the store offers nothing usable.
@@ -56,6 +57,7 @@ Q_SIGNALS:
 private:
     void cmdFont_Click();
 
+    SystemDialogs& m_dialogs;
     QGroupBox* fraMsgFreq;
     QComboBox* cboDispInterval;
     QComboBox* cboDispDuration;

@@ -345,6 +345,11 @@ QProcessEnvironment ProgramUnderTest::environment() const
     environment.insert(u"XDG_CONFIG_HOME"_qs, m_root.filePath(u"config"_qs));
     environment.insert(u"XDG_DATA_HOME"_qs, m_root.filePath(u"share"_qs));
     environment.insert(u"XDG_RUNTIME_DIR"_qs, m_root.filePath(u"runtime"_qs));
+    if (!locale.isEmpty()) {
+        for (const QString& name : {u"LANGUAGE"_qs, u"LC_ALL"_qs, u"LC_MESSAGES"_qs})
+            environment.remove(name);
+        environment.insert(u"LANG"_qs, locale);
+    }
     return environment;
 }
 

@@ -115,6 +115,10 @@ public:
     static QString mainWindowCaption() { return applicationCaption(); }
     static QString flashCaption() { return u"Zorvan Subliminal Message Software v1.45"_qs; }
 
+    // The user's locale (LANG) for the copies started next, no other locale variable set;
+    // empty: the test's own.
+    QString locale;
+
 private:
     const XServer& m_server;
     QTemporaryDir m_root;

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 
@@ -74,6 +75,37 @@ bool iconReady(const XServer& server, const QProcess* copy)
     return icons(server, copy).size() == 1;
 }
 
+// The words on the screen in the rectangle and where they are, read by Debian's tesseract
+// in the language given ("deu").
+QList<std::pair<QString, QRect>> readWords(const XServer& server, const QRect& rect,
+                                           const QString& language)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(u"shown.png"_qs);
+    // Read best at twice the size, in grey.
+    server.grab(rect)
+        .scaled(rect.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_Grayscale8)
+        .save(file);
+    QProcess reader;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"OMP_THREAD_LIMIT"_qs, u"1"_qs); // threads only fight over two cores
+    reader.setProcessEnvironment(environment);
+    reader.start(u"tesseract"_qs, {file, u"-"_qs, u"-l"_qs, language, u"tsv"_qs});
+    QList<std::pair<QString, QRect>> words;
+    if (!reader.waitForFinished(20000))
+        return words;
+    // level, page, block, paragraph, line, word, left, top, width, height, confidence, text
+    for (const QByteArray& line : reader.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> field = line.split('\t');
+        if (field.size() == 12 && field[0] == "5" && !field[11].trimmed().isEmpty())
+            words.append({QString::fromUtf8(field[11]),
+                          QRect(rect.x() + field[6].toInt() / 2, rect.y() + field[7].toInt() / 2,
+                                field[8].toInt() / 2, field[9].toInt() / 2)});
+    }
+    return words;
+}
+
 // After a double click on the icon: the window is back and the icon gone.
 bool restoredByTheIcon(const XServer& server, const QProcess* copy)
 {
@@ -97,6 +129,8 @@ private Q_SLOTS:
     void oneCopyWhoseMessagesGoOnBehindTheIcon();
     void closeDuringStartUpThenAStartWithTheSession();
     void withoutNotificationAreaTheWindowIsMinimised();
+    void everyPageInTheUsersLanguage_data();
+    void everyPageInTheUsersLanguage();
 
 private:
     std::unique_ptr<XServer> m_server;
@@ -253,6 +287,64 @@ void tst_E2eDesktop::withoutNotificationAreaTheWindowIsMinimised()
     QVERIFY(!atLogOn.saved());
     QVERIFY(endsCleanly(copy, SIGINT));
     QVERIFY(atLogOn.saved());
+}
+
+void tst_E2eDesktop::everyPageInTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("reader"); // tesseract's name of the language
+    // Each page: its tab's caption, clicked on its first word, and a caption on the page;
+    // the menus' titles are seen on every page.
+    QTest::addColumn<QStringList>("pages");
+    QTest::addColumn<QString>("menus");
+    QTest::newRow("German") << u"de_DE.UTF-8"_qs << u"deu"_qs
+                            << QStringList{u"Meine persönlichen Ziele|Neues Ziel"_qs,
+                                           u"Programme|Importieren"_qs,
+                                           u"Einstellungen|Häufigkeit der Botschaften"_qs}
+                            << u"Datei Hilfe Spenden"_qs;
+    QTest::newRow("French") << u"fr_FR.UTF-8"_qs << u"fra"_qs
+                            << QStringList{u"Mes objectifs personnels|Nouvel objectif"_qs,
+                                           u"Programmes|Importer"_qs,
+                                           u"Réglages|Fréquence des messages"_qs}
+                            << u"Fichier Aide Faire un don"_qs;
+}
+
+void tst_E2eDesktop::everyPageInTheUsersLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, reader);
+    QFETCH(QStringList, pages);
+    QFETCH(QString, menus);
+    QVERIFY2(!QStandardPaths::findExecutable(u"tesseract"_qs).isEmpty(),
+             "apt install tesseract-ocr tesseract-ocr-deu tesseract-ocr-fra");
+    ProgramUnderTest program(*m_server);
+    program.locale = locale;
+    QProcess* copy = program.start();
+    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy), 10000);
+    const QRect place = window(*m_server, copy)->geometry;
+    for (const QString& page : pages) {
+        const QString tab = page.section(u'|', 0, 0);
+        const QString caption = page.section(u'|', 1);
+        QList<std::pair<QString, QRect>> words;
+        QString text;
+        const auto reads = [&](const QString& wanted) {
+            words = readWords(*m_server, place, reader);
+            QStringList all;
+            for (const auto& word : words)
+                all << word.first;
+            text = all.join(u' ');
+            return text.contains(wanted);
+        };
+        // The tab is clicked where its caption is read.
+        QVERIFY2(XServer::waitFor([&] { return reads(tab); }, 10s), qPrintable(text));
+        const auto first = std::find_if(words.begin(), words.end(), [&](const auto& word) {
+            return word.first == tab.section(u' ', 0, 0);
+        });
+        QVERIFY(first != words.end() && m_server->click(first->second.center(), 1, 1));
+        QVERIFY2(XServer::waitFor([&] { return reads(caption); }, 10s), qPrintable(text));
+        QVERIFY2(text.contains(menus), qPrintable(text));
+    }
+    QVERIFY(endsCleanly(copy, SIGTERM));
 }
 
 QTEST_GUILESS_MAIN(tst_E2eDesktop)

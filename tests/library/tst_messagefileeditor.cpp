@@ -9,8 +9,10 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 #include <fcntl.h>
@@ -46,6 +48,8 @@ private Q_SLOTS:
 
     void pageTypesClicksAndTicks();
     void pageAnswersAtOnceWithLongMessages();
+    void pageImportsAndExportsPlainLists_data();
+    void pageImportsAndExportsPlainLists();
 
 private:
     std::unique_ptr<TestServices> m_test;
@@ -107,7 +111,8 @@ QMap<QString, QByteArray> tst_MessageFileEditor::disk() const
 
 void tst_MessageFileEditor::loadPage()
 {
-    m_page = std::make_unique<ProgramsPage>(m_test->dataFolder(), m_test->prompter);
+    m_page =
+        std::make_unique<ProgramsPage>(m_test->dataFolder(), m_test->prompter, m_test->dialogs);
     m_page->resize(560, 420);
     m_page->show();
     m_page->activateWindow();
@@ -375,6 +380,88 @@ void tst_MessageFileEditor::pageAnswersAtOnceWithLongMessages()
     clickCheckBox(messages, 0);
     QCOMPARE(bytes(u"Calm.txt"_qs),
              QByteArray(calm).replace("#TRUE#", "#FALSE#") + "\"short\",#TRUE#\r\n");
+}
+
+void tst_MessageFileEditor::pageImportsAndExportsPlainLists_data()
+{
+    QTest::addColumn<QString>("list"); // its name; "+" before it: dropped on the file list
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("made");       // the new message file; empty: none, and then
+    QTest::addColumn<QByteArray>("written"); // the message's first words, else its bytes
+
+    const QByteArray calm =
+        "\"I am calm\",#TRUE#\r\n\"I rest\",#TRUE#\r\n\"Caf\xC3\xA9 cr\xC3\xA8me\",#TRUE#\r\n";
+    QTest::newRow("line ends, mark, code page")
+        << u"Morning.txt"_qs
+        << QByteArray("\xEF\xBB\xBFI am calm\r\n  I rest\n\n\r\nCaf\xE9 cr\xE8me") << u"Morning"_qs
+        << calm;
+    QTest::newRow("UTF-16, dropped")
+        << u"+Morning.TXT"_qs << QByteArray("\xFF\xFEI\0 \0a\0m\0 \0c\0a\0l\0m\0", 20)
+        << u"Morning"_qs << QByteArray("\"I am calm\",#TRUE#\r\n");
+    QTest::newRow("named as one there") << u"calm.txt"_qs << QByteArray("I rest\n") << u"calm 2"_qs
+                                        << QByteArray("\"I rest\",#TRUE#\r\n");
+    QTest::newRow("binary") << u"+photo.txt"_qs << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR")
+                            << QString() << QByteArray("/photo.txt is not a text file");
+    QTest::newRow("empty") << u"Blank.txt"_qs << QByteArray(" \r\n\t\n") << QString()
+                           << QByteArray("/Blank.txt holds no messages");
+    QTest::newRow("64 MiB") << u"Huge.txt"_qs << QByteArray(64 << 20, 'a') << QString()
+                            << QByteArray("/Huge.txt is 64 MiB or bigger");
+}
+
+void tst_MessageFileEditor::pageImportsAndExportsPlainLists()
+{
+    QFETCH(QString, list);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, made);
+    QFETCH(QByteArray, written);
+    sample();
+    loadPage();
+    QMap<QString, QByteArray> before = disk();
+    QTemporaryDir outside;
+    const QString path = outside.filePath(QString(list).remove(u'+'));
+    writeFile(path, content);
+    if (list.startsWith(u'+')) {
+        QWidget* target = child<QTreeView>("lvwDisplayFiles")->viewport();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &drop);
+    } else {
+        m_test->dialogs.paths << path;
+        click("cmdImport");
+    }
+    // Refused with a word, nothing touched; or a new file, listed checked, and shown.
+    QCOMPARE(m_test->prompter.asked.size(), made.isEmpty() ? 1 : 0);
+    if (made.isEmpty()) {
+        QVERIFY(m_test->prompter.asked[0].text.contains(QString::fromUtf8(written)));
+        QCOMPARE(disk(), before);
+        return;
+    }
+    QCOMPARE(bytes(made + u".txt"_qs), written);
+    QMap<QString, QByteArray> after = disk();
+    after.remove(made + u".txt"_qs);
+    QVERIFY(after.take(u"FileNames.txt"_qs).endsWith('"' + made.toUtf8() + "\",#TRUE#\r\n"));
+    before.remove(u"FileNames.txt"_qs);
+    QCOMPARE(after, before);
+    QCOMPARE(child<QLabel>("lblShownFile")->text().contains(made), true);
+
+    // Exported as plain lines; where nothing can be written, said, and nothing left there.
+    m_test->dialogs.paths << outside.filePath(u"out.txt"_qs);
+    click("cmdExport");
+    QCOMPARE(m_test->dialogs.offered.last(), made + u".txt"_qs);
+    QByteArray lines;
+    for (const QByteArray& line : written.split('\n').mid(0, written.count('\n')))
+        lines += line.sliced(1, line.lastIndexOf('"') - 1) + '\n';
+    QCOMPARE(fileBytes(outside.filePath(u"out.txt"_qs)), lines);
+    QVERIFY(QDir(outside.path()).mkdir(u"closed"_qs));
+    const RestrictedPath closed(outside.filePath(u"closed"_qs), RestrictedPath::readOnlyFolder);
+    m_test->dialogs.paths << outside.filePath(u"closed/out.txt"_qs);
+    click("cmdExport");
+    QVERIFY(!closed.holds() || (m_test->prompter.asked.value(0).text.contains(u"closed"_qs) &&
+                                QDir(outside.filePath(u"closed"_qs)).isEmpty()));
 }
 
 QTEST_MAIN(tst_MessageFileEditor)

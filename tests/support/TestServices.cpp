@@ -55,6 +55,7 @@ Services TestServices::services()
                     .random = &random,
                     .web = &web,
                     .startup = startup.get(),
+                    .dialogs = &dialogs,
                     .termination = termination,
                     .dataFolder = m_dataFolder,
                     .applicationName = u"ZorvanTest"_qs,

@@ -6,6 +6,7 @@
 #include "platform/Services.h"
 #include "platform/SettingsArea.h"
 #include "platform/StartupEntry.h"
+#include "platform/SystemDialogs.h"
 #include "platform/WebOpener.h"
 
 #include <QDateTime>
@@ -73,6 +74,27 @@ private:
     bool m_dismissed = false;
 };
 
+// Answers file and colour dialogs with what the test lined up, and records the file names
+// and colours they offered; with nothing lined up, as the user who cancels.
+class ScriptedDialogs : public SystemDialogs {
+public:
+    QString openFile(QWidget*, const QString&, const QString&) override { return next(); }
+    QString saveFile(QWidget*, const QString&, const QString& suggested, const QString&) override
+    {
+        offered << suggested;
+        return next();
+    }
+    std::optional<QColor> color(QWidget*, const QColor& initial) override
+    {
+        offered << initial.name();
+        return std::exchange(nextColor, std::nullopt);
+    }
+    QString next() { return paths.isEmpty() ? QString() : paths.takeFirst(); }
+    QStringList paths;
+    std::optional<QColor> nextColor;
+    QStringList offered;
+};
+
 // Everything the program needs, in a temporary folder that goes when the test ends.
 // XDG_CONFIG_HOME points into that folder too, and is never put back, so the entry that
 // starts the program with the session is never the user's own.
@@ -99,6 +121,7 @@ public:
     ScriptedRandom random;
     RecordingWebOpener web;
     ScriptedPrompter prompter;
+    ScriptedDialogs dialogs;
     std::unique_ptr<SettingsArea> settings;
     std::unique_ptr<StartupEntry> startup = StartupEntry::forUser();
     TerminationWatcher* termination = nullptr;

@@ -19,6 +19,24 @@ void pressCloseBox(QWidget* window)
     QApplication::instance()->notify(window, &event);
 }
 
+QStringList cutOff(QWidget* page)
+{
+    QStringList names;
+    for (QWidget* control : page->findChildren<QWidget*>()) {
+        const QString name = control->objectName();
+        if (!control->isVisibleTo(page) || name.isEmpty() || name.startsWith(u"qt_"_qs))
+            continue;
+        // A text that wraps needs the height for its width.
+        const int height =
+            control->hasHeightForWidth() ? control->heightForWidth(control->width()) : 0;
+        if (control->size() != control->size().expandedTo(control->minimumSizeHint()) ||
+            control->height() < height ||
+            !page->rect().contains(QRect(control->mapTo(page, QPoint()), control->size())))
+            names << name;
+    }
+    return names;
+}
+
 void clickRow(QAbstractItemView* list, int row)
 {
     const QRect rect = list->visualRect(list->model()->index(row, 0));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
 class QAbstractButton;
 class QAbstractItemView;
@@ -19,6 +20,10 @@ template <typename T = QWidget> T* child(const QObject* parent, const char* name
 void clickOption(QAbstractButton* button);
 // What the window system sends when the user clicks the window's close box.
 void pressCloseBox(QWidget* window);
+// The named controls of a page that are cut off: smaller than they need (a wrapping text
+// lower than its lines), or reaching out of the page. The parts of a list are unnamed or named by
+// Qt, and not looked at.
+QStringList cutOff(QWidget* page);
 // A click in the middle of a row of a list, and one on the row's check box.
 void clickRow(QAbstractItemView* list, int row);
 void clickCheckBox(QAbstractItemView* list, int row);
