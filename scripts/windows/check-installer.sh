@@ -11,6 +11,8 @@
 set -euo pipefail
 
 setup=$(realpath "$1")
+# The build folder the setup program was made in (<build>/packages/<setup program>).
+build=$(dirname "$(dirname "$setup")")
 out=$(realpath -m "${2:-build/windows/screens}")
 exe=ZorvanFreeSubliminalMessageSoftware
 product="Zorvan Subliminal Message Software"
@@ -87,6 +89,16 @@ for file in "$exe.exe" Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Network.dll \
     docs/manual/index.html docs/examples/FileNames.txt Uninstall.exe; do
     [[ -f $folder/$file ]] || fail "not installed: $file"
 done
+# The translations the build made beside the program (there may be none), each with Qt's
+# own for its language.
+for qm in "$build"/translations/*.qm; do
+    [[ -f $qm ]] || continue
+    name=$(basename "$qm")
+    [[ -f $folder/translations/$name ]] || fail "not installed: translations/$name"
+    language=${name#*_}
+    [[ -f $folder/translations/qtbase_$language || -f $folder/translations/qtbase_${language%%_*}.qm ]] ||
+        fail "not installed: Qt's translation for $name"
+done
 [[ -f $link ]] || fail "no Start-menu entry"
 [[ $(reg_value "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$exe" \
     DisplayName) == "$product" ]] || fail "no entry in the list of installed programs"
@@ -110,8 +122,10 @@ sleep 1
 import -frame -window "$window" "$out/installed-window.png"
 
 step "a message flashes"
-flash=$(find_window "$flash_caption" 30) || fail "no message window"
-viewable() { xwininfo -id "$flash" 2>/dev/null | grep -q IsViewable; }
+find_window "$flash_caption" 30 >/dev/null || fail "no message window"
+# Any window of that name on the screen: Wine may keep more than one X window under it,
+# of which only the one the flash draws in is ever mapped.
+viewable() { [[ -n $(xdotool search --onlyvisible --name "^$flash_caption\$" 2>/dev/null) ]]; }
 red_pixels() {
     convert "$1" -fuzz 20% -fill black +opaque "#FF0000" -fill white -opaque "#FF0000" \
         -format "%[fx:round(mean*w*h)]" info:
