@@ -1,16 +1,25 @@
 # Run by "cmake --install" (packaging/windows/CMakeLists.txt sets the variables before):
-# installs every .qm file in ZORVAN_TRANSLATION_FOLDERS into ZORVAN_TRANSLATIONS_DESTINATION,
-# and for each language Qt's own translation (qtbase_<language>.qm, else that of the
-# language without its country) from the first of ZORVAN_QT_TRANSLATIONS that has it.
+# installs every .qm file that the build made in a folder named "translations" anywhere in
+# ZORVAN_BUILD_FOLDER (<build>/translations, beside the program, ...) into
+# ZORVAN_TRANSLATIONS_DESTINATION, and for each language Qt's own translation
+# (qtbase_<language>.qm, else that of the language without its country) from the first
+# of ZORVAN_QT_TRANSLATIONS that has it.
 set(destination "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${ZORVAN_TRANSLATIONS_DESTINATION}")
-set(found)
-foreach(folder IN LISTS ZORVAN_TRANSLATION_FOLDERS)
-    file(GLOB files LIST_DIRECTORIES false "${folder}/*.qm")
-    list(APPEND found ${files})
-endforeach()
-list(REMOVE_DUPLICATES found)
+file(REAL_PATH "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}" installation)
+file(GLOB_RECURSE found LIST_DIRECTORIES false "${ZORVAN_BUILD_FOLDER}/*.qm")
+list(FILTER found INCLUDE REGEX "/translations/[^/]+\\.qm$")
+list(SORT found)
 
+set(installed)
 foreach(file IN LISTS found)
+    cmake_path(GET file FILENAME name)
+    # Not those of this installation, when it is made in the build folder.
+    string(FIND "${file}" "${installation}/" inside)
+    list(FIND installed "${name}" before)
+    if(inside EQUAL 0 OR before GREATER_EQUAL 0)
+        continue()
+    endif()
+    list(APPEND installed "${name}")
     file(INSTALL "${file}" DESTINATION "${destination}")
     cmake_path(GET file STEM name)
     if(NOT name MATCHES "^[^_]+_(.+)$")

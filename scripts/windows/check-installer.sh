@@ -89,16 +89,13 @@ for file in "$exe.exe" Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Network.dll \
     docs/manual/index.html docs/examples/FileNames.txt Uninstall.exe; do
     [[ -f $folder/$file ]] || fail "not installed: $file"
 done
-# The translations the build made beside the program (there may be none), each with Qt's
-# own for its language.
-for qm in "$build"/translations/*.qm; do
-    [[ -f $qm ]] || continue
-    name=$(basename "$qm")
-    [[ -f $folder/translations/$name ]] || fail "not installed: translations/$name"
-    language=${name#*_}
-    [[ -f $folder/translations/qtbase_$language || -f $folder/translations/qtbase_${language%%_*}.qm ]] ||
-        fail "not installed: Qt's translation for $name"
-done
+# Every file of the staged installation, translations included (whatever languages the
+# build made, with Qt's for them; none is fine).
+stage=$build/packaging/windows/stage
+[[ -d $stage ]] || fail "no staged installation in $stage"
+while IFS= read -r -d '' file; do
+    [[ -f $folder/${file#"$stage"/} ]] || fail "not installed: ${file#"$stage"/}"
+done < <(find "$stage" -type f -print0)
 [[ -f $link ]] || fail "no Start-menu entry"
 [[ $(reg_value "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$exe" \
     DisplayName) == "$product" ]] || fail "no entry in the list of installed programs"
