@@ -1,4 +1,4 @@
-#include "RestrictedPath.h"
+#include "SystemActions.h"
 #include "TestFiles.h"
 #include "TestServices.h"
 #include "TestWidgets.h"
@@ -27,9 +27,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <csignal>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -317,7 +314,7 @@ void tst_App::menusLinksAndWaysOut()
 void tst_App::closeDuringStartUpSavesNothing_data()
 {
     // When SIGTERM comes, as the end of the session or a kill sends it (tests/e2e send it
-    // while the update reminder's question is open).
+    // while the update reminder's question is open), or Windows ends the session.
     QTest::addColumn<QString>("when");
     QTest::newRow("start-up entry's error box open") << u"entry"_qs;
     QTest::newRow("between two steps") << u"between"_qs;
@@ -326,6 +323,8 @@ void tst_App::closeDuringStartUpSavesNothing_data()
 void tst_App::closeDuringStartUpSavesNothing()
 {
     QFETCH(QString, when);
+    if (when == u"between"_qs && SystemActions::noEndBetweenSteps)
+        QSKIP(SystemActions::noEndBetweenSteps);
     for (const auto& [key, text] : {std::pair(u"DispInterval"_qs, u"0"_qs),
                                     {u"FontName"_qs, u"DejaVu Serif"_qs},
                                     {u"FontColor"_qs, u"255"_qs},
@@ -333,20 +332,19 @@ void tst_App::closeDuringStartUpSavesNothing()
         m_test->settings->setValue(key, text);
     m_test->settings->sync();
     const QByteArray stored = fileBytes(m_test->settingsFile());
-    std::optional<RestrictedPath> readOnly;
+    std::shared_ptr<void> readOnly;
     if (when == u"entry"_qs) {
         QVERIFY(!m_test->startup->set(u"ZorvanTest"_qs, u"/old/place"_qs, true));
-        readOnly.emplace(QFileInfo(m_test->startupEntryFile()).path(),
-                         RestrictedPath::readOnlyFolder);
-        if (!readOnly->holds())
+        readOnly = m_test->lockStartupEntry();
+        if (!readOnly)
             QSKIP("permission bits do not bind here");
     }
 
     if (when == u"between"_qs) {
-        ::raise(SIGTERM);
+        SystemActions::requestEnd();
     } else {
         m_test->prompter.whileOpen = [] {
-            ::raise(SIGTERM);
+            SystemActions::requestEnd();
             QTest::qWait(20);
         };
     }
@@ -369,9 +367,11 @@ void tst_App::specialFileInPlaceOfOneNeverHoldsUpTheStart_data()
 void tst_App::specialFileInPlaceOfOneNeverHoldsUpTheStart()
 {
     QFETCH(QString, place);
+    if (SystemActions::noFifos)
+        QSKIP(SystemActions::noFifos);
     const QString path = QFileInfo(m_test->settingsFile()).path() + u'/' + place;
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    QVERIFY(SystemActions::makeFifo(path));
     const bool settings = place.endsWith(u".ini"_qs) || place.endsWith(u".lock"_qs);
     if (settings) {
         m_test->settings = place.endsWith(u".ini"_qs)
@@ -425,14 +425,11 @@ void tst_App::copiesThatCannotHandOverSaySo()
     }
 
     // Another user's program holds the name: this copy cannot tell, starts, and says so.
-    if (::geteuid() != 0)
-        QSKIP("only root can listen as another user");
-    QLocalServer foreign;
-    foreign.setSocketOptions(QLocalServer::AbstractNamespaceOption);
-    QCOMPARE(::seteuid(65534), 0);
-    const bool listening = foreign.listen(name);
-    QCOMPARE(::seteuid(0), 0);
-    QVERIFY(listening);
+    const char* whyNot = nullptr;
+    const std::shared_ptr<void> foreign = SystemActions::holdAsAnotherUser(name, &whyNot);
+    if (whyNot)
+        QSKIP(whyNot);
+    QVERIFY(foreign);
     SingleInstance instance(name);
     m_window = std::make_unique<frmAll>(m_test->services(), &instance);
     QVERIFY(m_window->Form_Load());
@@ -520,6 +517,8 @@ void tst_App::commandLine_data()
 void tst_App::commandLine()
 {
     QFETCH(QStringList, arguments);
+    if (QTest::currentDataTag() == QByteArrayView("no display") && SystemActions::noDisplayToLose)
+        QSKIP(SystemActions::noDisplayToLose);
     QFETCH(QString, out);
     QFETCH(QString, error);
 

@@ -1,3 +1,4 @@
+#include "SystemActions.h"
 #include "TestFiles.h"
 #include "TestServices.h"
 #include "library/MessageLibrary.h"
@@ -75,10 +76,12 @@ void tst_MessageLibrary::poolTakesCheckedMessagesOfCheckedFilesInIndexOrder()
     put(u"plugins/Second.txt"_qs, "\"two\",#TRUE#\r\n\"two\",#TRUE#\r\n");
     put(u"plugins/Unchecked.txt"_qs, "\"never\",#TRUE#\r\n");
     put(u"plugins/Empty.txt"_qs, "");
-    put(u"plugins/Two\r\nlines.txt"_qs, "\"three\",#TRUE#\r\n"); // named outside the program
+    const QByteArray awkward = SystemActions::awkwardFileName().toUtf8(); // named outside
+    put(u"plugins/"_qs + QString::fromUtf8(awkward) + u".txt"_qs, "\"three\",#TRUE#\r\n");
     put(u"FileNames.txt"_qs, "\"Second\",#TRUE#\r\n\"Missing\",#TRUE#\r\n\"Unchecked\",#FALSE#\r\n"
                              "\"\",#TRUE#\r\n\"Empty\",#TRUE#\r\n\"First\",#TRUE#\r\n"
-                             "\"Two\r\nlines\",#TRUE#\r\n");
+                             "\"" +
+                                 awkward + "\",#TRUE#\r\n");
     QCOMPARE(pool(), (QStringList{u"two"_qs, u"two"_qs, u"one"_qs, u"He said \"yes\", twice"_qs,
                                   u"three"_qs}));
 

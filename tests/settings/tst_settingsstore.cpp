@@ -168,7 +168,7 @@ void tst_SettingsStore::onlineHelpOpensTheInstalledManualElseTheWebPage()
     QVERIFY(QFile::remove(page));
     openHelp();
     QCOMPARE(prompter.asked.size(), 2);
-    QVERIFY(prompter.asked[0].text.contains(u'\n' + page + u'\n'));
+    QVERIFY(prompter.asked[0].text.contains(u'\n' + QDir::toNativeSeparators(page) + u'\n'));
     QVERIFY(prompter.asked[1].text.endsWith(u'\n' + WebLinks::onlineHelp().toString()));
 }
 
