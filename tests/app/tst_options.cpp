@@ -130,12 +130,6 @@ void tst_Options::iconMenuStartsStopsAndPausesAcrossRestarts()
 {
     m_test->clock.setNow(QDateTime(QDate(2026, 3, 6), QTime(9, 30, 20)));
     load();
-    auto* menu = child<QMenu>(m_window.get(), "mnuPopUp");
-    QStringList items;
-    for (const QAction* action : menu->actions())
-        items << action->text();
-    QCOMPARE(items, (QStringList{u"&Start Showing Subliminal Messages"_qs, u"&Pause"_qs,
-                                 u"&Options…"_qs, QString(), u"Show"_qs, u"Exit"_qs}));
     QVERIFY(!child<QMenu>(m_window.get(), "mnuPause")->isEnabled());
 
     // The icon's item starts the display as the button does.
@@ -189,15 +183,6 @@ void tst_Options::iconMenuStartsStopsAndPausesAcrossRestarts()
     QVERIFY(!scheduler()->isRunning());
     QCOMPARE(child<QAction>(m_window.get(), "mnuStartStop")->text(),
              u"&Start Showing Subliminal Messages"_qs);
-    QCOMPARE(storedPause(), std::nullopt);
-
-    // A kept end years ahead (a clock set back since) is no pause.
-    m_test->settings->setValueIn(u"Options"_qs, u"PauseUntil"_qs, u"2031-01-01T00:00:00Z"_qs);
-    m_test->settings->setValue(u"AutoDisplay"_qs, u"True"_qs);
-    m_test->settings->sync();
-    m_window.reset();
-    load();
-    QCOMPARE(caption(), u"Stop"_qs);
     QCOMPARE(storedPause(), std::nullopt);
 }
 

@@ -33,46 +33,17 @@ bool endsCleanly(QProcess* copy, int signal = 0, int timeoutMs = 5000)
            copy->exitCode() == 0;
 }
 
-// The program's window of that name (the main window's, or a message box's).
-std::optional<XWindow> window(const XServer& server, const QProcess* copy,
-                              const QString& name = ProgramUnderTest::mainWindowCaption())
-{
-    for (const XWindow& window : server.windows(copy->processId())) {
-        if (window.name == name)
-            return window;
-    }
-    return std::nullopt;
-}
-
-bool shown(const XServer& server, const QProcess* copy,
-           const QString& name = ProgramUnderTest::mainWindowCaption())
-{
-    return window(server, copy, name).value_or(XWindow{}).viewable;
-}
-
 // The caption of the update reminder's question.
 const QString reminder = u"Zorvan Subliminal Message Software"_qs;
-
-// The icon is a window of the program held inside the notification area's; a window
-// manager holds the main window inside its frame the same way.
-QList<XWindow> icons(const XServer& server, const QProcess* copy)
-{
-    QList<XWindow> found = server.windows(copy->processId());
-    found.removeIf([](const XWindow& window) {
-        return !window.viewable || window.topLevel ||
-               window.name == ProgramUnderTest::mainWindowCaption();
-    });
-    return found;
-}
 
 // Waits for the program's one icon, and a moment more: an icon that has only just been
 // taken into the notification area may miss a click.
 bool iconReady(const XServer& server, const QProcess* copy)
 {
-    if (!XServer::waitFor([&] { return icons(server, copy).size() == 1; }, 10s))
+    if (!XServer::waitFor([&] { return server.icons(copy).size() == 1; }, 10s))
         return false;
     QTest::qWait(500);
-    return icons(server, copy).size() == 1;
+    return server.icons(copy).size() == 1;
 }
 
 // The words on the screen in the rectangle and where they are, read by Debian's tesseract
@@ -110,9 +81,8 @@ QList<std::pair<QString, QRect>> readWords(const XServer& server, const QRect& r
 bool restoredByTheIcon(const XServer& server, const QProcess* copy)
 {
     return iconReady(server, copy) &&
-           server.click(icons(server, copy).first().geometry.center(), 1, 2) &&
-           XServer::waitFor([&] { return shown(server, copy) && icons(server, copy).isEmpty(); },
-                            5s);
+           server.click(server.icons(copy).first().geometry.center(), 1, 2) &&
+           XServer::waitFor([&] { return server.shown(copy) && server.icons(copy).isEmpty(); }, 5s);
 }
 
 } // namespace
@@ -169,8 +139,8 @@ void tst_E2eDesktop::oneCopyWhoseMessagesGoOnBehindTheIcon()
 
     // The close box hides the window behind the icon; the messages go on.
     const QByteArray settingsBefore = fileBytes(program.settingsFile());
-    m_server->pressCloseBox(window(*m_server, copy)->id);
-    QTRY_VERIFY_WITH_TIMEOUT(!shown(*m_server, copy) && icons(*m_server, copy).size() == 1, 5000);
+    m_server->pressCloseBox(m_server->window(copy)->id);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_server->shown(copy) && m_server->icons(copy).size() == 1, 5000);
     const auto flashes = [&] {
         return observer.flashesNamed(ProgramUnderTest::flashCaption(), true).size();
     };
@@ -185,7 +155,7 @@ void tst_E2eDesktop::oneCopyWhoseMessagesGoOnBehindTheIcon()
     QVERIFY(QDir(runtime).removeRecursively() && QDir().mkdir(runtime));
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(endsCleanly(program.start(), 0, 2000 * TimeLimits::scale));
-    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy) && icons(*m_server, copy).isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->shown(copy) && m_server->icons(copy).isEmpty(), 5000);
     QCOMPARE(m_server->mainWindowsShown(), 1);
     QCOMPARE(fileBytes(program.settingsFile()), settingsBefore);
 
@@ -206,7 +176,7 @@ void tst_E2eDesktop::closeDuringStartUpThenAStartWithTheSession()
             QDateTime::currentDateTime().addDays(-20).toString(Qt::ISODate).toLatin1() + '\n');
     const QByteArray stored = fileBytes(program.settingsFile());
     QProcess* copy = program.start();
-    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy, reminder), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->shown(copy, reminder), 10000);
 
     // The session ends: the program is gone within a second and has written nothing.
     QVERIFY(endsCleanly(copy, SIGTERM, 1000 * TimeLimits::scale));
@@ -214,9 +184,9 @@ void tst_E2eDesktop::closeDuringStartUpThenAStartWithTheSession()
 
     // The next start asks again and, once answered, shows its window.
     copy = program.start();
-    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy, reminder), 10000);
-    m_server->pressCloseBox(window(*m_server, copy, reminder)->id);
-    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->shown(copy, reminder), 10000);
+    m_server->pressCloseBox(m_server->window(copy, reminder)->id);
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->shown(copy), 10000);
 
     // Killed outright, it leaves nothing behind that holds up the next start: one with
     // the session, which shows only the icon.
@@ -224,32 +194,24 @@ void tst_E2eDesktop::closeDuringStartUpThenAStartWithTheSession()
     QVERIFY(copy->waitForFinished(5000));
     copy = program.start({u"/STARTUP"_qs});
     QVERIFY(iconReady(*m_server, copy));
-    QVERIFY(!shown(*m_server, copy));
+    QVERIFY(!m_server->shown(copy));
     // The entry now starts this program from where it is.
     QVERIFY(fileBytes(program.startupEntryFile())
                 .contains("\nExec=" + QByteArray(ZORVAN_EXECUTABLE) + " /STARTUP\n"));
 
     // A single click does nothing; a double click brings the window back.
-    QVERIFY(m_server->click(icons(*m_server, copy).first().geometry.center(), 1));
+    QVERIFY(m_server->click(m_server->icons(copy).first().geometry.center(), 1));
     QTest::qWait(500);
-    QVERIFY(!shown(*m_server, copy));
+    QVERIFY(!m_server->shown(copy));
     QVERIFY(restoredByTheIcon(*m_server, copy));
 
     // Behind the icon again, its menu's last item, "Exit", ends the program and saves.
-    m_server->pressCloseBox(window(*m_server, copy)->id);
+    m_server->pressCloseBox(m_server->window(copy)->id);
     QVERIFY(iconReady(*m_server, copy));
     QVERIFY(!program.saved());
-    QVERIFY(m_server->click(icons(*m_server, copy).first().geometry.center(), 3));
+    QVERIFY(m_server->click(m_server->icons(copy).first().geometry.center(), 3));
     QRect menu;
-    QVERIFY(XServer::waitFor(
-        [&] {
-            for (const XWindow& window : m_server->windows(copy->processId())) {
-                if (window.viewable && window.topLevel && window.overrideRedirect)
-                    menu = window.geometry;
-            }
-            return menu.isValid();
-        },
-        5s));
+    QVERIFY(XServer::waitFor([&] { return (menu = m_server->popUpMenu(copy)).isValid(); }, 5s));
     QVERIFY(m_server->click(QPoint(menu.center().x(), menu.bottom() - 12), 1)); // the last item
     QVERIFY(endsCleanly(copy));
     QVERIFY(program.saved());
@@ -263,7 +225,7 @@ void tst_E2eDesktop::withoutNotificationAreaTheWindowIsMinimised()
     QVERIFY2(bare.startClient(u"openbox"_qs), "openbox is not installed (apt install openbox)");
     QTRY_VERIFY_WITH_TIMEOUT(bare.selectionOwned("WM_S"), 10000);
     const auto state = [&](const QProcess* copy) {
-        const auto main = window(bare, copy);
+        const auto main = bare.window(copy);
         return main ? bare.windowManagerState(main->id) : -1;
     };
     constexpr int normal = 1, minimised = 3;
@@ -282,8 +244,8 @@ void tst_E2eDesktop::withoutNotificationAreaTheWindowIsMinimised()
     QVERIFY(bare.startClient(u"trayer"_qs));
     QVERIFY(restoredByTheIcon(bare, copy));
     QTRY_COMPARE_WITH_TIMEOUT(state(copy), normal, 5000);
-    bare.pressCloseBox(window(bare, copy)->id);
-    QTRY_VERIFY_WITH_TIMEOUT(!shown(bare, copy) && icons(bare, copy).size() == 1, 5000);
+    bare.pressCloseBox(bare.window(copy)->id);
+    QTRY_VERIFY_WITH_TIMEOUT(!bare.shown(copy) && bare.icons(copy).size() == 1, 5000);
     QVERIFY(!atLogOn.saved());
     QVERIFY(endsCleanly(copy, SIGINT));
     QVERIFY(atLogOn.saved());
@@ -320,8 +282,8 @@ void tst_E2eDesktop::everyPageInTheUsersLanguage()
     ProgramUnderTest program(*m_server);
     program.locale = locale;
     QProcess* copy = program.start();
-    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy), 10000);
-    const QRect place = window(*m_server, copy)->geometry;
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->shown(copy), 10000);
+    const QRect place = m_server->window(copy)->geometry;
     for (const QString& page : pages) {
         const QString tab = page.section(u'|', 0, 0);
         const QString caption = page.section(u'|', 1);

@@ -3,7 +3,6 @@
 #include "XServer.h"
 
 #include <QTest>
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 using namespace std::chrono_literals;
@@ -89,16 +88,8 @@ void tst_E2eFlash::lettersOnlyOnTopAndHandsOff()
 
     // The user's window, over the whole screen, has the keyboard.
     Display* display = x->display();
-    const Window work =
-        XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, unsigned(screen.width()),
-                            unsigned(screen.height()), 0, 0, underneath);
-    XStoreName(display, work, "Work");
+    const Window work = x->showFullScreen("Work", screen, underneath);
     XSelectInput(display, work, ButtonPressMask);
-    const Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
-    XChangeProperty(display, work, XInternAtom(display, "_NET_WM_STATE", False), XA_ATOM, 32,
-                    PropModeReplace, reinterpret_cast<const unsigned char*>(&fullScreen), 1);
-    XMapWindow(display, work);
-    XSync(display, False);
     const auto focused = [&] {
         Window window = 0;
         int revert = 0;
