@@ -1,10 +1,8 @@
 #include "TestServices.h"
-#include "display/DisplayScheduler.h"
 #include "display/FlashPlanner.h"
 #include "display/FlashWindow.h"
 
 #include <QApplication>
-#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
@@ -22,8 +20,8 @@ QFont messageFont()
 
 } // namespace
 
-// The choice of the next message and of its place, the window that shows it, and the
-// scheduler between them.
+// The choice of the next message and of its place, and the window that shows it
+// (tst_flashgate drives the scheduler between them).
 class tst_Display : public QObject {
     Q_OBJECT
 
@@ -33,7 +31,6 @@ private Q_SLOTS:
     void placement();
     void showsOnlyTheLettersInAnyColour_data();
     void showsOnlyTheLettersInAnyColour();
-    void schedulerReadsTheOptionsAndScreenAtEveryTickAndStopsAtOnce();
 };
 
 void tst_Display::nextMessageInEitherOrder()
@@ -162,66 +159,6 @@ void tst_Display::showsOnlyTheLettersInAnyColour()
     QVERIFY(!window->isVisible());
     QVERIFY(flash.window() != window);
     QCOMPARE(flash.window()->geometry(), QRect(0, 300, screen.width(), size.height()));
-}
-
-void tst_Display::schedulerReadsTheOptionsAndScreenAtEveryTickAndStopsAtOnce()
-{
-    MessagePool pool;
-    for (const QString& message : {u"Alpha"_qs, u"Beta"_qs, u"Gamma"_qs})
-        pool.append(message);
-    ScriptedRandom random;
-    DisplayOptions options{.durationMilliseconds = 20,
-                           .randomOrder = false,
-                           .randomLocation = false,
-                           .font = messageFont(),
-                           .color = Qt::black};
-    QRect primary = screen;
-    DisplayScheduler scheduler{pool, random, [&] { return options; }, [&] { return primary; }};
-    QSignalSpy shown{&scheduler, &DisplayScheduler::flashShown};
-    scheduler.start(2000);
-    scheduler.Timer1_Timer();
-    QCOMPARE(shown.last().first().toString(), u"Alpha"_qs);
-    QVERIFY(!scheduler.intervalTimer().isActive()); // off while a message is up
-
-    // When it vanishes the next wait starts, again a full interval.
-    QTRY_VERIFY(!scheduler.IsFormLoaded());
-    QVERIFY(scheduler.intervalTimer().isActive());
-
-    // Order, place, font and duration change between two messages, and so does the
-    // screen: the primary one now lies right of and below another.
-    options.randomOrder = true;
-    options.randomLocation = true;
-    options.durationMilliseconds = 200;
-    options.font.setPointSize(30);
-    primary = QRect(1280, 200, 1024, 768);
-    const float highest = 1.0f - 1e-7f;
-    random.push({highest, highest, highest}); // message, top, left
-    scheduler.Timer1_Timer();
-    QCOMPARE(shown.last().first().toString(), u"Gamma"_qs);
-    QCOMPARE(random.drawn(), 3);
-    // Placed by its fitted size, it ends at that screen's far corner.
-    QWidget* flash = scheduler.flashWindow()->window();
-    const QSize fitted = FlashWindow::textSize(u"Gamma"_qs, options.font);
-    QCOMPARE(flash->geometry(),
-             QRect(primary.bottomRight() + QPoint(1, 1) - QPoint(fitted.width(), fitted.height()),
-                   fitted));
-    QTest::qWait(100);
-    QVERIFY(scheduler.IsFormLoaded()); // 200 ms now
-
-    // A stop during the flash closes it at once, and no message follows.
-    scheduler.stop();
-    QVERIFY(!flash->isVisible());
-    QTest::qWait(150);
-    QVERIFY(!scheduler.intervalTimer().isActive());
-
-    // With no screen left nothing is shown, but the cycle runs on.
-    primary = QRect();
-    scheduler.start(2000);
-    random.push({0.5f, 0.5f, 0.5f});
-    scheduler.Timer1_Timer();
-    QCOMPARE(shown.count(), 2);
-    QVERIFY(!scheduler.IsFormLoaded());
-    QVERIFY(scheduler.intervalTimer().isActive());
 }
 
 QTEST_MAIN(tst_Display)

@@ -11,7 +11,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWidget>
 
 using Kind = FlashDecision::Kind;
 
@@ -22,12 +21,11 @@ QDateTime at(const char* text)
     return QDateTime::fromString(QLatin1String(text), Qt::ISODate);
 }
 
-constexpr quint8 monday = 0x01, friday = 0x10;
-
 } // namespace
 
 // What the display does when a message is due, in simulated time: pauses, active hours,
-// a full-screen window; and the scheduler that sleeps, skips and shows on every screen.
+// a full-screen window; and the scheduler that reads them, the options and the screens at
+// every tick.
 class tst_FlashGate : public QObject {
     Q_OBJECT
 
@@ -35,7 +33,7 @@ private Q_SLOTS:
     void decisions_data();
     void decisions();
     void storedPauseEnds();
-    void schedulerSleepsSkipsAndShowsOnEveryScreen();
+    void schedulerReadsEverythingAtEveryTick();
     void statisticsKeepOneLineADayAndSurviveBadFiles();
 };
 
@@ -94,7 +92,6 @@ void tst_FlashGate::decisions_data()
         << at("2026-03-06T12:00");
     *row("full screen, nothing else: skipped")
         << at("2026-03-06T12:00") << none << QString() << true << int(Kind::Skip) << 0 << none;
-    static_assert(friday == 16 && monday == 1);
 }
 
 void tst_FlashGate::decisions()
@@ -143,63 +140,84 @@ void tst_FlashGate::storedPauseEnds()
         QVERIFY2(!PauseState::usableEnd(bad, now).isValid(), qPrintable(bad));
 }
 
-void tst_FlashGate::schedulerSleepsSkipsAndShowsOnEveryScreen()
+void tst_FlashGate::schedulerReadsEverythingAtEveryTick()
 {
     MessagePool pool;
-    pool.append(u"Alpha"_qs, u"Calm"_qs);
+    for (const QString& message : {u"Alpha"_qs, u"Beta"_qs, u"Gamma"_qs})
+        pool.append(message, u"Calm"_qs);
     ScriptedRandom random;
-    QFont font(u"DejaVu Sans"_qs);
-    font.setPointSize(20);
-    const DisplayOptions options{.durationMilliseconds = 20, .randomOrder = false, .font = font};
+    DisplayOptions options{
+        .durationMilliseconds = 20, .randomOrder = false, .randomLocation = false};
+    options.font = QFont(u"DejaVu Sans"_qs, 20);
     DisplayScheduler scheduler(
         pool, random, [&] { return options; }, [] { return QRect(); });
-    // A wide primary screen and a smaller one left of it and lower.
-    const QList<QRect> screens{{0, 0, 1920, 1080}, {-1024, 300, 1024, 768}};
+    QList<QRect> screens{{0, 0, 1920, 1080}};
     scheduler.setScreens([&] { return screens; });
     FlashDecision decision;
     scheduler.setGate([&] { return decision; });
     QSignalSpy shown(&scheduler, &DisplayScheduler::flashShown);
     scheduler.start(2000);
 
+    // The timer is off while a message is up; when it vanishes a full interval starts.
+    scheduler.Timer1_Timer();
+    QCOMPARE(shown.last(), (QVariantList{u"Alpha"_qs, u"Calm"_qs}));
+    QVERIFY(!scheduler.intervalTimer().isActive());
+    QTRY_VERIFY(!scheduler.IsFormLoaded());
+    QVERIFY(scheduler.intervalTimer().isActive());
+
     // A full-screen window: the due message is left out, the next one due an interval on.
     decision = {Kind::Skip};
     scheduler.Timer1_Timer();
-    QVERIFY(shown.isEmpty() && !scheduler.IsFormLoaded());
+    QVERIFY(shown.size() == 1 && !scheduler.IsFormLoaded());
     QVERIFY(scheduler.intervalTimer().isActive());
     QCOMPARE(scheduler.intervalTimer().interval(), 2000);
     // A pause: asleep until it ends, no tick between.
     decision = {Kind::Wait, 300000};
     scheduler.Timer1_Timer();
-    QVERIFY(shown.isEmpty());
+    QCOMPARE(shown.size(), 1);
     QCOMPARE(scheduler.intervalTimer().interval(), 300000);
     QCOMPARE(random.drawn(), 0);
 
-    // The same message on both screens, each placed at random on its own: top, then left.
+    // Order, place, font and duration change between two messages, and so do the screens:
+    // a smaller one left of the primary and lower. The same message goes on both, each
+    // placed at random on its own: top, then left.
     decision = {};
+    options = {.durationMilliseconds = 200, .randomOrder = true, .randomLocation = true};
+    options.font = QFont(u"DejaVu Sans"_qs, 30);
+    screens << QRect(-1024, 300, 1024, 768);
     const float highest = 1.0f - 1e-7f;
-    random.push({0.0f, 0.0f, highest, highest});
+    random.push({highest, 0.0f, 0.0f, highest, highest});
     scheduler.Timer1_Timer();
-    QCOMPARE(shown.count(), 1);
-    QCOMPARE(shown.first(), (QVariantList{u"Alpha"_qs, u"Calm"_qs}));
-    QCOMPARE(random.drawn(), 4);
-    const QSize size = FlashWindow::textSize(u"Alpha"_qs, font);
+    QCOMPARE(shown.last().first(), u"Gamma"_qs);
+    QCOMPARE(random.drawn(), 5);
+    const QSize size = FlashWindow::textSize(u"Gamma"_qs, options.font);
     QCOMPARE(scheduler.flashWindow(0)->window()->geometry(), QRect(QPoint(0, 0), size));
     QCOMPARE(
         scheduler.flashWindow(1)->window()->geometry(),
         QRect(screens[1].bottomRight() - QPoint(size.width(), size.height()) + QPoint(1, 1), size));
+    QTest::qWait(100);
     QVERIFY(scheduler.flashWindow(0)->isVisible() && scheduler.flashWindow(1)->isVisible());
     // The interval starts again when both have gone, the interval and not the sleep.
-    QVERIFY(!scheduler.intervalTimer().isActive());
     QTRY_VERIFY(!scheduler.IsFormLoaded());
-    QVERIFY(scheduler.intervalTimer().isActive());
     QCOMPARE(scheduler.intervalTimer().interval(), 2000);
 
-    // A pause that begins while a message is up takes it down at once.
+    // A pause that begins while a message is up takes it down at once; so does a stop,
+    // after which no message follows.
     scheduler.Timer1_Timer();
-    QVERIFY(scheduler.IsFormLoaded());
     scheduler.restartWait();
+    QVERIFY(!scheduler.IsFormLoaded() && scheduler.intervalTimer().isActive());
+    scheduler.Timer1_Timer();
+    scheduler.stop();
     QVERIFY(!scheduler.IsFormLoaded());
-    QCOMPARE(scheduler.intervalTimer().interval(), 2000);
+    QTest::qWait(250);
+    QVERIFY(!scheduler.intervalTimer().isActive());
+
+    // With no screen left nothing is shown, but the cycle runs on.
+    screens.clear();
+    scheduler.start(2000);
+    scheduler.Timer1_Timer();
+    QCOMPARE(shown.size(), 4);
+    QVERIFY(!scheduler.IsFormLoaded() && scheduler.intervalTimer().isActive());
 }
 
 void tst_FlashGate::statisticsKeepOneLineADayAndSurviveBadFiles()
