@@ -15,8 +15,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QLocalServer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -278,8 +276,7 @@ void tst_App::menusLinksAndWaysOut()
     trigger("mnuAbout");
     QCOMPARE(m_window->findChildren<frmAbout*>().size(), 1);
     QPointer<frmAbout> box = m_window->findChild<frmAbout*>();
-    QVERIFY(box->isVisible());
-    QVERIFY(!box->isModal());
+    QVERIFY(box->isVisible() && !box->isModal());
     QTest::mouseClick(::child<LinkLabel>(box, "lblHomePage"), Qt::LeftButton);
     QTest::mouseClick(::child<LinkLabel>(box, "lblCoBrand"), Qt::LeftButton);
     // Every menu entry, button and link of them opens its page (which one is the code's
@@ -289,11 +286,9 @@ void tst_App::menusLinksAndWaysOut()
     // The close box; the exit button, which asks first.
     QSignalSpy ended(m_window.get(), &frmAll::programEnded);
     pressCloseBox(m_window.get());
-    QVERIFY(m_window->isMinimized());
-    QVERIFY(trayIcon()->isVisible());
+    QVERIFY(m_window->isMinimized() && trayIcon()->isVisible());
     child<QAction>("mnuPop")->trigger();
-    QVERIFY(!m_window->isMinimized());
-    QVERIFY(!trayIcon()->isVisible());
+    QVERIFY(!m_window->isMinimized() && !trayIcon()->isVisible());
 
     m_test->prompter.answer(Prompter::Answer::No);
     click("cmdExit");
@@ -306,8 +301,7 @@ void tst_App::menusLinksAndWaysOut()
     m_test->prompter.answer(Prompter::Answer::Yes);
     click("cmdExit");
     QCOMPARE(ended.count(), 1);
-    QVERIFY(!m_window->isVisible() && !box->isVisible());
-    QVERIFY(!trayIcon()->isVisible());
+    QVERIFY(!m_window->isVisible() && !box->isVisible() && !trayIcon()->isVisible());
     QCOMPARE(stored(u"DispDuration"_qs), u"2"_qs);
 }
 

@@ -4,7 +4,6 @@
 #include "platform/DataFolder.h"
 #include "platform/TextFile.h"
 
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -87,13 +86,6 @@ void tst_GoalStore::readsWhatItCanAndSavesItExactly_data()
                             << QStringList{u"a 10"_qs}
                             << QByteArray::fromHex("0001c3bfc3be220d0a00222c2c23e280b0504e470d0a") +
                                    a;
-    QTest::newRow("one line in another encoding")
-        << record("Caf\xC3\xA9") + "\xFF\xFE\r\n" + record("na\xC3\xAFve")
-        << QStringList{u"Café 0"_qs, u"naïve 0"_qs}
-        << record("Caf\xC3\xA9") + "\xC3\xBF\xC3\xBE\r\n" + record("na\xC3\xAFve");
-    QTest::newRow("utf-16") << "\xFF\xFE" + QStringEncoder(QStringEncoder::Utf16LE)
-                                                .encode(QString::fromUtf8(a + record("\xC3\xA9")))
-                            << QStringList{u"a 10"_qs, u"é 0"_qs} << a + record("\xC3\xA9");
 }
 
 void tst_GoalStore::readsWhatItCanAndSavesItExactly()
