@@ -16,9 +16,11 @@ using Kind = FlashDecision::Kind;
 
 namespace {
 
+// A moment of March 2026 ("06T10:00": the 6th at ten), or none.
 QDateTime at(const char* text)
 {
-    return QDateTime::fromString(QLatin1String(text), Qt::ISODate);
+    return *text ? QDateTime::fromString(u"2026-03-"_qs + QLatin1String(text), Qt::ISODate)
+                 : QDateTime();
 }
 
 } // namespace
@@ -47,51 +49,39 @@ void tst_FlashGate::decisions_data()
     QTest::addColumn<int>("waitMs");
     QTest::addColumn<QDateTime>("nextStart");
 
-    const QDateTime none;
-    const auto row = [](const char* name) { return &QTest::newRow(name); };
-    // 2026-03-06 is a Friday.
-    *row("paused: asleep until the end") << at("2026-03-06T10:00") << at("2026-03-06T10:05")
-                                         << QString() << false << int(Kind::Wait) << 300000 << none;
-    *row("pause at its end: shows") << at("2026-03-06T10:05") << at("2026-03-06T10:05") << QString()
-                                    << false << int(Kind::Show) << 0 << none;
-    *row("long pause: woken to look again")
-        << at("2026-03-06T10:00") << at("2026-03-06T23:00") << QString() << false << int(Kind::Wait)
-        << FlashGate::longestWaitMilliseconds << none;
-    *row("paused over a full-screen window: waits")
-        << at("2026-03-06T10:00") << at("2026-03-06T10:01") << QString() << true << int(Kind::Wait)
-        << 60000 << none;
-    *row("night on Fridays, Friday night")
-        << at("2026-03-06T23:00") << none << u"22:00 06:00 16"_qs << false << int(Kind::Show) << 0
-        << at("2026-03-06T23:00");
-    *row("night on Fridays, Saturday before six")
-        << at("2026-03-07T05:59") << none << u"22:00 06:00 16"_qs << false << int(Kind::Show) << 0
-        << at("2026-03-07T05:59");
-    *row("night on Fridays, Saturday at six")
-        << at("2026-03-07T06:00") << none << u"22:00 06:00 16"_qs << false << int(Kind::Wait)
-        << FlashGate::longestWaitMilliseconds << at("2026-03-13T22:00");
-    *row("night on Fridays, Friday evening")
-        << at("2026-03-06T21:55") << none << u"22:00 06:00 16"_qs << false << int(Kind::Wait)
-        << 300000 << at("2026-03-06T22:00");
-    *row("night on Fridays, Thursday night")
-        << at("2026-03-05T23:00") << none << u"22:00 06:00 16"_qs << false << int(Kind::Wait)
-        << FlashGate::longestWaitMilliseconds << at("2026-03-06T22:00");
-    *row("whole Mondays from eight, Monday before")
-        << at("2026-03-09T07:59") << none << u"08:00 08:00 1"_qs << false << int(Kind::Wait)
-        << 60000 << at("2026-03-09T08:00");
-    *row("whole Mondays from eight, Tuesday before")
-        << at("2026-03-10T07:59") << none << u"08:00 08:00 1"_qs << false << int(Kind::Show) << 0
-        << at("2026-03-10T07:59");
-    *row("whole Mondays from eight, Tuesday at eight")
-        << at("2026-03-10T08:00") << none << u"08:00 08:00 1"_qs << false << int(Kind::Wait)
-        << FlashGate::longestWaitMilliseconds << at("2026-03-16T08:00");
-    *row("no day chosen reads as every day")
-        << at("2026-03-10T12:00") << none << u"09:00 17:00 0"_qs << false << int(Kind::Show) << 0
-        << at("2026-03-10T12:00");
-    *row("full screen within the hours: skipped")
-        << at("2026-03-06T12:00") << none << u"09:00 17:00 127"_qs << true << int(Kind::Skip) << 0
-        << at("2026-03-06T12:00");
-    *row("full screen, nothing else: skipped")
-        << at("2026-03-06T12:00") << none << QString() << true << int(Kind::Skip) << 0 << none;
+    const auto row = [](const char* name, const char* now, const char* pausedUntil,
+                        const char* hours, bool fullScreen, Kind kind, int waitMs,
+                        const char* nextStart = "") {
+        QTest::newRow(name) << at(now) << at(pausedUntil) << QString::fromLatin1(hours)
+                            << fullScreen << int(kind) << waitMs << at(nextStart);
+    };
+    const Kind show = Kind::Show, wait = Kind::Wait, skip = Kind::Skip;
+    const int longest = FlashGate::longestWaitMilliseconds;
+    // The 6th is a Friday; the days are a bit for each, from Monday.
+    row("paused: asleep until the end", "06T10:00", "06T10:05", "", false, wait, 300000);
+    row("pause at its end: shows", "06T10:05", "06T10:05", "", false, show, 0);
+    row("long pause: woken to look again", "06T10:00", "06T23:00", "", false, wait, longest);
+    row("paused over a full-screen window: waits", "06T10:00", "06T10:01", "", true, wait, 60000);
+    const char* night = "22:00 06:00 16";
+    row("night on Fridays, Friday night", "06T23:00", "", night, false, show, 0, "06T23:00");
+    row("night on Fridays, Saturday before six", "07T05:59", "", night, false, show, 0, "07T05:59");
+    row("night on Fridays, Saturday at six", "07T06:00", "", night, false, wait, longest,
+        "13T22:00");
+    row("night on Fridays, Friday evening", "06T21:55", "", night, false, wait, 300000, "06T22:00");
+    row("night on Fridays, Thursday night", "05T23:00", "", night, false, wait, longest,
+        "06T22:00");
+    const char* mondays = "08:00 08:00 1";
+    row("whole Mondays from eight, Monday before", "09T07:59", "", mondays, false, wait, 60000,
+        "09T08:00");
+    row("whole Mondays from eight, Tuesday before", "10T07:59", "", mondays, false, show, 0,
+        "10T07:59");
+    row("whole Mondays from eight, Tuesday at eight", "10T08:00", "", mondays, false, wait, longest,
+        "16T08:00");
+    row("no day chosen reads as every day", "10T12:00", "", "09:00 17:00 0", false, show, 0,
+        "10T12:00");
+    row("full screen within the hours: skipped", "06T12:00", "", "09:00 17:00 127", true, skip, 0,
+        "06T12:00");
+    row("full screen, nothing else: skipped", "06T12:00", "", "", true, skip, 0);
 }
 
 void tst_FlashGate::decisions()
@@ -124,12 +114,12 @@ void tst_FlashGate::decisions()
 
 void tst_FlashGate::storedPauseEnds()
 {
-    const QDateTime now = at("2026-03-06T21:47:10");
+    const QDateTime now = at("06T21:47:10");
     // Pauses end on the minute; "until tomorrow" at midnight.
-    QCOMPARE(PauseState::endFor(PauseState::Length::QuarterHour, now), at("2026-03-06T22:03"));
-    QCOMPARE(PauseState::endFor(PauseState::Length::Hour, now), at("2026-03-06T22:48"));
+    QCOMPARE(PauseState::endFor(PauseState::Length::QuarterHour, now), at("06T22:03"));
+    QCOMPARE(PauseState::endFor(PauseState::Length::Hour, now), at("06T22:48"));
     const QDateTime midnight = PauseState::endFor(PauseState::Length::UntilTomorrow, now);
-    QCOMPARE(midnight, at("2026-03-07T00:00"));
+    QCOMPARE(midnight, at("07T00:00"));
 
     // Kept in UTC and read back; an end that is over, or further ahead than any pause
     // reaches, or no moment at all, is no pause.

@@ -24,8 +24,7 @@
 
 namespace {
 
-const char* const fileNames[] = {"message file", "settings"};
-constexpr int fileCount = 2;
+constexpr int fileCount = 2; // the message file, the settings
 
 // Where each file lives in a folder laid out as the program's data and settings.
 QString path(int file, const QString& root)
@@ -95,9 +94,9 @@ void tst_KillDuringSaves::everyFileIsTheOldOrTheNewVersion()
         return fileBytes(path(file, folder));
     };
 
-    quint32 seed = QRandomGenerator::global()->generate();
-    if (qEnvironmentVariableIsSet("ZORVAN_KILL_SEED"))
-        seed = quint32(qEnvironmentVariable("ZORVAN_KILL_SEED").toULong());
+    const quint32 seed = qEnvironmentVariableIsSet("ZORVAN_KILL_SEED")
+                             ? quint32(qEnvironmentVariable("ZORVAN_KILL_SEED").toULong())
+                             : QRandomGenerator::global()->generate();
     qInfo("ZORVAN_KILL_SEED=%u", seed);
     QRandomGenerator random(seed);
 
@@ -115,11 +114,7 @@ void tst_KillDuringSaves::everyFileIsTheOldOrTheNewVersion()
 
         // Per file, the versions it may hold: the last whose save ended (or the one it
         // held), and the one whose save came next.
-        int ended[fileCount], next[fileCount];
-        for (int file = 0; file < fileCount; ++file) {
-            ended[file] = held[file];
-            next[file] = first;
-        }
+        int ended[fileCount] = {held[0], held[1]}, next[fileCount] = {first, first};
         for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
             const QList<QByteArray> words = line.split(' ');
             if (words.size() == 2) {
@@ -130,11 +125,11 @@ void tst_KillDuringSaves::everyFileIsTheOldOrTheNewVersion()
         for (int file = 0; file < fileCount; ++file) {
             const QByteArray now = fileBytes(path(file, root.path()));
             const int version = now == bytesOf(file, ended[file]) ? ended[file] : next[file];
-            QVERIFY2(
-                now == bytesOf(file, version),
-                qPrintable(u"round %1, %2: none of the versions it may hold (seed %3)"_qs.arg(round)
-                               .arg(QLatin1String(fileNames[file]))
-                               .arg(seed)));
+            QVERIFY2(now == bytesOf(file, version),
+                     qPrintable(u"round %1, file %2: none of the versions it may hold (seed %3)"_qs
+                                    .arg(round)
+                                    .arg(file)
+                                    .arg(seed)));
             held[file] = version;
         }
         // Whatever a save leaves behind never shows up as a message file.
