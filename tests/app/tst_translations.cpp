@@ -18,7 +18,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 #include <QXmlStreamReader>

@@ -9,7 +9,6 @@
 
 #include <QFileInfo>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 using Kind = FlashDecision::Kind;

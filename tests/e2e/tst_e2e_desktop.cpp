@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 

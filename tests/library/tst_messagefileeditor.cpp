@@ -13,7 +13,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QStringEncoder>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 #include <fcntl.h>

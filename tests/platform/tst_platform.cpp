@@ -7,10 +7,8 @@
 #include "platform/WindowSystem.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
 #include <csignal>

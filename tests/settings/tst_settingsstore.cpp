@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <QTest>
 
 class tst_SettingsStore : public QObject {

@@ -4,9 +4,7 @@
 #include "TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <utility>
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #include <sddl.h>
