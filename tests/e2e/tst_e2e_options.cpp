@@ -49,122 +49,118 @@ class tst_E2eOptions : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void iconMenuStartsPausesResumesAndStops();
-    void noMessageOverAFullScreenWindow();
-    void everyScreenShowsOneMessageOnEach();
+    void iconMenuStartsPausesResumesAndStops()
+    {
+        XServer server;
+        QVERIFY2(server.isRunning(), qPrintable(server.problem()));
+        QVERIFY2(server.startClient(u"trayer"_qs, {u"--edge"_qs, u"top"_qs, u"--align"_qs,
+                                                   u"right"_qs, u"--widthtype"_qs, u"request"_qs}),
+                 "apt install trayer");
+        QVERIFY(XServer::waitFor([&] { return server.selectionOwned("_NET_SYSTEM_TRAY_S"); }, 10s));
+        ProgramUnderTest program(server);
+        FlashObserver observer(server.displayName());
+        QProcess* copy = startShowing(program, {}, "AlwaysShowIcon=True\n");
+
+        // The icon is there beside the window; its menu is worked by its access keys.
+        const auto menu = [&](const QStringList& keys) {
+            const auto popUp = [&] { return server.popUpMenu(copy).isValid(); };
+            return XServer::waitFor([&] { return server.icons(copy).size() == 1; }, 10s) &&
+                   server.click(server.icons(copy).first().geometry.center(), 3) &&
+                   XServer::waitFor(popUp, 5s) &&
+                   server.run(u"xdotool"_qs,
+                              QStringList{u"key"_qs, u"--delay"_qs, u"200"_qs} + keys) &&
+                   XServer::waitFor([&] { return !popUp(); }, 5s);
+        };
+        QVERIFY(XServer::waitFor([&] { return server.mainWindowsShown() == 1; }, 10s));
+        QVERIFY(quietFor(observer, 2500ms));
+        QVERIFY(menu({u"s"_qs})); // Start
+        QVERIFY(flashWithin(observer, 4s));
+
+        // Paused for 15 minutes: no message (tst_options keeps the pause over a restart).
+        QVERIFY(menu({u"p"_qs, u"m"_qs}));
+        QTest::qWait(300);
+        QVERIFY(quietFor(observer, 5s));
+
+        // Resumed, the messages come again; stopped, they end.
+        QVERIFY(menu({u"p"_qs, u"r"_qs}));
+        QVERIFY(flashWithin(observer, 4s));
+        QVERIFY(menu({u"s"_qs})); // Stop
+        QTest::qWait(300);
+        QVERIFY(quietFor(observer, 4s));
+    }
+    void noMessageOverAFullScreenWindow()
+    {
+        XServer server;
+        QVERIFY2(server.isRunning(), qPrintable(server.problem()));
+        QVERIFY2(server.startClient(u"openbox"_qs), "apt install openbox");
+        QVERIFY(XServer::waitFor([&] { return server.selectionOwned("WM_S"); }, 10s));
+        ProgramUnderTest program(server);
+        FlashObserver observer(server.displayName());
+        startShowing(program, "AutoDisplay=True\n", "SkipOverFullScreen=True\n");
+        QVERIFY(flashWithin(observer, 10s));
+
+        // A film over the whole screen, active: the messages keep out of its way.
+        const unsigned long film = server.showFullScreen("Film", QSize(1280, 800), 0);
+        QVERIFY(
+            server.run(u"xdotool"_qs, {u"windowactivate"_qs, u"--sync"_qs, QString::number(film)}));
+        QTest::qWait(300);
+        QVERIFY(quietFor(observer, 5s));
+
+        // The film ends: the messages are back.
+        XUnmapWindow(server.display(), film);
+        XSync(server.display(), False);
+        QVERIFY(flashWithin(observer, 4s));
+    }
+    void everyScreenShowsOneMessageOnEach()
+    {
+        // One X screen as two monitors of different sizes, the second lower (the first one
+        // takes the server's only output, which otherwise makes a monitor of the whole).
+        XServer server(QSize(2240, 900));
+        QVERIFY2(server.isRunning(), qPrintable(server.problem()));
+        const auto xrandr = [&](const QString& arguments) {
+            return server.run(u"xrandr"_qs, arguments.split(u' '));
+        };
+        QVERIFY2(xrandr(u"--setmonitor Left 1280/338x800/211+0+0 screen"_qs) &&
+                     xrandr(u"--setmonitor Right 960/254x600/159+1280+300 none"_qs),
+                 "apt install x11-xserver-utils");
+        ProgramUnderTest program(server);
+        FlashObserver observer(server.displayName());
+        startShowing(program, "AutoDisplay=True\n", "Screens=Every\n");
+
+        // The next message, centred on each monitor: the centres of its windows to 10 pixels,
+        // in order.
+        const auto centres = [&] {
+            const double from = FlashObserver::now();
+            QList<QPoint> found;
+            XServer::waitFor(
+                [&] {
+                    const auto flashes = flashesSince(observer, from);
+                    if (flashes.isEmpty() || FlashObserver::now() - flashes.first().mappedAt < 300)
+                        return false;
+                    for (const FlashObserver::Flash& flash : flashes) {
+                        if (flash.mappedAt - flashes.first().mappedAt < 100)
+                            found << flash.geometry.center() / 10 * 10;
+                    }
+                    return true;
+                },
+                10s);
+            std::sort(found.begin(), found.end(), [](QPoint a, QPoint b) {
+                return std::pair(a.x(), a.y()) < std::pair(b.x(), b.y());
+            });
+            return found;
+        };
+        QCOMPARE(centres(), (QList<QPoint>{{640, 400}, {1760, 600}}));
+
+        // A monitor added while the program runs gets the next message too; one taken away
+        // gets none.
+        QVERIFY(xrandr(u"--setmonitor Bottom 1280/338x100/26+0+800 none"_qs));
+        QTest::qWait(500);
+        QCOMPARE(centres(), (QList<QPoint>{{640, 400}, {640, 850}, {1760, 600}}));
+        QVERIFY(xrandr(u"--delmonitor Right"_qs));
+        QTest::qWait(500);
+        QCOMPARE(centres(), (QList<QPoint>{{640, 400}, {640, 850}}));
+    }
 };
-
-void tst_E2eOptions::iconMenuStartsPausesResumesAndStops()
-{
-    XServer server;
-    QVERIFY2(server.isRunning(), qPrintable(server.problem()));
-    QVERIFY2(server.startClient(u"trayer"_qs, {u"--edge"_qs, u"top"_qs, u"--align"_qs, u"right"_qs,
-                                               u"--widthtype"_qs, u"request"_qs}),
-             "apt install trayer");
-    QVERIFY(XServer::waitFor([&] { return server.selectionOwned("_NET_SYSTEM_TRAY_S"); }, 10s));
-    ProgramUnderTest program(server);
-    FlashObserver observer(server.displayName());
-    QProcess* copy = startShowing(program, {}, "AlwaysShowIcon=True\n");
-
-    // The icon is there beside the window; its menu is worked by its access keys.
-    const auto menu = [&](const QStringList& keys) {
-        const auto popUp = [&] { return server.popUpMenu(copy).isValid(); };
-        return XServer::waitFor([&] { return server.icons(copy).size() == 1; }, 10s) &&
-               server.click(server.icons(copy).first().geometry.center(), 3) &&
-               XServer::waitFor(popUp, 5s) &&
-               server.run(u"xdotool"_qs, QStringList{u"key"_qs, u"--delay"_qs, u"200"_qs} + keys) &&
-               XServer::waitFor([&] { return !popUp(); }, 5s);
-    };
-    QVERIFY(XServer::waitFor([&] { return server.mainWindowsShown() == 1; }, 10s));
-    QVERIFY(quietFor(observer, 2500ms));
-    QVERIFY(menu({u"s"_qs})); // Start
-    QVERIFY(flashWithin(observer, 4s));
-
-    // Paused for 15 minutes: no message (tst_options keeps the pause over a restart).
-    QVERIFY(menu({u"p"_qs, u"m"_qs}));
-    QTest::qWait(300);
-    QVERIFY(quietFor(observer, 5s));
-
-    // Resumed, the messages come again; stopped, they end.
-    QVERIFY(menu({u"p"_qs, u"r"_qs}));
-    QVERIFY(flashWithin(observer, 4s));
-    QVERIFY(menu({u"s"_qs})); // Stop
-    QTest::qWait(300);
-    QVERIFY(quietFor(observer, 4s));
-}
-
-void tst_E2eOptions::noMessageOverAFullScreenWindow()
-{
-    XServer server;
-    QVERIFY2(server.isRunning(), qPrintable(server.problem()));
-    QVERIFY2(server.startClient(u"openbox"_qs), "apt install openbox");
-    QVERIFY(XServer::waitFor([&] { return server.selectionOwned("WM_S"); }, 10s));
-    ProgramUnderTest program(server);
-    FlashObserver observer(server.displayName());
-    startShowing(program, "AutoDisplay=True\n", "SkipOverFullScreen=True\n");
-    QVERIFY(flashWithin(observer, 10s));
-
-    // A film over the whole screen, active: the messages keep out of its way.
-    const unsigned long film = server.showFullScreen("Film", QSize(1280, 800), 0);
-    QVERIFY(server.run(u"xdotool"_qs, {u"windowactivate"_qs, u"--sync"_qs, QString::number(film)}));
-    QTest::qWait(300);
-    QVERIFY(quietFor(observer, 5s));
-
-    // The film ends: the messages are back.
-    XUnmapWindow(server.display(), film);
-    XSync(server.display(), False);
-    QVERIFY(flashWithin(observer, 4s));
-}
-
-void tst_E2eOptions::everyScreenShowsOneMessageOnEach()
-{
-    // One X screen as two monitors of different sizes, the second lower (the first one
-    // takes the server's only output, which otherwise makes a monitor of the whole).
-    XServer server(QSize(2240, 900));
-    QVERIFY2(server.isRunning(), qPrintable(server.problem()));
-    const auto xrandr = [&](const QString& arguments) {
-        return server.run(u"xrandr"_qs, arguments.split(u' '));
-    };
-    QVERIFY2(xrandr(u"--setmonitor Left 1280/338x800/211+0+0 screen"_qs) &&
-                 xrandr(u"--setmonitor Right 960/254x600/159+1280+300 none"_qs),
-             "apt install x11-xserver-utils");
-    ProgramUnderTest program(server);
-    FlashObserver observer(server.displayName());
-    startShowing(program, "AutoDisplay=True\n", "Screens=Every\n");
-
-    // The next message, centred on each monitor: the centres of its windows to 10 pixels,
-    // in order.
-    const auto centres = [&] {
-        const double from = FlashObserver::now();
-        QList<QPoint> found;
-        XServer::waitFor(
-            [&] {
-                const auto flashes = flashesSince(observer, from);
-                if (flashes.isEmpty() || FlashObserver::now() - flashes.first().mappedAt < 300)
-                    return false;
-                for (const FlashObserver::Flash& flash : flashes) {
-                    if (flash.mappedAt - flashes.first().mappedAt < 100)
-                        found << flash.geometry.center() / 10 * 10;
-                }
-                return true;
-            },
-            10s);
-        std::sort(found.begin(), found.end(), [](QPoint a, QPoint b) {
-            return std::pair(a.x(), a.y()) < std::pair(b.x(), b.y());
-        });
-        return found;
-    };
-    QCOMPARE(centres(), (QList<QPoint>{{640, 400}, {1760, 600}}));
-
-    // A monitor added while the program runs gets the next message too; one taken away
-    // gets none.
-    QVERIFY(xrandr(u"--setmonitor Bottom 1280/338x100/26+0+800 none"_qs));
-    QTest::qWait(500);
-    QCOMPARE(centres(), (QList<QPoint>{{640, 400}, {640, 850}, {1760, 600}}));
-    QVERIFY(xrandr(u"--delmonitor Right"_qs));
-    QTest::qWait(500);
-    QCOMPARE(centres(), (QList<QPoint>{{640, 400}, {640, 850}}));
-}
 
 QTEST_GUILESS_MAIN(tst_E2eOptions)
 #include "tst_e2e_options.moc"
