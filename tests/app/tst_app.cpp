@@ -41,11 +41,13 @@ private Q_SLOTS:
         image.fill(Qt::darkRed);
         QApplication::setWindowIcon(QIcon(image));
     }
+
     void init()
     {
         m_test = std::make_unique<TestServices>();
         m_test->termination = m_termination.get();
     }
+
     void cleanup()
     {
         m_window.reset();
@@ -145,6 +147,7 @@ private Q_SLOTS:
         m_window->mnuExit_Click();
         QVERIFY(!scheduler()->IsFormLoaded());
     }
+
     void unusableStoredValuesLeaveThePageUsable_data()
     {
         QTest::addColumn<QString>("key");
@@ -159,6 +162,7 @@ private Q_SLOTS:
         QTest::newRow("duration 7") << u"DispDuration"_qs << u"7"_qs << u"5"_qs << u"200"_qs;
         QTest::newRow("order 2") << u"RandomMessage"_qs << u"2"_qs << u"5"_qs << u"60"_qs;
     }
+
     void unusableStoredValuesLeaveThePageUsable()
     {
         QFETCH(QString, key);
@@ -179,6 +183,7 @@ private Q_SLOTS:
         QTest::keyClick(interval, Qt::Key_Home);
         QCOMPARE(interval->currentText(), u"2"_qs);
     }
+
     void menusLinksAndWaysOut()
     {
         QVERIFY(load());
@@ -237,6 +242,7 @@ private Q_SLOTS:
         QVERIFY(!m_window->isVisible() && !box->isVisible() && !trayIcon()->isVisible());
         QCOMPARE(stored(u"DispDuration"_qs), u"2"_qs);
     }
+
     void closeDuringStartUpSavesNothing_data()
     {
         // When SIGTERM comes, as the end of the session or a kill sends it (tests/e2e send it
@@ -245,6 +251,7 @@ private Q_SLOTS:
         QTest::newRow("start-up entry's error box open") << u"entry"_qs;
         QTest::newRow("between two steps") << u"between"_qs;
     }
+
     void closeDuringStartUpSavesNothing()
     {
         QFETCH(QString, when);
@@ -278,6 +285,7 @@ private Q_SLOTS:
         m_window.reset();
         QCOMPARE(fileBytes(m_test->settingsFile()), stored);
     }
+
     void specialFileInPlaceOfOneNeverHoldsUpTheStart_data()
     {
         QTest::addColumn<QString>("place");
@@ -286,6 +294,7 @@ private Q_SLOTS:
         QTest::newRow("settings lock") << u"settings.ini.lock"_qs;
         QTest::newRow("start-up entry") << u"config/autostart/ZorvanTest.desktop"_qs;
     }
+
     void specialFileInPlaceOfOneNeverHoldsUpTheStart()
     {
         QFETCH(QString, place);
@@ -318,6 +327,7 @@ private Q_SLOTS:
         m_window->mnuExit_Click();
         QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
     }
+
     void copiesThatCannotHandOverSaySo()
     {
         // The first copy is this very process, which cannot answer while the second waits.
@@ -430,6 +440,7 @@ private Q_SLOTS:
             << QString()
             << u"Cannot use %1 as the data folder.\n"_qs.arg(QDir::toNativeSeparators(program));
     }
+
     void commandLine()
     {
         QFETCH(QStringList, arguments);
@@ -486,6 +497,7 @@ private:
             texts << area->value(key).value_or(u"-"_qs);
         return texts.join(u',');
     }
+
     void click(const char* button) const
     {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);

@@ -34,6 +34,7 @@ private Q_SLOTS:
         m_test = std::make_unique<TestServices>();
         writeMessageFiles(m_test->dataFolder(), {{u"Calm"_qs, "\"A\",#TRUE#\r\n"}});
     }
+
     void cleanup()
     {
         m_window.reset();
@@ -53,6 +54,7 @@ private Q_SLOTS:
         QTest::newRow("yes is no Boolean") << u"AlwaysShowIcon"_qs << u"yes"_qs << u"False"_qs;
         QTest::newRow("1 is true") << u"SkipOverFullScreen"_qs << u"1"_qs << u"True"_qs;
     }
+
     void storedOptions()
     {
         QFETCH(QString, key);
@@ -63,6 +65,7 @@ private Q_SLOTS:
         // Nothing of it in the section the display settings keep.
         QVERIFY(!fileBytes(m_test->settingsFile()).contains("[Settings]"));
     }
+
     void screenChoice_data()
     {
         QTest::addColumn<QString>("choice");
@@ -80,6 +83,7 @@ private Q_SLOTS:
         QTest::newRow("named") << u"Screen:DP-2"_qs << QPoint() << QList<QRect>{left};
         QTest::newRow("named, gone") << u"Screen:HDMI-1"_qs << QPoint() << QList<QRect>{primary};
     }
+
     void screenChoice()
     {
         QFETCH(QString, choice);
@@ -90,6 +94,7 @@ private Q_SLOTS:
         QTEST(ScreenChoice::pick(choice, screens, pointer), "places");
         QVERIFY(ScreenChoice::pick(choice, {}, pointer).isEmpty());
     }
+
     void iconMenuStartsStopsAndPausesAcrossRestarts()
     {
         m_test->clock.setNow(QDateTime(QDate(2026, 3, 6), QTime(9, 30, 20)));
@@ -149,6 +154,7 @@ private Q_SLOTS:
                  u"&Start Showing Subliminal Messages"_qs);
         QCOMPARE(storedPause(), std::nullopt);
     }
+
     void dialogKeepsItsOwnSectionAndCounts()
     {
         load();

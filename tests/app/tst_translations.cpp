@@ -232,6 +232,7 @@ private Q_SLOTS:
         }
         QVERIFY2(clashing.isEmpty(), qPrintable(clashing.join(u", "_qs)));
     }
+
     void englishWhereNoTranslationCanBeHad_data()
     {
         QTest::addColumn<QStringList>("languages"); // as the user's locale gives them
@@ -254,6 +255,7 @@ private Q_SLOTS:
         QTest::newRow("file not one")
             << QStringList{u"de"_qs} << QByteArray("<TS></TS>\n") << english;
     }
+
     void englishWhereNoTranslationCanBeHad()
     {
         QFETCH(QStringList, languages);

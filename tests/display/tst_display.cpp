@@ -54,6 +54,7 @@ private Q_SLOTS:
         }
         QCOMPARE(index, 1);
     }
+
     void randomEndsComeHalfAsOften()
     {
         RandomSource random;
@@ -67,6 +68,7 @@ private Q_SLOTS:
         for (int position = 0; position < 5; ++position)
             QVERIFY(qAbs(counts[position] - draws / share[position]) < draws / 100);
     }
+
     void placement()
     {
         // The primary screen lies right of another one and lower.
@@ -85,6 +87,7 @@ private Q_SLOTS:
         const QPoint corner = FlashPlanner::place(QSize(900, 40), screen, true, random);
         QVERIFY(screen.contains(QRect(corner, QSize(900, 40))));
     }
+
     void showsOnlyTheLettersInAnyColour_data()
     {
         QTest::addColumn<FlashWindow::Kind>("kind");
@@ -95,6 +98,7 @@ private Q_SLOTS:
             QTest::addRow("%s, white", name) << kind << QColor(Qt::white);
         }
     }
+
     void showsOnlyTheLettersInAnyColour()
     {
         QFETCH(FlashWindow::Kind, kind);

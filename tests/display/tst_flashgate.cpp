@@ -78,6 +78,7 @@ private Q_SLOTS:
             0, "06T12:00");
         row("full screen, nothing else: skipped", "06T12:00", "", "", true, skip, 0);
     }
+
     void decisions()
     {
         QFETCH(QDateTime, now);
@@ -105,6 +106,7 @@ private Q_SLOTS:
         // The window system is asked only when a message would otherwise go up.
         QCOMPARE(asked, kind == int(Kind::Wait) ? 0 : 1);
     }
+
     void storedPauseEnds()
     {
         const QDateTime now = at("06T21:47:10");
@@ -122,6 +124,7 @@ private Q_SLOTS:
                                    PauseState::toText(now.addYears(3)), u"tomorrow"_qs, QString()})
             QVERIFY2(!PauseState::usableEnd(bad, now).isValid(), qPrintable(bad));
     }
+
     void schedulerReadsEverythingAtEveryTick()
     {
         MessagePool pool;
@@ -202,6 +205,7 @@ private Q_SLOTS:
         QCOMPARE(shown.size(), 4);
         QVERIFY(!scheduler.IsFormLoaded() && scheduler.intervalTimer().isActive());
     }
+
     void statisticsKeepOneLineADayAndSurviveBadFiles()
     {
         QTemporaryDir folder;

@@ -104,6 +104,7 @@ private Q_SLOTS:
                  "trayer is not installed (apt install trayer)");
         QTRY_VERIFY_WITH_TIMEOUT(m_server->selectionOwned("_NET_SYSTEM_TRAY_S"), 10000);
     }
+
     void oneCopyWhoseMessagesGoOnBehindTheIcon()
     {
         // The display was running at the last exit (tst_e2e_flash watches its messages).
@@ -153,6 +154,7 @@ private Q_SLOTS:
         QVERIFY(program.saved());
         QCOMPARE(program.setting(u"DispInterval"_qs), std::optional(u"0"_qs));
     }
+
     void closeDuringStartUpThenAStartWithTheSession()
     {
         // The user's own settings, and an update reminder due, whose question holds up the start.
@@ -205,6 +207,7 @@ private Q_SLOTS:
         QVERIFY(program.saved());
         QCOMPARE(program.setting(u"RunAtSysTray"_qs), std::optional(u"True"_qs));
     }
+
     void withoutNotificationAreaTheWindowIsMinimised()
     {
         XServer bare;
@@ -237,6 +240,7 @@ private Q_SLOTS:
         QVERIFY(endsCleanly(copy, SIGINT));
         QVERIFY(atLogOn.saved());
     }
+
     void everyPageInTheUsersLanguage_data()
     {
         QTest::addColumn<QString>("locale");
@@ -256,6 +260,7 @@ private Q_SLOTS:
                                                u"Réglages|Fréquence des messages"_qs}
                                 << u"Fichier Aide Faire un don"_qs;
     }
+
     void everyPageInTheUsersLanguage()
     {
         QFETCH(QString, locale);

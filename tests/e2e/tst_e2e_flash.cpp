@@ -51,6 +51,7 @@ private Q_SLOTS:
         QTest::newRow("openbox and xcompmgr") << int(CompositingX);
         QTest::newRow("sway and XWayland") << int(Wayland);
     }
+
     void lettersOnlyOnTopAndHandsOff()
     {
         QFETCH(int, desktop);

@@ -88,6 +88,7 @@ private Q_SLOTS:
         QTest::qWait(300);
         QVERIFY(quietFor(observer, 4s));
     }
+
     void noMessageOverAFullScreenWindow()
     {
         XServer server;
@@ -111,6 +112,7 @@ private Q_SLOTS:
         XSync(server.display(), False);
         QVERIFY(flashWithin(observer, 4s));
     }
+
     void everyScreenShowsOneMessageOnEach()
     {
         // One X screen as two monitors of different sizes, the second lower (the first one

@@ -34,6 +34,7 @@ private Q_SLOTS:
         QTest::newRow("1979") << QDate(2026, 3, 31) << false << QDate(1979, 12, 31) << 0;
         QTest::newRow("2100") << QDate(2026, 3, 31) << false << QDate(2100, 1, 1) << 0;
     }
+
     void showsOnlyRealDates()
     {
         QFETCH(QDate, shown);
@@ -56,6 +57,7 @@ private Q_SLOTS:
         // Each announcement comes once the date is whole again.
         QVERIFY(!announced.contains(QDate()));
     }
+
     void monthsFollowNoLanguage()
     {
         const QLocale before;

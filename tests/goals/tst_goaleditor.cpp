@@ -83,6 +83,7 @@ private Q_SLOTS:
                               << record("g0", true) + record("g1") + record("g2", true) + done
                               << u"g1 > g1"_qs << QString();
     }
+
     void stories()
     {
         QFETCH(QString, steps);
@@ -132,6 +133,7 @@ private Q_SLOTS:
         QVERIFY(!heard.contains(u"goal file"_qs) ||
                 heard.contains(QDir::toNativeSeparators(goalFile()))); // named
     }
+
     void readOutFollowsTheClicks()
     {
         // Without a goal file nothing is listed, no view is chosen, nothing can be saved.
@@ -164,6 +166,7 @@ private Q_SLOTS:
         QCOMPARE(readOut(), (QStringList{u"7"_qs, QString(), QString()}));
         QCOMPARE(fileBytes(goalFile()), record("Run", false, 20)); // none of it wrote anything
     }
+
     void storedPartsStayAsStored()
     {
         // Dates no picker shows, and texts shown in part, are kept whole until changed.
@@ -189,6 +192,7 @@ private Q_SLOTS:
         QVERIFY(!editor.cmdSaveGoals_Click());
         QCOMPARE(fileBytes(goalFile()), content);
     }
+
     void pageClicksTypesAndTicks()
     {
         const auto page =
@@ -251,6 +255,7 @@ private Q_SLOTS:
         click("cmdSaveGoals");
         QCOMPARE(fileBytes(goalFile()), saved);
     }
+
     void pageAnswersAtOnceWithLongTexts()
     {
         // Five descriptions of a million characters on one line, one of them combining marks.

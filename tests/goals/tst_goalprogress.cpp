@@ -36,6 +36,7 @@ private Q_SLOTS:
         QCOMPARE(readOut(QDate(1980, 1, 1), QDate(2099, 12, 31), QDate(2026, 3, 3), 40),
                  (QStringList{u"26966"_qs, sentence(u"38.47"_qs, 40)}));
     }
+
     void expectedFigure_data()
     {
         QTest::addColumn<int>("total");
@@ -49,6 +50,7 @@ private Q_SLOTS:
         QTest::newRow("half held low") << 8000 << 14 << 0.18f << u"0.18"_qs;
         QTest::newRow("past ten million") << 1 << 200000 << 20000000.0f << u"20000000"_qs;
     }
+
     void expectedFigure()
     {
         QFETCH(int, total);

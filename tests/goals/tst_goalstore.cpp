@@ -79,6 +79,7 @@ private Q_SLOTS:
                                        "0001c3bfc3be220d0a00222c2c23e280b0504e470d0a") +
                                        a;
     }
+
     void readsWhatItCanAndSavesItExactly()
     {
         QFETCH(QByteArray, content);
@@ -93,6 +94,7 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(m_path),
                  saved.isEmpty() ? content : TextFile::encode(QString::fromUtf8(saved)));
     }
+
     void fileNotReadWholeIsNeverReplaced_data()
     {
         QTest::addColumn<bool>("unreadable");
@@ -101,6 +103,7 @@ private Q_SLOTS:
         QTest::newRow("enormous") << false
                                   << record("a") + QByteArray(48 << 20, ',') + "\r\n" + record("b");
     }
+
     void fileNotReadWholeIsNeverReplaced()
     {
         QFETCH(bool, unreadable);

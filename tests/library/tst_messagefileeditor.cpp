@@ -41,6 +41,7 @@ private Q_SLOTS:
         m_test = std::make_unique<TestServices>();
         m_editor = std::make_unique<MessageFileEditor>(m_test->dataFolder());
     }
+
     void cleanup()
     {
         m_page.reset();
@@ -92,6 +93,7 @@ private Q_SLOTS:
         }
         QCOMPARE(bytes(u"Health.txt"_qs), QByteArray());
     }
+
     void checkMarksStayWithTheirFilesAtEveryStart()
     {
         // Names made outside the program: quotes, a record's ending, line breaks, names that
@@ -118,12 +120,14 @@ private Q_SLOTS:
                                   u"[x] x\",#TRUE#"_qs}));
         }
     }
+
     void unlistedMessageFolderKeepsTheIndex_data()
     {
         QTest::addColumn<bool>("missing"); // else there but not readable
         QTest::newRow("missing") << true;
         QTest::newRow("not readable") << false;
     }
+
     void unlistedMessageFolderKeepsTheIndex()
     {
         QFETCH(bool, missing);
@@ -143,6 +147,7 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(folder), !missing);
         QCOMPARE(fileBytes(index()), checked);
     }
+
     void stories_data()
     {
         QTest::addColumn<QString>("steps");
@@ -191,6 +196,7 @@ private Q_SLOTS:
             << u"\"Work\" could not be read, so its messages cannot be shown "
                u"or changed.:  | meant elsewhere"_qs;
     }
+
     void stories()
     {
         QFETCH(QString, steps);
@@ -283,6 +289,7 @@ private Q_SLOTS:
         QVERIFY(!editBox->isEnabled() && !child("cmdDeleteText")->isEnabled());
         QCOMPARE(messages->model()->rowCount(), 0);
     }
+
     void pageAnswersAtOnceWithLongMessages()
     {
         const QByteArray calm = "\"" + QByteArray("I am calm ").repeated(1000000) + "\",#TRUE#\r\n";
@@ -309,6 +316,7 @@ private Q_SLOTS:
         QCOMPARE(bytes(u"Calm.txt"_qs),
                  QByteArray(calm).replace("#TRUE#", "#FALSE#") + "\"short\",#TRUE#\r\n");
     }
+
     void pageImportsAndExportsPlainLists_data()
     {
         QTest::addColumn<QString>("list"); // its name; "+" before it: dropped on the file list
@@ -334,6 +342,7 @@ private Q_SLOTS:
         QTest::newRow("64 MiB") << u"Huge.txt"_qs << QByteArray(64 << 20, 'a') << QString()
                                 << QByteArray("/Huge.txt is 64 MiB or bigger");
     }
+
     void pageImportsAndExportsPlainLists()
     {
         QFETCH(QString, list);
@@ -399,6 +408,7 @@ private:
     {
         writeFile(m_test->path(u"plugins/"_qs + file), bytes);
     }
+
     QByteArray bytes(const QString& file) const
     {
         return fileBytes(m_test->path(u"plugins/"_qs + file));
@@ -420,6 +430,7 @@ private:
         files.insert(u"FileNames.txt"_qs, fileBytes(index()));
         return files;
     }
+
     void loadPage()
     {
         m_page =
@@ -434,6 +445,7 @@ private:
     {
         return ::child<T>(m_page.get(), name);
     }
+
     void click(const char* button) const
     {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);

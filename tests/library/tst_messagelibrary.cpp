@@ -34,6 +34,7 @@ private Q_SLOTS:
         // Cut to 150 bytes, never in half a character.
         QTest::newRow("long") << u"😀"_qs.repeated(40) << u"😀"_qs.repeated(37);
     }
+
     void safeNames()
     {
         QFETCH(QString, typed);
@@ -69,6 +70,7 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(m_test->path(u"FileNames.txt"_qs)));
         QCOMPARE(pool(), (QStringList{u"<no index>"_qs, u"left from before"_qs}));
     }
+
     void poolSkipsWhatItCannotOrMustNotRead()
     {
         put(u"outside.txt"_qs, "\"from outside\",#TRUE#\r\n");
@@ -91,6 +93,7 @@ private:
     {
         writeFile(m_test->path(relative), bytes);
     }
+
     QStringList pool() const
     {
         MessagePool pool;

@@ -54,6 +54,7 @@ private Q_SLOTS:
             QCOMPARE(read.kept.join(QString()), QString());
         }
     }
+
     void readsWhatOlderVersionsWrote_data()
     {
         QTest::addColumn<QString>("content");
@@ -80,6 +81,7 @@ private Q_SLOTS:
         QTest::newRow("nul bytes") << QString(u"\"a\0b\",#TRUE#\r\n\0\r\n"_qs)
                                    << QStringList{QString(u"[x] a\0b"_qs), QString(u"[x] \0"_qs)};
     }
+
     void readsWhatOlderVersionsWrote()
     {
         QFETCH(QString, content);
@@ -91,6 +93,7 @@ private Q_SLOTS:
         // A save writes them in the form of today, which reads back the same.
         QCOMPARE(MessageRecords::parse(MessageRecords::format(messages)), messages);
     }
+
     void hugeMalformedContentReadsInLinearTime()
     {
         // Lines that each open a text and never close it, where texts may run over lines;

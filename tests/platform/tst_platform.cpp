@@ -45,6 +45,7 @@ private Q_SLOTS:
         QTest::newRow("utf-16, big end first")
             << QByteArray("\xFE\xFF\0G\0r\0\xFC\0\xDF", 10) << u"Grüß"_qs;
     }
+
     void decodesUtf8AndOlderFiles()
     {
         QFETCH(QByteArray, bytes);
@@ -53,6 +54,7 @@ private Q_SLOTS:
         // Nothing typed is ever lost to a "?" on the way back.
         QCOMPARE(TextFile::decode(TextFile::encode(text)), text);
     }
+
     void failedWriteLeavesTheOldFile()
     {
         QTemporaryDir folder;
@@ -77,6 +79,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{u"FileNames.txt"_qs});
 #endif
     }
+
     void dataFolderIsChosenAndSeededOnce()
     {
         QTemporaryDir program;
@@ -103,6 +106,7 @@ private Q_SLOTS:
         if (guard.holds())
             QCOMPARE(DataFolder::choose({}, program.path(), perUser), perUser);
     }
+
     void waylandSessionsRunThroughXWayland()
     {
 #ifdef Q_OS_WIN
@@ -142,6 +146,7 @@ private Q_SLOTS:
         QTest::newRow("percent") << u"/home/jo/100%"_qs
                                  << QByteArray("/home/jo/100%%/ZorvanTest /STARTUP");
     }
+
     void entryStartsTheProgramFromItsFolder()
     {
         TestServices test;
@@ -163,6 +168,7 @@ private Q_SLOTS:
             validate.readAllStandardOutput() + validate.readAllStandardError();
         QVERIFY2(validate.exitCode() == 0 && complaints.isEmpty(), complaints.constData());
     }
+
     void presenceAndAFolderThatCannotBeWritten()
     {
         TestServices test;

@@ -46,6 +46,7 @@ private Q_SLOTS:
         loaded.runAtSysTray = true; // read by the start-up order, not by a load
         QCOMPARE(loaded, saved);
     }
+
     void storedTexts_data()
     {
         QTest::addColumn<QString>("key");
@@ -64,6 +65,7 @@ private Q_SLOTS:
         QTest::newRow("size enormous") << u"FontSize"_qs << u"100000"_qs << QVariant(12.0);
         QTest::newRow("size nan") << u"FontSize"_qs << u"nan"_qs << QVariant(12.0);
     }
+
     void storedTexts()
     {
         QFETCH(QString, key);
@@ -81,6 +83,7 @@ private Q_SLOTS:
         };
         QTEST(actual.value(key), "expected");
     }
+
     void fontSizeFollowsTheUserNumberFormat()
     {
         const QLocale previous;
@@ -91,6 +94,7 @@ private Q_SLOTS:
         QCOMPARE(SettingText::fromNumber(10.5), u"10.5"_qs);
         QLocale::setDefault(previous);
     }
+
     void updateReminder_data()
     {
         QTest::addColumn<QString>("stored"); // empty: never reminded
@@ -107,6 +111,7 @@ private Q_SLOTS:
         QTest::newRow("15 days ago, taken away")
             << u"2026-02-16T23:59:00"_qs << false << true << false;
     }
+
     void updateReminder()
     {
         QFETCH(QString, stored);
@@ -130,6 +135,7 @@ private Q_SLOTS:
         if (asks)
             QCOMPARE(test.prompter.asked.first().buttons, Prompter::Buttons::YesNo);
     }
+
     void onlineHelpOpensTheInstalledManualElseTheWebPage()
     {
         // <prefix>/bin beside <prefix>/share/doc/..., so that help works without a network.
