@@ -79,7 +79,8 @@ private Q_SLOTS:
             auto* colour = dialog->findChild<QComboBox*>(u"color"_qs);
             colour->setCurrentIndex(colour->findText(u"Red"_qs));
             colour->setCurrentIndex(colour->count() - 1);
-            dialog->findChild<QCheckBox*>()->setChecked(true); // strikeout
+            for (QCheckBox* effect : dialog->findChildren<QCheckBox*>())
+                effect->setChecked(true); // strikeout, underline
             dialog->accept();
         });
         click("cmdFont");
@@ -125,10 +126,11 @@ private Q_SLOTS:
         QCOMPARE(tick(), u"B"_qs);
 
         m_window->mnuExit_Click();
-        QCOMPARE(
-            stored(u"DispInterval DispDuration RandomMessage RandomLocation AutoDisplay FontName "
-                   "FontSize FontBold FontItalic Strikethrough Underline FontColor"_qs),
-            u"24,0,1,1,True,DejaVu Serif,14,True,True,True,False,15202559"_qs);
+        const QString keys = u"DispInterval DispDuration RandomMessage RandomLocation AutoDisplay "
+                             "FontName FontSize FontBold FontItalic Strikethrough Underline "
+                             "FontColor"_qs;
+        const QString saved = u"24,0,1,1,True,DejaVu Serif,14,True,True,True,True,15202559"_qs;
+        QCOMPARE(stored(keys), saved);
 
         // The next start shows the same choices and takes the display up again, one interval
         // on, with the messages checked now.
@@ -141,11 +143,12 @@ private Q_SLOTS:
         QCOMPARE(tick(), u"A"_qs);
         QCOMPARE(tick(), u"A"_qs);
 
-        // Leaving takes the message off the screen.
+        // Leaving takes the message off the screen, and saves every setting as it was read.
         scheduler()->Timer1_Timer();
         QVERIFY(scheduler()->IsFormLoaded());
         m_window->mnuExit_Click();
         QVERIFY(!scheduler()->IsFormLoaded());
+        QCOMPARE(stored(keys), saved);
     }
 
     void unusableStoredValuesLeaveThePageUsable_data()
