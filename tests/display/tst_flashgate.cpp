@@ -109,17 +109,12 @@ private Q_SLOTS:
 
     void storedPauseEnds()
     {
+        // Pauses end on the minute (tst_options reads the other two lengths off the buttons,
+        // and the end kept in UTC back at a restart).
         const QDateTime now = at("06T21:47:10");
-        // Pauses end on the minute; "until tomorrow" at midnight.
-        QCOMPARE(PauseState::endFor(PauseState::Length::QuarterHour, now), at("06T22:03"));
         QCOMPARE(PauseState::endFor(PauseState::Length::Hour, now), at("06T22:48"));
-        const QDateTime midnight = PauseState::endFor(PauseState::Length::UntilTomorrow, now);
-        QCOMPARE(midnight, at("07T00:00"));
-
-        // Kept in UTC and read back; an end that is over, or further ahead than any pause
-        // reaches, or no moment at all, is no pause.
-        QCOMPARE(PauseState::usableEnd(PauseState::toText(midnight), now), midnight);
-        QVERIFY(PauseState::toText(midnight).endsWith(u'Z'));
+        // An end that is over, or further ahead than any pause reaches, or no moment at all,
+        // is no pause.
         for (const QString& bad : {PauseState::toText(now.addSecs(-1)), PauseState::toText(now),
                                    PauseState::toText(now.addYears(3)), u"tomorrow"_qs, QString()})
             QVERIFY2(!PauseState::usableEnd(bad, now).isValid(), qPrintable(bad));

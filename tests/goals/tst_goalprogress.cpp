@@ -8,7 +8,8 @@ class tst_GoalProgress : public QObject {
 private Q_SLOTS:
     void readOut()
     {
-        // Days remaining, then the sentence; first the worked example, 1 to 8 March at "20".
+        // Days remaining, then the sentence, 1 to 8 March at "20" (tst_goaleditor reads the
+        // worked example, 3 and 11 March, off the editor).
         const auto readOut = [](QDate start, QDate end, QDate today, int percent = 20) {
             const GoalProgress::Texts texts =
                 GoalProgress::progress(start, end, today, percent, true, u"."_qs);
@@ -19,11 +20,7 @@ private Q_SLOTS:
                    u"%. You have actually achieved "_qs + QString::number(actual) + u"%"_qs;
         };
         const QDate first(2008, 3, 1);
-        const QDate third(2008, 3, 3);
         const QDate eighth(2008, 3, 8);
-        QCOMPARE(readOut(first, eighth, third), (QStringList{u"5"_qs, sentence(u"28.57"_qs, 20)}));
-        QCOMPARE(readOut(first, eighth, QDate(2008, 3, 11)),
-                 (QStringList{u"-3"_qs, sentence(u"142.86"_qs, 20)}));
         QCOMPARE(readOut(first, eighth, first, 0), (QStringList{u"7"_qs, sentence(u"0"_qs, 0)}));
         QCOMPARE(readOut(first, eighth, eighth, 100),
                  (QStringList{u"0"_qs, sentence(u"100"_qs, 100)}));

@@ -40,13 +40,6 @@ private Q_SLOTS:
         // holds in this system's encoding.
         QTest::addColumn<QByteArray>("saved");
 
-        const QByteArray whole = "\"Run a marathon\",#2008-01-15#,#2008-06-30#,"
-                                 "\"Train four times a week\",#FALSE#,40\r\n"
-                                 "\"Walk, run and swim\",#2008-01-16#,#2008-07-01#,"
-                                 "\"Mon\r\n\"\"Wed\"\"\r\n\",#TRUE#,100\r\n";
-        QTest::newRow("whole") << whole
-                               << QStringList{u"Run a marathon 40"_qs, u"Walk, run and swim 100"_qs}
-                               << QByteArray();
         QTest::newRow("quotes as older versions left them")
             << QByteArray("\"say \"hi\"\",#2008-01-15#,#2008-06-30#,\"a \"b\" c\",#FALSE#,0\r\n")
             << QStringList{u"say \"hi\" 0"_qs}
