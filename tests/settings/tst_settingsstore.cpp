@@ -84,9 +84,7 @@ private Q_SLOTS:
         QTest::newRow("15 days ago, Yes") << u"2026-02-16T23:59:00"_qs << true << true << true;
         QTest::newRow("15 days ahead") << u"2026-03-18T00:00:00"_qs << false << true << true;
         QTest::newRow("not a date") << u"last Tuesday"_qs << false << false << false;
-        // The program ends while the question is open: it comes again at the next start.
-        QTest::newRow("15 days ago, taken away")
-            << u"2026-02-16T23:59:00"_qs << false << true << false;
+        // (tst_e2e_desktop ends the program while the question is open: it comes again.)
     }
 
     void updateReminder()
@@ -101,8 +99,6 @@ private Q_SLOTS:
         if (!stored.isEmpty())
             test.settings->setValue(key, stored);
         test.prompter.answer(answer ? Prompter::Answer::Yes : Prompter::Answer::No);
-        if (QByteArray(QTest::currentDataTag()).endsWith("taken away"))
-            test.prompter.whileOpen = [&] { test.prompter.dismissOpen(); };
         UpdateReminder(*test.settings, test.clock, test.prompter, test.web).CheckUpdateReminder();
 
         QCOMPARE(test.prompter.asked.size(), asks ? 1 : 0);
