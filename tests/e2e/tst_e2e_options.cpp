@@ -19,28 +19,6 @@ QProcess* startShowing(ProgramUnderTest& program, const QByteArray& settings,
     return program.start();
 }
 
-QList<FlashObserver::Flash> flashesSince(const FlashObserver& observer, double since)
-{
-    QList<FlashObserver::Flash> flashes =
-        observer.flashesNamed(ProgramUnderTest::flashCaption(), true);
-    flashes.removeIf([since](const FlashObserver::Flash& flash) { return flash.mappedAt < since; });
-    return flashes;
-}
-
-// No message appears for that long from now on (one already on screen may end).
-bool quietFor(const FlashObserver& observer, std::chrono::milliseconds time)
-{
-    const double from = FlashObserver::now();
-    QTest::qWait(int(time.count()));
-    return flashesSince(observer, from).isEmpty();
-}
-
-bool flashWithin(const FlashObserver& observer, std::chrono::milliseconds time)
-{
-    const double from = FlashObserver::now();
-    return XServer::waitFor([&] { return !flashesSince(observer, from).isEmpty(); }, time);
-}
-
 } // namespace
 
 // The choices beyond the display settings, on the real program watched from outside: the
@@ -72,21 +50,21 @@ private Q_SLOTS:
                    XServer::waitFor([&] { return !popUp(); }, 5s);
         };
         QVERIFY(XServer::waitFor([&] { return server.mainWindowsShown() == 1; }, 10s));
-        QVERIFY(quietFor(observer, 2500ms));
+        QVERIFY(observer.noneMappedFor(2500ms));
         QVERIFY(menu({u"s"_qs})); // Start
-        QVERIFY(flashWithin(observer, 4s));
+        QVERIFY(observer.mappedWithin(4s));
 
         // Paused for 15 minutes: no message (tst_options keeps the pause over a restart).
         QVERIFY(menu({u"p"_qs, u"m"_qs}));
         QTest::qWait(300);
-        QVERIFY(quietFor(observer, 5s));
+        QVERIFY(observer.noneMappedFor(5s));
 
         // Resumed, the messages come again; stopped, they end.
         QVERIFY(menu({u"p"_qs, u"r"_qs}));
-        QVERIFY(flashWithin(observer, 4s));
+        QVERIFY(observer.mappedWithin(4s));
         QVERIFY(menu({u"s"_qs})); // Stop
         QTest::qWait(300);
-        QVERIFY(quietFor(observer, 4s));
+        QVERIFY(observer.noneMappedFor(4s));
     }
 
     void noMessageOverAFullScreenWindow()
@@ -98,19 +76,19 @@ private Q_SLOTS:
         ProgramUnderTest program(server);
         FlashObserver observer(server.displayName());
         startShowing(program, "AutoDisplay=True\n", "SkipOverFullScreen=True\n");
-        QVERIFY(flashWithin(observer, 10s));
+        QVERIFY(observer.mappedWithin(10s));
 
         // A film over the whole screen, active: the messages keep out of its way.
         const unsigned long film = server.showFullScreen("Film", QSize(1280, 800), 0);
         QVERIFY(
             server.run(u"xdotool"_qs, {u"windowactivate"_qs, u"--sync"_qs, QString::number(film)}));
         QTest::qWait(300);
-        QVERIFY(quietFor(observer, 5s));
+        QVERIFY(observer.noneMappedFor(5s));
 
         // The film ends: the messages are back.
         XUnmapWindow(server.display(), film);
         XSync(server.display(), False);
-        QVERIFY(flashWithin(observer, 4s));
+        QVERIFY(observer.mappedWithin(4s));
     }
 
     void everyScreenShowsOneMessageOnEach()
@@ -136,7 +114,8 @@ private Q_SLOTS:
             QList<QPoint> found;
             XServer::waitFor(
                 [&] {
-                    const auto flashes = flashesSince(observer, from);
+                    const auto flashes =
+                        observer.flashesNamed(ProgramUnderTest::flashCaption(), true, from);
                     if (flashes.isEmpty() || FlashObserver::now() - flashes.first().mappedAt < 300)
                         return false;
                     for (const FlashObserver::Flash& flash : flashes) {
