@@ -505,6 +505,7 @@ private:
     {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
     }
+
     DisplayScheduler* scheduler() const { return m_window->findChild<DisplayScheduler*>(); }
     // The text of the next message, shown at the tick of the interval timer.
     QString tick() const

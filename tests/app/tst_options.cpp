@@ -230,6 +230,7 @@ private:
         m_window = std::make_unique<frmAll>(m_test->services(), nullptr);
         QVERIFY(m_window->Form_Load());
     }
+
     DisplayScheduler* scheduler() const { return m_window->findChild<DisplayScheduler*>(); }
     void trigger(const char* action) const { child<QAction>(m_window.get(), action)->trigger(); }
     QString caption() const { return child<QPushButton>(m_window.get(), "cmdStart")->text(); }

@@ -136,6 +136,7 @@ private Q_SLOTS:
         QTest::newRow("German") << u"de"_qs;
         QTest::newRow("French") << u"fr"_qs;
     }
+
     void linguistFilesAreWholeAndUpToDate_data() { languages_data(); }
     void linguistFilesAreWholeAndUpToDate()
     {
@@ -169,6 +170,7 @@ private Q_SLOTS:
                      qPrintable(translation));
         }
     }
+
     void everyTextShownIsTranslated_data() { languages_data(); }
     void everyTextShownIsTranslated()
     {

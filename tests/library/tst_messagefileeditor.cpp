@@ -413,6 +413,7 @@ private:
     {
         return fileBytes(m_test->path(u"plugins/"_qs + file));
     }
+
     QString index() const { return m_test->path(u"FileNames.txt"_qs); }
     void sample() const
     {
