@@ -79,13 +79,10 @@ private Q_SLOTS:
         QCOMPARE(FlashPlanner::place(QSize(201, 31), screen, false, random), QPoint(2459, 484));
         QCOMPARE(random.drawn(), 0);
 
-        // At random: top is drawn first, then left.
+        // At random: top is drawn first, then left (tst_flashgate puts the highest draws in
+        // the far corner of a screen).
         random.push({0.5f, 0.25f});
         QCOMPARE(FlashPlanner::place(QSize(280, 40), screen, true, random), QPoint(2170, 480));
-        // The highest draws still leave a text that fits wholly on the screen.
-        random.push({0.9999999f, 0.9999999f});
-        const QPoint corner = FlashPlanner::place(QSize(900, 40), screen, true, random);
-        QVERIFY(screen.contains(QRect(corner, QSize(900, 40))));
     }
 
     void showsOnlyTheLettersInAnyColour_data()
