@@ -11,6 +11,8 @@
 set -euo pipefail
 
 setup=$(realpath "$1")
+# The build folder the setup program was made in (<build>/packages/<setup program>).
+build=$(dirname "$(dirname "$setup")")
 out=$(realpath -m "${2:-build/windows/screens}")
 exe=ZorvanFreeSubliminalMessageSoftware
 product="Zorvan Subliminal Message Software"
@@ -87,6 +89,13 @@ for file in "$exe.exe" Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Network.dll \
     docs/manual/index.html docs/examples/FileNames.txt Uninstall.exe; do
     [[ -f $folder/$file ]] || fail "not installed: $file"
 done
+# Every file of the staged installation, translations included (whatever languages the
+# build made, with Qt's for them; none is fine).
+stage=$build/packaging/windows/stage
+[[ -d $stage ]] || fail "no staged installation in $stage"
+while IFS= read -r -d '' file; do
+    [[ -f $folder/${file#"$stage"/} ]] || fail "not installed: ${file#"$stage"/}"
+done < <(find "$stage" -type f -print0)
 [[ -f $link ]] || fail "no Start-menu entry"
 [[ $(reg_value "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$exe" \
     DisplayName) == "$product" ]] || fail "no entry in the list of installed programs"
@@ -110,8 +119,10 @@ sleep 1
 import -frame -window "$window" "$out/installed-window.png"
 
 step "a message flashes"
-flash=$(find_window "$flash_caption" 30) || fail "no message window"
-viewable() { xwininfo -id "$flash" 2>/dev/null | grep -q IsViewable; }
+find_window "$flash_caption" 30 >/dev/null || fail "no message window"
+# Any window of that name on the screen: Wine may keep more than one X window under it,
+# of which only the one the flash draws in is ever mapped.
+viewable() { [[ -n $(xdotool search --onlyvisible --name "^$flash_caption\$" 2>/dev/null) ]]; }
 red_pixels() {
     convert "$1" -fuzz 20% -fill black +opaque "#FF0000" -fill white -opaque "#FF0000" \
         -format "%[fx:round(mean*w*h)]" info:

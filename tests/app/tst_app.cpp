@@ -1,4 +1,4 @@
-#include "RestrictedPath.h"
+#include "SystemActions.h"
 #include "TestFiles.h"
 #include "TestServices.h"
 #include "TestWidgets.h"
@@ -15,8 +15,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QLocalServer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,12 +22,8 @@
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <csignal>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -39,12 +33,21 @@ class tst_App : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
+    void initTestCase()
+    {
+        m_termination = std::make_unique<TerminationWatcher>();
+        // The notification icon shows the program's icon.
+        QPixmap image(16, 16);
+        image.fill(Qt::darkRed);
+        QApplication::setWindowIcon(QIcon(image));
+    }
+
     void init()
     {
         m_test = std::make_unique<TestServices>();
         m_test->termination = m_termination.get();
     }
+
     void cleanup()
     {
         m_window.reset();
@@ -52,20 +55,425 @@ private Q_SLOTS:
         m_test.reset();
     }
 
-    void theDisplayAndItsChoicesSurviveARestart();
-    void unusableStoredValuesLeaveThePageUsable_data();
-    void unusableStoredValuesLeaveThePageUsable();
-    void menusLinksAndWaysOut();
-    void closeDuringStartUpSavesNothing_data();
-    void closeDuringStartUpSavesNothing();
-    void specialFileInPlaceOfOneNeverHoldsUpTheStart_data();
-    void specialFileInPlaceOfOneNeverHoldsUpTheStart();
-    void copiesThatCannotHandOverSaySo();
+    void theDisplayAndItsChoicesSurviveARestart()
+    {
+        writeMessageFiles(m_test->dataFolder(), {{u"Calm"_qs, "\"A\",#TRUE#\r\n\"B\",#TRUE#\r\n"
+                                                              "\"C\",#TRUE#\r\n"}});
+        m_test->settings->setValue(u"FontName"_qs, u"DejaVu Serif"_qs);
+        m_test->settings->setValue(u"FontSize"_qs, u"14"_qs);
+        QVERIFY(load());
+        child<QTabWidget>("UserControl1")->setCurrentIndex(2);
+        auto* interval = child<QComboBox>("cboDispInterval");
+        interval->setCurrentIndex(0);                                       // "2"
+        QTest::keyClick(child<QComboBox>("cboDispDuration"), Qt::Key_Home); // "20"
+        clickOption(child<QRadioButton>("optMessage(1)"));                  // as written
+        clickOption(child<QRadioButton>("optLocation(1)"));
 
-    void startWithTheSession();
+        // The font dialog opens on the current choice; OK takes face, style, size, effects and
+        // colour, Cancel takes nothing. "Custom…", the last colour, asks the system's dialog.
+        m_test->dialogs.nextColor = QColor(0xFF, 0xF8, 0xE7);
+        QTimer::singleShot(0, this, [] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QComboBox*>(u"style"_qs)->setCurrentIndex(3); // bold italic
+            auto* colour = dialog->findChild<QComboBox*>(u"color"_qs);
+            colour->setCurrentIndex(colour->findText(u"Red"_qs));
+            colour->setCurrentIndex(colour->count() - 1);
+            for (QCheckBox* effect : dialog->findChildren<QCheckBox*>())
+                effect->setChecked(true); // strikeout, underline
+            dialog->accept();
+        });
+        click("cmdFont");
+        QTimer::singleShot(0, this, [] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QComboBox*>(u"style"_qs)->setCurrentIndex(0);
+            // The colour dialog cancelled leaves the colour of the user's own.
+            auto* colour = dialog->findChild<QComboBox*>(u"color"_qs);
+            colour->setCurrentIndex(colour->count() - 1);
+            QCOMPARE(colour->currentData().value<QColor>(), QColor(0xFF, 0xF8, 0xE7));
+            dialog->reject();
+        });
+        click("cmdFont");
 
-    void commandLine_data();
-    void commandLine();
+        // Both buttons start and stop, and say what they do next. A click first saves the
+        // state from before it.
+        const QString idle = child<QPushButton>("cmdStart")->text();
+        const auto captions = [this] {
+            return child<QPushButton>("cmdStart")->text() + u'|' +
+                   child<QPushButton>("cmdNext")->text();
+        };
+        click("cmdNext");
+        QCOMPARE(captions(), u"Stop|Stop"_qs);
+        QCOMPARE(stored(u"AutoDisplay"_qs), u"False"_qs);
+        QVERIFY(!scheduler()->IsFormLoaded()); // the first message comes one interval later
+        QCOMPARE(tick(), u"A"_qs);
+        interval->setFocus();
+        QTest::keyClick(interval, Qt::Key_End); // "120", read at the next start only
+        QCOMPARE(tick(), u"B"_qs);
+        QCOMPARE(scheduler()->intervalTimer().interval(), 2000);
+        click("cmdStart");
+        QCOMPARE(captions(), idle + u'|' + idle);
+        QVERIFY(!scheduler()->intervalTimer().isActive());
+        // Written order goes on where it stopped.
+        click("cmdStart");
+        QCOMPARE(scheduler()->intervalTimer().interval(), 120000);
+        QCOMPARE(tick(), u"C"_qs);
+        // Messages unchecked while running stay until the next start.
+        writeFile(m_test->path(u"plugins/Calm.txt"_qs),
+                  "\"A\",#TRUE#\r\n\"B\",#FALSE#\r\n\"C\",#FALSE#\r\n");
+        QCOMPARE(tick(), u"A"_qs);
+        QCOMPARE(tick(), u"B"_qs);
+
+        m_window->mnuExit_Click();
+        const QString keys = u"DispInterval DispDuration RandomMessage RandomLocation AutoDisplay "
+                             "FontName FontSize FontBold FontItalic Strikethrough Underline "
+                             "FontColor"_qs;
+        const QString saved = u"24,0,1,1,True,DejaVu Serif,14,True,True,True,True,15202559"_qs;
+        QCOMPARE(stored(keys), saved);
+
+        // The next start shows the same choices and takes the display up again, one interval
+        // on, with the messages checked now.
+        m_test->settings = m_test->reopenSettings();
+        QVERIFY(load());
+        QCOMPARE(child<QComboBox>("cboDispDuration")->currentText(), u"20"_qs);
+        QVERIFY(child<QRadioButton>("optMessage(1)")->isChecked() &&
+                child<QRadioButton>("optLocation(1)")->isChecked() && scheduler()->isRunning());
+        QCOMPARE(scheduler()->intervalTimer().interval(), 120000);
+        QCOMPARE(tick(), u"A"_qs);
+        QCOMPARE(tick(), u"A"_qs);
+
+        // Leaving takes the message off the screen, and saves every setting as it was read.
+        scheduler()->Timer1_Timer();
+        QVERIFY(scheduler()->IsFormLoaded());
+        m_window->mnuExit_Click();
+        QVERIFY(!scheduler()->IsFormLoaded());
+        QCOMPARE(stored(keys), saved);
+    }
+
+    void unusableStoredValuesLeaveThePageUsable_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("interval");
+        QTest::addColumn<QString>("duration");
+
+        QTest::newRow("interval one past the list")
+            << u"DispInterval"_qs << u"25"_qs << u"5"_qs << u"60"_qs;
+        QTest::newRow("interval -1 clears")
+            << u"DispInterval"_qs << u"-1"_qs << QString() << u"60"_qs;
+        QTest::newRow("duration 7") << u"DispDuration"_qs << u"7"_qs << u"5"_qs << u"200"_qs;
+        QTest::newRow("order 2") << u"RandomMessage"_qs << u"2"_qs << u"5"_qs << u"60"_qs;
+    }
+
+    void unusableStoredValuesLeaveThePageUsable()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        writeMessageFiles(m_test->dataFolder(), {{u"Calm"_qs, "\"A\",#TRUE#\r\n"}});
+        m_test->settings->setValue(key, text);
+        QVERIFY(load());
+        auto* interval = child<QComboBox>("cboDispInterval");
+        QTEST(interval->currentText(), "interval");
+        QTEST(child<QComboBox>("cboDispDuration")->currentText(), "duration");
+        QVERIFY(child<QRadioButton>("optMessage(0)")->isChecked());
+        // The display runs at the interval shown; with none shown, at 5 s.
+        click("cmdNext");
+        QCOMPARE(scheduler()->intervalTimer().interval(), 5000);
+
+        // Whatever was stored, the user can still pick a value.
+        interval->setFocus();
+        QTest::keyClick(interval, Qt::Key_Home);
+        QCOMPARE(interval->currentText(), u"2"_qs);
+    }
+
+    void menusLinksAndWaysOut()
+    {
+        QVERIFY(load());
+        auto* tabs = child<QTabWidget>("UserControl1");
+        const auto trigger = [this](const char* name) { child<QAction>(name)->trigger(); };
+        const QList<std::pair<const char*, int>> pages = {
+            {"mnuSettings", 2}, {"mnuPrograms", 1}, {"mnuGoal", 0}};
+        for (const auto& [name, page] : pages) {
+            trigger(name);
+            QCOMPARE(tabs->currentIndex(), page);
+            const QStringList cut = cutOff(tabs->currentWidget());
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", "_qs)));
+        }
+
+        for (const char* name : {"mnuOnline", "mnuVisit", "mnuUpdate", "mnuDonate"})
+            trigger(name);
+        click("Command5");
+        // The foot's link, then each page's link to the home page.
+        const QList<std::pair<const char*, int>> links = {
+            {"lblCobrand", 0}, {"Label17", 0}, {"Label18", 1}, {"Label19", 2}};
+        for (const auto& [link, page] : links) {
+            tabs->setCurrentIndex(page);
+            QTest::mouseClick(child<LinkLabel>(link), Qt::LeftButton);
+        }
+
+        // The about box is modeless and one at a time, and has two links of its own.
+        trigger("mnuAbout");
+        trigger("mnuAbout");
+        QCOMPARE(m_window->findChildren<frmAbout*>().size(), 1);
+        QPointer<frmAbout> box = m_window->findChild<frmAbout*>();
+        QVERIFY(box->isVisible() && !box->isModal());
+        QTest::mouseClick(::child<LinkLabel>(box, "lblHomePage"), Qt::LeftButton);
+        QTest::mouseClick(::child<LinkLabel>(box, "lblCoBrand"), Qt::LeftButton);
+        // Every menu entry, button and link of them opens its page (which one is the code's
+        // own table).
+        QCOMPARE(m_test->web.opened.size(), 11);
+
+        // The close box; the exit button, which asks first.
+        QSignalSpy ended(m_window.get(), &frmAll::programEnded);
+        pressCloseBox(m_window.get());
+        QVERIFY(m_window->isMinimized() && trayIcon()->isVisible());
+        child<QAction>("mnuPop")->trigger();
+        QVERIFY(!m_window->isMinimized() && !trayIcon()->isVisible());
+
+        m_test->prompter.answer(Prompter::Answer::No);
+        click("cmdExit");
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_test->prompter.asked.size(), 1);
+        QCOMPARE(m_test->prompter.asked.first().buttons, Prompter::Buttons::YesNo);
+        QCOMPARE(stored(u"DispDuration"_qs), u"-"_qs); // staying writes nothing
+
+        pressCloseBox(m_window.get());
+        m_test->prompter.answer(Prompter::Answer::Yes);
+        click("cmdExit");
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(!m_window->isVisible() && !box->isVisible() && !trayIcon()->isVisible());
+        QCOMPARE(stored(u"DispDuration"_qs), u"2"_qs);
+    }
+
+    void closeDuringStartUpSavesNothing_data()
+    {
+        // When SIGTERM comes, as the end of the session or a kill sends it (tests/e2e send it
+        // while the update reminder's question is open), or Windows ends the session.
+        QTest::addColumn<QString>("when");
+        QTest::newRow("start-up entry's error box open") << u"entry"_qs;
+        QTest::newRow("between two steps") << u"between"_qs;
+    }
+
+    void closeDuringStartUpSavesNothing()
+    {
+        QFETCH(QString, when);
+        if (when == u"between"_qs && SystemActions::noEndBetweenSteps)
+            QSKIP(SystemActions::noEndBetweenSteps);
+        for (const auto& [key, text] : {std::pair(u"DispInterval"_qs, u"0"_qs),
+                                        {u"FontName"_qs, u"DejaVu Serif"_qs},
+                                        {u"FontColor"_qs, u"255"_qs},
+                                        {u"UpdateReminder"_qs, u"2026-03-01T09:00:00"_qs}})
+            m_test->settings->setValue(key, text);
+        m_test->settings->sync();
+        const QByteArray stored = fileBytes(m_test->settingsFile());
+        std::shared_ptr<void> readOnly;
+        if (when == u"entry"_qs) {
+            QVERIFY(!m_test->startup->set(u"ZorvanTest"_qs, u"/old/place"_qs, true));
+            readOnly = m_test->lockStartupEntry();
+            if (!readOnly)
+                QSKIP("permission bits do not bind here");
+        }
+
+        if (when == u"between"_qs) {
+            SystemActions::requestEnd();
+        } else {
+            m_test->prompter.whileOpen = [] {
+                SystemActions::requestEnd();
+                QTest::qWait(20);
+            };
+        }
+        QVERIFY(!load() && !m_window->isVisible());
+        QCOMPARE(m_test->prompter.asked.size(), when == u"between"_qs ? 0 : 1);
+        m_window.reset();
+        QCOMPARE(fileBytes(m_test->settingsFile()), stored);
+    }
+
+    void specialFileInPlaceOfOneNeverHoldsUpTheStart_data()
+    {
+        QTest::addColumn<QString>("place");
+        // The user's own settings file, and the lock file beside a settings file.
+        QTest::newRow("settings file") << u"config/ZorvanTest/ZorvanTest.ini"_qs;
+        QTest::newRow("settings lock") << u"settings.ini.lock"_qs;
+        QTest::newRow("start-up entry") << u"config/autostart/ZorvanTest.desktop"_qs;
+    }
+
+    void specialFileInPlaceOfOneNeverHoldsUpTheStart()
+    {
+        QFETCH(QString, place);
+        if (SystemActions::noFifos)
+            QSKIP(SystemActions::noFifos);
+        const QString path = QFileInfo(m_test->settingsFile()).path() + u'/' + place;
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QVERIFY(SystemActions::makeFifo(path));
+        const bool settings = place.endsWith(u".ini"_qs) || place.endsWith(u".lock"_qs);
+        if (settings) {
+            m_test->settings = place.endsWith(u".ini"_qs)
+                                   ? SettingsArea::forApplication(u"ZorvanTest"_qs)
+                                   : SettingsArea::inFile(m_test->settingsFile());
+        } else // said when the program looks at start-up, and again after the click below
+            for (int i = 0; i < 2; ++i)
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"is not a regular file"_qs));
+        QVERIFY(load() && m_window->isVisible());
+        if (settings) {
+            // The user hears that the settings are not kept, once.
+            QCOMPARE(m_test->prompter.asked.size(), 1);
+            QVERIFY(m_test->prompter.asked.first().text.startsWith(m_test->settings->location()));
+        } else {
+            // Nothing is written over it either.
+            clickOption(child<QRadioButton>("optRun"));
+            QCOMPARE(m_test->prompter.asked.size(), 1);
+            QCOMPARE(m_test->prompter.asked.first().text,
+                     u"Error 17 setting key\n%1 is not a regular file."_qs.arg(path));
+            QVERIFY(child<QRadioButton>("optDontRun")->isChecked());
+        }
+        m_window->mnuExit_Click();
+        QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+    }
+
+    void copiesThatCannotHandOverSaySo()
+    {
+        // The first copy is this very process, which cannot answer while the second waits.
+        const QString name = u"zorvan-test-%1"_qs.arg(QCoreApplication::applicationPid());
+        {
+            SingleInstance firstInstance(name);
+            frmAll first(m_test->services(), &firstInstance);
+            QVERIFY(first.Form_Load());
+            first.saveSettings();
+            const QByteArray before = fileBytes(m_test->settingsFile());
+
+            SingleInstance secondInstance(name);
+            secondInstance.setAnswerTime(300ms);
+            auto second = std::make_unique<frmAll>(m_test->services(), &secondInstance);
+            // The second copy changes a setting before it finds the first; none of it is
+            // written, not even as it ends (tests/e2e show the first copy coming back).
+            second->findChild<QRadioButton*>(u"optMessage(1)"_qs)->setChecked(true);
+            QVERIFY(!second->Form_Load() && !second->isVisible());
+            second.reset();
+            QCOMPARE(fileBytes(m_test->settingsFile()), before);
+            QCOMPARE(m_test->prompter.asked.size(), 1);
+            QVERIFY(m_test->prompter.asked.first().text.contains(
+                u"(process %1)"_qs.arg(QCoreApplication::applicationPid())));
+        }
+
+        // Another user's program holds the name: this copy cannot tell, starts, and says so.
+        const char* whyNot = nullptr;
+        const std::shared_ptr<void> foreign = SystemActions::holdAsAnotherUser(name, &whyNot);
+        if (whyNot)
+            QSKIP(whyNot);
+        QVERIFY(foreign);
+        SingleInstance instance(name);
+        m_window = std::make_unique<frmAll>(m_test->services(), &instance);
+        QVERIFY(m_window->Form_Load() && m_window->isVisible());
+        QCOMPARE(m_test->prompter.asked.size(), 2);
+        QVERIFY(m_test->prompter.asked.last().text.contains(u"cannot tell"_qs));
+    }
+
+    void startWithTheSession()
+    {
+        // No entry: whatever the stored tray choice, it is greyed out and off, and a start
+        // with the session shows the window.
+        m_test->settings->setValue(u"RunAtSysTray"_qs, u"True"_qs);
+        m_test->arguments = {u"--data-dir"_qs, u"/x"_qs, u"/STARTUP"_qs};
+        QVERIFY(load());
+        auto* sysTray = child<QCheckBox>("chkSysTray");
+        QVERIFY(child<QRadioButton>("optDontRun")->isChecked());
+        QVERIFY(!sysTray->isEnabled() && !sysTray->isChecked());
+        QVERIFY(m_window->isVisible() && !m_window->isMinimized());
+
+        // The entry starts this program; the tray choice is stored at once, without a save,
+        // and goes with the entry.
+        clickOption(child<QRadioButton>("optRun"));
+        const std::optional<QString> command = m_test->startupCommand();
+        QVERIFY(command && command->contains(QDir::toNativeSeparators(
+                               m_test->services().programFolder + u"/ZorvanTest"_qs)));
+        clickOption(sysTray);
+        QCOMPARE(stored(u"RunAtSysTray"_qs), u"True"_qs);
+        clickOption(child<QRadioButton>("optDontRun"));
+        QVERIFY(!m_test->startupCommand());
+        QVERIFY(!sysTray->isEnabled() && !sysTray->isChecked());
+        QCOMPARE(stored(u"RunAtSysTray"_qs), u"False"_qs);
+        clickOption(child<QRadioButton>("optRun"));
+
+        // The user's next start shows the choice; only the text the program writes counts,
+        // and the choice shown is the choice saved.
+        m_test->arguments = {};
+        for (const QString& text : {u"True"_qs, u"true"_qs}) {
+            m_window.reset();
+            m_test->settings->setValue(u"RunAtSysTray"_qs, text);
+            QVERIFY(load());
+            sysTray = child<QCheckBox>("chkSysTray");
+            QVERIFY(child<QRadioButton>("optRun")->isChecked() && sysTray->isEnabled());
+            QCOMPARE(sysTray->isChecked(), text == u"True"_qs);
+            QVERIFY(m_window->isVisible() && !m_window->isMinimized());
+            m_window->mnuExit_Click();
+            QCOMPARE(stored(u"RunAtSysTray"_qs), text == u"True"_qs ? u"True"_qs : u"False"_qs);
+        }
+    }
+
+    void commandLine_data()
+    {
+        // The real program, with no display within reach unless its arguments name one.
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");   // a part of it
+        QTest::addColumn<QString>("error"); // its end: Qt may warn before
+        const QString version = u"ZorvanFreeSubliminalMessageSoftware 1.50\n"_qs;
+        const QString program = QStringLiteral(ZORVAN_EXECUTABLE);
+        QTest::newRow("version") << QStringList{u"--version"_qs} << 0 << version << QString();
+        QTest::newRow("help") << QStringList{u"-h"_qs} << 0 << u"[/STARTUP]"_qs << QString();
+        // The window system's options are left for it; the rest is read again without them.
+        QTest::newRow("window system option")
+            << QStringList{u"-platform"_qs, u"offscreen"_qs, u"--version"_qs} << 0 << version
+            << QString();
+        QTest::newRow("unknown beside window system options")
+            << QStringList{u"-style"_qs, u"fusion"_qs, u"--frobnicate"_qs, u"-session"_qs, u"s1"_qs}
+            << 2 << QString()
+            << u"Unknown option 'frobnicate'.\nTry 'ZorvanFreeSubliminalMessageSoftware --help' "
+               "for the options.\n"_qs;
+        QTest::newRow("data folder empty") << QStringList{u"--data-dir"_qs, QString()} << 2
+                                           << QString() << u"--data-dir needs a folder.\n"_qs;
+        // No display: one line, not the advice to reinstall the program.
+        QTest::newRow("no display")
+            << QStringList() << 2 << QString()
+            << u"No display could be opened (could not connect to display).\n"_qs;
+        // A data folder that cannot be had would lose every change made in it.
+        QTest::newRow("data folder is a file")
+            << QStringList{u"-platform"_qs, u"offscreen"_qs, u"--data-dir"_qs, program} << 2
+            << QString()
+            << u"Cannot use %1 as the data folder.\n"_qs.arg(QDir::toNativeSeparators(program));
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        if (QTest::currentDataTag() == QByteArrayView("no display") &&
+            SystemActions::noDisplayToLose)
+            QSKIP(SystemActions::noDisplayToLose);
+        QFETCH(QString, out);
+        QFETCH(QString, error);
+
+        QTemporaryDir home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_CONFIG_HOME",
+                                 "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(u"HOME"_qs, home.path());
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ZORVAN_EXECUTABLE), arguments);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QTEST(program.exitCode(), "exitCode");
+        // Lines end in CR LF on the Windows terminal.
+        const auto text = [](const QByteArray& bytes) {
+            return QString::fromLocal8Bit(bytes).remove(u'\r');
+        };
+        const QString output = text(program.readAllStandardOutput());
+        const QString errors = text(program.readAllStandardError());
+        QVERIFY2(output.contains(out), qPrintable(output));
+        QVERIFY2(errors.endsWith(error), qPrintable(errors));
+    }
 
 private:
     // Made after the test library's own handler of SIGTERM, which it replaces.
@@ -84,466 +492,33 @@ private:
     }
     // The stored texts of the keys (separated by spaces) as the next start reads them,
     // joined by commas; "-" for a key that is not there.
-    QString stored(const QString& keys) const;
+    QString stored(const QString& keys) const
+    {
+        const auto area = m_test->reopenSettings();
+        QStringList texts;
+        for (const QString& key : keys.split(u' '))
+            texts << area->value(key).value_or(u"-"_qs);
+        return texts.join(u',');
+    }
+
     void click(const char* button) const
     {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
     }
+
     DisplayScheduler* scheduler() const { return m_window->findChild<DisplayScheduler*>(); }
     // The text of the next message, shown at the tick of the interval timer.
-    QString tick() const;
+    QString tick() const
+    {
+        QSignalSpy shown(scheduler(), &DisplayScheduler::flashShown);
+        scheduler()->Timer1_Timer();
+        scheduler()->flashWindow()->cancel();
+        scheduler()->start(scheduler()->intervalTimer().interval());
+        return shown.isEmpty() ? QString() : shown.first().first().toString();
+    }
 
     QSystemTrayIcon* trayIcon() const { return m_window->findChild<QSystemTrayIcon*>(); }
 };
-
-void tst_App::initTestCase()
-{
-    m_termination = std::make_unique<TerminationWatcher>();
-    // The notification icon shows the program's icon.
-    QPixmap image(16, 16);
-    image.fill(Qt::darkRed);
-    QApplication::setWindowIcon(QIcon(image));
-}
-
-QString tst_App::stored(const QString& keys) const
-{
-    const auto area = m_test->reopenSettings();
-    QStringList texts;
-    for (const QString& key : keys.split(u' '))
-        texts << area->value(key).value_or(u"-"_qs);
-    return texts.join(u',');
-}
-
-QString tst_App::tick() const
-{
-    QSignalSpy shown(scheduler(), &DisplayScheduler::flashShown);
-    scheduler()->Timer1_Timer();
-    scheduler()->flashWindow()->cancel();
-    scheduler()->start(scheduler()->intervalTimer().interval());
-    return shown.isEmpty() ? QString() : shown.first().first().toString();
-}
-
-void tst_App::theDisplayAndItsChoicesSurviveARestart()
-{
-    writeMessageFiles(m_test->dataFolder(), {{u"Calm"_qs, "\"A\",#TRUE#\r\n\"B\",#TRUE#\r\n"
-                                                          "\"C\",#TRUE#\r\n"}});
-    m_test->settings->setValue(u"FontName"_qs, u"DejaVu Serif"_qs);
-    m_test->settings->setValue(u"FontSize"_qs, u"14"_qs);
-    QVERIFY(load());
-    child<QTabWidget>("UserControl1")->setCurrentIndex(2);
-    auto* interval = child<QComboBox>("cboDispInterval");
-    interval->setCurrentIndex(0);                                       // "2"
-    QTest::keyClick(child<QComboBox>("cboDispDuration"), Qt::Key_Home); // "20"
-    clickOption(child<QRadioButton>("optMessage(1)"));                  // as written
-    clickOption(child<QRadioButton>("optLocation(1)"));
-
-    // The font dialog opens on the current choice; OK takes face, style, size, effects and
-    // colour, Cancel takes nothing. "Custom…", the last colour, asks the system's dialog.
-    m_test->dialogs.nextColor = QColor(0xFF, 0xF8, 0xE7);
-    QTimer::singleShot(0, this, [] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        dialog->findChild<QComboBox*>(u"style"_qs)->setCurrentIndex(3); // bold italic
-        auto* colour = dialog->findChild<QComboBox*>(u"color"_qs);
-        colour->setCurrentIndex(colour->findText(u"Red"_qs));
-        colour->setCurrentIndex(colour->count() - 1);
-        dialog->findChild<QCheckBox*>()->setChecked(true); // strikeout
-        dialog->accept();
-    });
-    click("cmdFont");
-    QTimer::singleShot(0, this, [] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        dialog->findChild<QComboBox*>(u"style"_qs)->setCurrentIndex(0);
-        // The colour dialog cancelled leaves the colour of the user's own.
-        auto* colour = dialog->findChild<QComboBox*>(u"color"_qs);
-        colour->setCurrentIndex(colour->count() - 1);
-        QCOMPARE(colour->currentData().value<QColor>(), QColor(0xFF, 0xF8, 0xE7));
-        dialog->reject();
-    });
-    click("cmdFont");
-
-    // Both buttons start and stop, and say what they do next. A click first saves the
-    // state from before it.
-    const QString idle = child<QPushButton>("cmdStart")->text();
-    const auto captions = [this] {
-        return child<QPushButton>("cmdStart")->text() + u'|' +
-               child<QPushButton>("cmdNext")->text();
-    };
-    click("cmdNext");
-    QCOMPARE(captions(), u"Stop|Stop"_qs);
-    QCOMPARE(stored(u"AutoDisplay"_qs), u"False"_qs);
-    QVERIFY(!scheduler()->IsFormLoaded()); // the first message comes one interval later
-    QCOMPARE(tick(), u"A"_qs);
-    interval->setFocus();
-    QTest::keyClick(interval, Qt::Key_End); // "120", read at the next start only
-    QCOMPARE(tick(), u"B"_qs);
-    QCOMPARE(scheduler()->intervalTimer().interval(), 2000);
-    click("cmdStart");
-    QCOMPARE(captions(), idle + u'|' + idle);
-    QVERIFY(!scheduler()->intervalTimer().isActive());
-    // Written order goes on where it stopped.
-    click("cmdStart");
-    QCOMPARE(scheduler()->intervalTimer().interval(), 120000);
-    QCOMPARE(tick(), u"C"_qs);
-    // Messages unchecked while running stay until the next start.
-    writeFile(m_test->path(u"plugins/Calm.txt"_qs),
-              "\"A\",#TRUE#\r\n\"B\",#FALSE#\r\n\"C\",#FALSE#\r\n");
-    QCOMPARE(tick(), u"A"_qs);
-    QCOMPARE(tick(), u"B"_qs);
-
-    m_window->mnuExit_Click();
-    QCOMPARE(stored(u"DispInterval DispDuration RandomMessage RandomLocation AutoDisplay FontName "
-                    "FontSize FontBold FontItalic Strikethrough Underline FontColor"_qs),
-             u"24,0,1,1,True,DejaVu Serif,14,True,True,True,False,15202559"_qs);
-
-    // The next start shows the same choices and takes the display up again, one interval
-    // on, with the messages checked now.
-    m_test->settings = m_test->reopenSettings();
-    QVERIFY(load());
-    QCOMPARE(child<QComboBox>("cboDispDuration")->currentText(), u"20"_qs);
-    QVERIFY(child<QRadioButton>("optMessage(1)")->isChecked());
-    QVERIFY(child<QRadioButton>("optLocation(1)")->isChecked());
-    QVERIFY(scheduler()->isRunning());
-    QCOMPARE(scheduler()->intervalTimer().interval(), 120000);
-    QCOMPARE(tick(), u"A"_qs);
-    QCOMPARE(tick(), u"A"_qs);
-
-    // Leaving takes the message off the screen.
-    scheduler()->Timer1_Timer();
-    QVERIFY(scheduler()->IsFormLoaded());
-    m_window->mnuExit_Click();
-    QVERIFY(!scheduler()->IsFormLoaded());
-}
-
-void tst_App::unusableStoredValuesLeaveThePageUsable_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("interval");
-    QTest::addColumn<QString>("duration");
-
-    QTest::newRow("interval one past the list")
-        << u"DispInterval"_qs << u"25"_qs << u"5"_qs << u"60"_qs;
-    QTest::newRow("interval -1 clears") << u"DispInterval"_qs << u"-1"_qs << QString() << u"60"_qs;
-    QTest::newRow("duration 7") << u"DispDuration"_qs << u"7"_qs << u"5"_qs << u"200"_qs;
-    QTest::newRow("order 2") << u"RandomMessage"_qs << u"2"_qs << u"5"_qs << u"60"_qs;
-}
-
-void tst_App::unusableStoredValuesLeaveThePageUsable()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, text);
-    writeMessageFiles(m_test->dataFolder(), {{u"Calm"_qs, "\"A\",#TRUE#\r\n"}});
-    m_test->settings->setValue(key, text);
-    QVERIFY(load());
-    auto* interval = child<QComboBox>("cboDispInterval");
-    QTEST(interval->currentText(), "interval");
-    QTEST(child<QComboBox>("cboDispDuration")->currentText(), "duration");
-    QVERIFY(child<QRadioButton>("optMessage(0)")->isChecked());
-    // The display runs at the interval shown; with none shown, at 5 s.
-    click("cmdNext");
-    QCOMPARE(scheduler()->intervalTimer().interval(), 5000);
-
-    // Whatever was stored, the user can still pick a value.
-    interval->setFocus();
-    QTest::keyClick(interval, Qt::Key_Home);
-    QCOMPARE(interval->currentText(), u"2"_qs);
-}
-
-void tst_App::menusLinksAndWaysOut()
-{
-    QVERIFY(load());
-    auto* tabs = child<QTabWidget>("UserControl1");
-    const auto trigger = [this](const char* name) { child<QAction>(name)->trigger(); };
-    const QList<std::pair<const char*, int>> pages = {
-        {"mnuSettings", 2}, {"mnuPrograms", 1}, {"mnuGoal", 0}};
-    for (const auto& [name, page] : pages) {
-        trigger(name);
-        QCOMPARE(tabs->currentIndex(), page);
-        const QStringList cut = cutOff(tabs->currentWidget());
-        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", "_qs)));
-    }
-
-    for (const char* name : {"mnuOnline", "mnuVisit", "mnuUpdate", "mnuDonate"})
-        trigger(name);
-    click("Command5");
-    // The foot's link, then each page's link to the home page.
-    const QList<std::pair<const char*, int>> links = {
-        {"lblCobrand", 0}, {"Label17", 0}, {"Label18", 1}, {"Label19", 2}};
-    for (const auto& [link, page] : links) {
-        tabs->setCurrentIndex(page);
-        QTest::mouseClick(child<LinkLabel>(link), Qt::LeftButton);
-    }
-
-    // The about box is modeless and one at a time, and has two links of its own.
-    trigger("mnuAbout");
-    trigger("mnuAbout");
-    QCOMPARE(m_window->findChildren<frmAbout*>().size(), 1);
-    QPointer<frmAbout> box = m_window->findChild<frmAbout*>();
-    QVERIFY(box->isVisible());
-    QVERIFY(!box->isModal());
-    QTest::mouseClick(::child<LinkLabel>(box, "lblHomePage"), Qt::LeftButton);
-    QTest::mouseClick(::child<LinkLabel>(box, "lblCoBrand"), Qt::LeftButton);
-    // Every menu entry, button and link of them opens its page (which one is the code's
-    // own table).
-    QCOMPARE(m_test->web.opened.size(), 11);
-
-    // The close box; the exit button, which asks first.
-    QSignalSpy ended(m_window.get(), &frmAll::programEnded);
-    pressCloseBox(m_window.get());
-    QVERIFY(m_window->isMinimized());
-    QVERIFY(trayIcon()->isVisible());
-    child<QAction>("mnuPop")->trigger();
-    QVERIFY(!m_window->isMinimized());
-    QVERIFY(!trayIcon()->isVisible());
-
-    m_test->prompter.answer(Prompter::Answer::No);
-    click("cmdExit");
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(m_test->prompter.asked.size(), 1);
-    QCOMPARE(m_test->prompter.asked.first().buttons, Prompter::Buttons::YesNo);
-    QCOMPARE(stored(u"DispDuration"_qs), u"-"_qs); // staying writes nothing
-
-    pressCloseBox(m_window.get());
-    m_test->prompter.answer(Prompter::Answer::Yes);
-    click("cmdExit");
-    QCOMPARE(ended.count(), 1);
-    QVERIFY(!m_window->isVisible() && !box->isVisible());
-    QVERIFY(!trayIcon()->isVisible());
-    QCOMPARE(stored(u"DispDuration"_qs), u"2"_qs);
-}
-
-void tst_App::closeDuringStartUpSavesNothing_data()
-{
-    // When SIGTERM comes, as the end of the session or a kill sends it (tests/e2e send it
-    // while the update reminder's question is open).
-    QTest::addColumn<QString>("when");
-    QTest::newRow("start-up entry's error box open") << u"entry"_qs;
-    QTest::newRow("between two steps") << u"between"_qs;
-}
-
-void tst_App::closeDuringStartUpSavesNothing()
-{
-    QFETCH(QString, when);
-    for (const auto& [key, text] : {std::pair(u"DispInterval"_qs, u"0"_qs),
-                                    {u"FontName"_qs, u"DejaVu Serif"_qs},
-                                    {u"FontColor"_qs, u"255"_qs},
-                                    {u"UpdateReminder"_qs, u"2026-03-01T09:00:00"_qs}})
-        m_test->settings->setValue(key, text);
-    m_test->settings->sync();
-    const QByteArray stored = fileBytes(m_test->settingsFile());
-    std::optional<RestrictedPath> readOnly;
-    if (when == u"entry"_qs) {
-        QVERIFY(!m_test->startup->set(u"ZorvanTest"_qs, u"/old/place"_qs, true));
-        readOnly.emplace(QFileInfo(m_test->startupEntryFile()).path(),
-                         RestrictedPath::readOnlyFolder);
-        if (!readOnly->holds())
-            QSKIP("permission bits do not bind here");
-    }
-
-    if (when == u"between"_qs) {
-        ::raise(SIGTERM);
-    } else {
-        m_test->prompter.whileOpen = [] {
-            ::raise(SIGTERM);
-            QTest::qWait(20);
-        };
-    }
-    QVERIFY(!load());
-    QCOMPARE(m_test->prompter.asked.size(), when == u"between"_qs ? 0 : 1);
-    QVERIFY(!m_window->isVisible());
-    m_window.reset();
-    QCOMPARE(fileBytes(m_test->settingsFile()), stored);
-}
-
-void tst_App::specialFileInPlaceOfOneNeverHoldsUpTheStart_data()
-{
-    QTest::addColumn<QString>("place");
-    // The user's own settings file, and the lock file beside a settings file.
-    QTest::newRow("settings file") << u"config/ZorvanTest/ZorvanTest.ini"_qs;
-    QTest::newRow("settings lock") << u"settings.ini.lock"_qs;
-    QTest::newRow("start-up entry") << u"config/autostart/ZorvanTest.desktop"_qs;
-}
-
-void tst_App::specialFileInPlaceOfOneNeverHoldsUpTheStart()
-{
-    QFETCH(QString, place);
-    const QString path = QFileInfo(m_test->settingsFile()).path() + u'/' + place;
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    const bool settings = place.endsWith(u".ini"_qs) || place.endsWith(u".lock"_qs);
-    if (settings) {
-        m_test->settings = place.endsWith(u".ini"_qs)
-                               ? SettingsArea::forApplication(u"ZorvanTest"_qs)
-                               : SettingsArea::inFile(m_test->settingsFile());
-    } else // said when the program looks at start-up, and again after the click below
-        for (int i = 0; i < 2; ++i)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"is not a regular file"_qs));
-    QVERIFY(load());
-    QVERIFY(m_window->isVisible());
-    if (settings) {
-        // The user hears that the settings are not kept, once.
-        QCOMPARE(m_test->prompter.asked.size(), 1);
-        QVERIFY(m_test->prompter.asked.first().text.startsWith(m_test->settings->location()));
-    } else {
-        // Nothing is written over it either.
-        clickOption(child<QRadioButton>("optRun"));
-        QCOMPARE(m_test->prompter.asked.size(), 1);
-        QCOMPARE(m_test->prompter.asked.first().text,
-                 u"Error 17 setting key\n%1 is not a regular file."_qs.arg(path));
-        QVERIFY(child<QRadioButton>("optDontRun")->isChecked());
-    }
-    m_window->mnuExit_Click();
-    QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
-}
-
-void tst_App::copiesThatCannotHandOverSaySo()
-{
-    // The first copy is this very process, which cannot answer while the second waits.
-    const QString name = u"zorvan-test-%1"_qs.arg(QCoreApplication::applicationPid());
-    {
-        SingleInstance firstInstance(name);
-        frmAll first(m_test->services(), &firstInstance);
-        QVERIFY(first.Form_Load());
-        first.saveSettings();
-        const QByteArray before = fileBytes(m_test->settingsFile());
-
-        SingleInstance secondInstance(name);
-        secondInstance.setAnswerTime(300ms);
-        auto second = std::make_unique<frmAll>(m_test->services(), &secondInstance);
-        // The second copy changes a setting before it finds the first; none of it is
-        // written, not even as it ends (tests/e2e show the first copy coming back).
-        second->findChild<QRadioButton*>(u"optMessage(1)"_qs)->setChecked(true);
-        QVERIFY(!second->Form_Load());
-        QVERIFY(!second->isVisible());
-        second.reset();
-        QCOMPARE(fileBytes(m_test->settingsFile()), before);
-        QCOMPARE(m_test->prompter.asked.size(), 1);
-        QVERIFY(m_test->prompter.asked.first().text.contains(
-            u"(process %1)"_qs.arg(QCoreApplication::applicationPid())));
-    }
-
-    // Another user's program holds the name: this copy cannot tell, starts, and says so.
-    if (::geteuid() != 0)
-        QSKIP("only root can listen as another user");
-    QLocalServer foreign;
-    foreign.setSocketOptions(QLocalServer::AbstractNamespaceOption);
-    QCOMPARE(::seteuid(65534), 0);
-    const bool listening = foreign.listen(name);
-    QCOMPARE(::seteuid(0), 0);
-    QVERIFY(listening);
-    SingleInstance instance(name);
-    m_window = std::make_unique<frmAll>(m_test->services(), &instance);
-    QVERIFY(m_window->Form_Load());
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(m_test->prompter.asked.size(), 2);
-    QVERIFY(m_test->prompter.asked.last().text.contains(u"cannot tell"_qs));
-}
-
-void tst_App::startWithTheSession()
-{
-    // No entry: whatever the stored tray choice, it is greyed out and off, and a start
-    // with the session shows the window.
-    m_test->settings->setValue(u"RunAtSysTray"_qs, u"True"_qs);
-    m_test->arguments = {u"--data-dir"_qs, u"/x"_qs, u"/STARTUP"_qs};
-    QVERIFY(load());
-    auto* sysTray = child<QCheckBox>("chkSysTray");
-    QVERIFY(child<QRadioButton>("optDontRun")->isChecked());
-    QVERIFY(!sysTray->isEnabled() && !sysTray->isChecked());
-    QVERIFY(m_window->isVisible() && !m_window->isMinimized());
-
-    // The entry starts this program; the tray choice is stored at once, without a save,
-    // and goes with the entry.
-    clickOption(child<QRadioButton>("optRun"));
-    const std::optional<QString> command = m_test->startupCommand();
-    QVERIFY(command && command->endsWith(u" /STARTUP"_qs) &&
-            command->contains(
-                QDir::toNativeSeparators(m_test->services().programFolder + u"/ZorvanTest"_qs)));
-    clickOption(sysTray);
-    QCOMPARE(stored(u"RunAtSysTray"_qs), u"True"_qs);
-    clickOption(child<QRadioButton>("optDontRun"));
-    QVERIFY(!m_test->startupCommand());
-    QVERIFY(!sysTray->isEnabled() && !sysTray->isChecked());
-    QCOMPARE(stored(u"RunAtSysTray"_qs), u"False"_qs);
-    clickOption(child<QRadioButton>("optRun"));
-
-    // The user's next start shows the choice; only the text the program writes counts,
-    // and the choice shown is the choice saved.
-    m_test->arguments = {};
-    for (const QString& text : {u"True"_qs, u"true"_qs}) {
-        m_window.reset();
-        m_test->settings->setValue(u"RunAtSysTray"_qs, text);
-        QVERIFY(load());
-        sysTray = child<QCheckBox>("chkSysTray");
-        QVERIFY(child<QRadioButton>("optRun")->isChecked() && sysTray->isEnabled());
-        QCOMPARE(sysTray->isChecked(), text == u"True"_qs);
-        QVERIFY(m_window->isVisible() && !m_window->isMinimized());
-        m_window->mnuExit_Click();
-        QCOMPARE(stored(u"RunAtSysTray"_qs), text == u"True"_qs ? u"True"_qs : u"False"_qs);
-    }
-}
-
-void tst_App::commandLine_data()
-{
-    // The real program, with no display within reach unless its arguments name one.
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("out");   // a part of it
-    QTest::addColumn<QString>("error"); // its end: Qt may warn before
-    const QString version = u"ZorvanFreeSubliminalMessageSoftware 1.50\n"_qs;
-    const QString program = QStringLiteral(ZORVAN_EXECUTABLE);
-    QTest::newRow("version") << QStringList{u"--version"_qs} << 0 << version << QString();
-    QTest::newRow("help") << QStringList{u"-h"_qs} << 0 << u"[/STARTUP]"_qs << QString();
-    // The window system's options are left for it; the rest is read again without them.
-    QTest::newRow("window system option")
-        << QStringList{u"-platform"_qs, u"offscreen"_qs, u"--version"_qs} << 0 << version
-        << QString();
-    QTest::newRow("unknown beside window system options")
-        << QStringList{u"-style"_qs, u"fusion"_qs, u"--frobnicate"_qs, u"-session"_qs, u"s1"_qs}
-        << 2 << QString()
-        << u"Unknown option 'frobnicate'.\nTry 'ZorvanFreeSubliminalMessageSoftware --help' "
-           "for the options.\n"_qs;
-    QTest::newRow("data folder empty") << QStringList{u"--data-dir"_qs, QString()} << 2 << QString()
-                                       << u"--data-dir needs a folder.\n"_qs;
-    // No display: one line, not the advice to reinstall the program.
-    QTest::newRow("no display")
-        << QStringList() << 2 << QString()
-        << u"No display could be opened (could not connect to display).\n"_qs;
-    // A data folder that cannot be had would lose every change made in it.
-    QTest::newRow("data folder is a file")
-        << QStringList{u"-platform"_qs, u"offscreen"_qs, u"--data-dir"_qs, program} << 2
-        << QString()
-        << u"Cannot use %1 as the data folder.\n"_qs.arg(QDir::toNativeSeparators(program));
-}
-
-void tst_App::commandLine()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, out);
-    QFETCH(QString, error);
-
-    QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_CONFIG_HOME",
-                             "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
-        environment.remove(QString::fromLatin1(name));
-    environment.insert(u"HOME"_qs, home.path());
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(ZORVAN_EXECUTABLE), arguments);
-    QVERIFY(program.waitForFinished(10000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QTEST(program.exitCode(), "exitCode");
-    // Lines end in CR LF on the Windows terminal.
-    const auto text = [](const QByteArray& bytes) {
-        return QString::fromLocal8Bit(bytes).remove(u'\r');
-    };
-    const QString output = text(program.readAllStandardOutput());
-    const QString errors = text(program.readAllStandardError());
-    QVERIFY2(output.contains(out), qPrintable(output));
-    QVERIFY2(errors.endsWith(error), qPrintable(errors));
-}
 
 QTEST_MAIN(tst_App)
 #include "tst_app.moc"

@@ -18,7 +18,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 #include <QXmlStreamReader>
@@ -131,158 +130,154 @@ class tst_Translations : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void languages_data();
+    void languages_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German") << u"de"_qs;
+        QTest::newRow("French") << u"fr"_qs;
+    }
+
     void linguistFilesAreWholeAndUpToDate_data() { languages_data(); }
-    void linguistFilesAreWholeAndUpToDate();
-    void everyTextShownIsTranslated_data() { languages_data(); }
-    void everyTextShownIsTranslated();
-    void englishWhereNoTranslationCanBeHad_data();
-    void englishWhereNoTranslationCanBeHad();
-};
-
-void tst_Translations::languages_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::newRow("German") << u"de"_qs;
-    QTest::newRow("French") << u"fr"_qs;
-}
-
-void tst_Translations::linguistFilesAreWholeAndUpToDate()
-{
-    QFETCH(QString, language);
-    if (QStringLiteral(ZORVAN_LUPDATE).isEmpty())
-        QSKIP("no lupdate for this build");
-    // The file as lupdate makes it from the sources now: the same texts, all translated.
-    QTemporaryDir folder;
-    const QString updated = folder.filePath(u"updated.ts"_qs);
-    QVERIFY(QFile::copy(linguistFile.arg(language), updated));
-    QProcess lupdate;
-    lupdate.start(QStringLiteral(ZORVAN_LUPDATE),
-                  {u"-silent"_qs, u"-locations"_qs, u"none"_qs, u"-no-obsolete"_qs,
-                   QStringLiteral(ZORVAN_SOURCES), u"-ts"_qs, updated});
-    QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
-    const auto messages = messagesOf(updated);
-    QCOMPARE(messages.size(), messagesOf(linguistFile.arg(language)).size());
-    static const QRegularExpression blank(u"%\\d"_qs);
-    const auto blanks = [](const QString& text) {
-        QStringList found;
-        for (const auto& match : blank.globalMatch(text))
-            found << match.captured();
-        found.sort();
-        return found;
-    };
-    // The same blanks to fill, and an access key where the English has one.
-    for (const auto& [source, translation] : messages) {
-        QVERIFY2(!translation.isEmpty(), qPrintable(source));
-        QVERIFY2(blanks(translation) == blanks(source), qPrintable(translation));
-        QVERIFY2(accessKey(translation).isNull() == accessKey(source).isNull(),
-                 qPrintable(translation));
-    }
-}
-
-void tst_Translations::everyTextShownIsTranslated()
-{
-    QFETCH(QString, language);
-    // Texts a translation keeps as they are ("OK", a month's name) and the program's name.
-    QSet<QString> same{applicationCaption()};
-    for (const auto& [source, translation] : messagesOf(linguistFile.arg(language))) {
-        if (source == translation)
-            same << source;
-    }
-    // The main window with a message file shown, and its dialogs.
-    struct Shown {
-        TestServices test;
-        std::unique_ptr<frmAll> window;
-        FontDialog font{DisplayFont{.name = u"Verdana"_qs}, 0x1E90FF, test.dialogs};
-        OptionsDialog options{{}, {u"DP-1"_qs}, {{}}};
-        frmAbout about;
-        QList<QWidget*> dialogs{&font, &options, &about};
-        QStringList texts;
-        Shown()
-        {
-            writeMessageFiles(test.dataFolder(), {{u"Calm"_qs, "\"I am calm\",#TRUE#\r\n"}});
-            window = std::make_unique<frmAll>(test.services(), nullptr);
-            window->Form_Load();
-            texts = textsOf(window.get());
-            for (QWidget* dialog : dialogs)
-                texts << textsOf(dialog);
+    void linguistFilesAreWholeAndUpToDate()
+    {
+        QFETCH(QString, language);
+        if (QStringLiteral(ZORVAN_LUPDATE).isEmpty())
+            QSKIP("no lupdate for this build");
+        // The file as lupdate makes it from the sources now: the same texts, all translated.
+        QTemporaryDir folder;
+        const QString updated = folder.filePath(u"updated.ts"_qs);
+        QVERIFY(QFile::copy(linguistFile.arg(language), updated));
+        QProcess lupdate;
+        lupdate.start(QStringLiteral(ZORVAN_LUPDATE),
+                      {u"-silent"_qs, u"-locations"_qs, u"none"_qs, u"-no-obsolete"_qs,
+                       QStringLiteral(ZORVAN_SOURCES), u"-ts"_qs, updated});
+        QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
+        const auto messages = messagesOf(updated);
+        QCOMPARE(messages.size(), messagesOf(linguistFile.arg(language)).size());
+        static const QRegularExpression blank(u"%\\d"_qs);
+        const auto blanks = [](const QString& text) {
+            QStringList found;
+            for (const auto& match : blank.globalMatch(text))
+                found << match.captured();
+            found.sort();
+            return found;
+        };
+        // The same blanks to fill, and an access key where the English has one.
+        for (const auto& [source, translation] : messages) {
+            QVERIFY2(!translation.isEmpty(), qPrintable(source));
+            QVERIFY2(blanks(translation) == blanks(source), qPrintable(translation));
+            QVERIFY2(accessKey(translation).isNull() == accessKey(source).isNull(),
+                     qPrintable(translation));
         }
-    };
-    const Shown english;
-    Translations translations({compiled}, {language});
-    QCOMPARE(translations.language(), language);
-    translations.install();
-    const Shown translated;
-
-    QCOMPARE(translated.texts.size(), english.texts.size());
-    for (qsizetype i = 0; i < english.texts.size(); ++i) {
-        QVERIFY2(translated.texts[i] != english.texts[i] || same.contains(english.texts[i]),
-                 qPrintable(english.texts[i]));
     }
-    // Each access key once in each menu, dialog and page, where the menu bar and the foot
-    // of the window answer too; the window no bigger than in English, no page cut off.
-    QStringList clashing;
-    for (QMenu* menu : translated.window->findChildren<QMenu*>())
-        clashing << clashes(captions(menu, true));
-    for (QWidget* dialog : translated.dialogs)
-        clashing << clashes(captions(dialog));
-    QWidget* window = translated.window.get();
-    QCOMPARE(window->size().expandedTo(english.window->size()), english.window->size());
-    auto* tabs = window->findChild<QTabWidget*>();
-    const QStringList around = captions(window->findChild<QMenuBar*>(), true) +
-                               captions(child(window, "cmdExit")->parentWidget());
-    for (int page = 0; page < tabs->count(); ++page) {
-        tabs->setCurrentIndex(page);
-        clashing << clashes(around + captions(tabs->currentWidget()));
-        QStringList cut = cutOff(tabs->currentWidget());
-        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", "_qs)));
-        // A list's own menu is a menu of its own.
-        for (QWidget* widget : tabs->currentWidget()->findChildren<QWidget*>())
-            clashing << clashes(captions(widget, true));
+
+    void everyTextShownIsTranslated_data() { languages_data(); }
+    void everyTextShownIsTranslated()
+    {
+        QFETCH(QString, language);
+        // Texts a translation keeps as they are ("OK", a month's name) and the program's name.
+        QSet<QString> same{applicationCaption()};
+        for (const auto& [source, translation] : messagesOf(linguistFile.arg(language))) {
+            if (source == translation)
+                same << source;
+        }
+        // The main window with a message file shown, and its dialogs.
+        struct Shown {
+            TestServices test;
+            std::unique_ptr<frmAll> window;
+            FontDialog font{DisplayFont{.name = u"Verdana"_qs}, 0x1E90FF, test.dialogs};
+            OptionsDialog options{{}, {u"DP-1"_qs}, {{}}};
+            frmAbout about;
+            QList<QWidget*> dialogs{&font, &options, &about};
+            QStringList texts;
+            Shown()
+            {
+                writeMessageFiles(test.dataFolder(), {{u"Calm"_qs, "\"I am calm\",#TRUE#\r\n"}});
+                window = std::make_unique<frmAll>(test.services(), nullptr);
+                window->Form_Load();
+                texts = textsOf(window.get());
+                for (QWidget* dialog : dialogs)
+                    texts << textsOf(dialog);
+            }
+        };
+        const Shown english;
+        Translations translations({compiled}, {language});
+        QCOMPARE(translations.language(), language);
+        translations.install();
+        const Shown translated;
+
+        QCOMPARE(translated.texts.size(), english.texts.size());
+        for (qsizetype i = 0; i < english.texts.size(); ++i) {
+            QVERIFY2(translated.texts[i] != english.texts[i] || same.contains(english.texts[i]),
+                     qPrintable(english.texts[i]));
+        }
+        // Each access key once in each menu, dialog and page, where the menu bar and the foot
+        // of the window answer too; the window no bigger than in English, no page cut off.
+        QStringList clashing;
+        for (QMenu* menu : translated.window->findChildren<QMenu*>())
+            clashing << clashes(captions(menu, true));
+        for (QWidget* dialog : translated.dialogs)
+            clashing << clashes(captions(dialog));
+        QWidget* window = translated.window.get();
+        QCOMPARE(window->size().expandedTo(english.window->size()), english.window->size());
+        auto* tabs = window->findChild<QTabWidget*>();
+        const QStringList around = captions(window->findChild<QMenuBar*>(), true) +
+                                   captions(child(window, "cmdExit")->parentWidget());
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            clashing << clashes(around + captions(tabs->currentWidget()));
+            QStringList cut = cutOff(tabs->currentWidget());
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", "_qs)));
+            // A list's own menu is a menu of its own.
+            for (QWidget* widget : tabs->currentWidget()->findChildren<QWidget*>())
+                clashing << clashes(captions(widget, true));
+        }
+        QVERIFY2(clashing.isEmpty(), qPrintable(clashing.join(u", "_qs)));
     }
-    QVERIFY2(clashing.isEmpty(), qPrintable(clashing.join(u", "_qs)));
-}
 
-void tst_Translations::englishWhereNoTranslationCanBeHad_data()
-{
-    QTest::addColumn<QStringList>("languages"); // as the user's locale gives them
-    QTest::addColumn<QByteArray>("file");       // in place of zorvan_de.qm; "-": the real one
-    QTest::addColumn<QString>("settings");      // the page's name then, and a button of Qt's
+    void englishWhereNoTranslationCanBeHad_data()
+    {
+        QTest::addColumn<QStringList>("languages"); // as the user's locale gives them
+        QTest::addColumn<QByteArray>("file");       // in place of zorvan_de.qm; "-": the real one
+        QTest::addColumn<QString>("settings");      // the page's name then, and a button of Qt's
 
-    const QString german = u"Einstellungen|Abbrechen"_qs;
-    const QString english = u"Settings|Cancel"_qs;
-    QTest::newRow("German") << QStringList{u"de-DE"_qs, u"de"_qs} << QByteArray("-") << german;
-    QTest::newRow("first one translated")
-        << QStringList{u"ja-JP"_qs, u"de-AT"_qs} << QByteArray("-") << german;
-    QTest::newRow("English before German")
-        << QStringList{u"en-GB"_qs, u"de"_qs} << QByteArray("-") << english;
-    QTest::newRow("no translation")
-        << QStringList{u"ja-JP"_qs, u"C"_qs} << QByteArray("-") << english;
-    QTest::newRow("file missing") << QStringList{u"de"_qs} << QByteArray() << english;
-    QTest::newRow("file damaged") << QStringList{u"de"_qs}
-                                  << QByteArray("\x3C\xB8\x64\x18\xCA\xEF\x9C\x95garbage")
-                                  << english;
-    QTest::newRow("file not one") << QStringList{u"de"_qs} << QByteArray("<TS></TS>\n") << english;
-}
+        const QString german = u"Einstellungen|Abbrechen"_qs;
+        const QString english = u"Settings|Cancel"_qs;
+        QTest::newRow("German") << QStringList{u"de-DE"_qs, u"de"_qs} << QByteArray("-") << german;
+        QTest::newRow("first one translated")
+            << QStringList{u"ja-JP"_qs, u"de-AT"_qs} << QByteArray("-") << german;
+        QTest::newRow("English before German")
+            << QStringList{u"en-GB"_qs, u"de"_qs} << QByteArray("-") << english;
+        QTest::newRow("no translation")
+            << QStringList{u"ja-JP"_qs, u"C"_qs} << QByteArray("-") << english;
+        QTest::newRow("file missing") << QStringList{u"de"_qs} << QByteArray() << english;
+        QTest::newRow("file damaged")
+            << QStringList{u"de"_qs} << QByteArray("\x3C\xB8\x64\x18\xCA\xEF\x9C\x95garbage")
+            << english;
+        QTest::newRow("file not one")
+            << QStringList{u"de"_qs} << QByteArray("<TS></TS>\n") << english;
+    }
 
-void tst_Translations::englishWhereNoTranslationCanBeHad()
-{
-    QFETCH(QStringList, languages);
-    QFETCH(QByteArray, file);
-    QTemporaryDir folder;
-    if (file == "-")
-        QVERIFY(QFile::copy(compiled + u"/zorvan_de.qm"_qs, folder.filePath(u"zorvan_de.qm"_qs)));
-    else if (!file.isEmpty())
-        writeFile(folder.filePath(u"zorvan_de.qm"_qs), file);
-    // The damaged copy beside a whole one of a language not asked for.
-    QVERIFY(QFile::copy(compiled + u"/zorvan_fr.qm"_qs, folder.filePath(u"zorvan_fr.qm"_qs)));
+    void englishWhereNoTranslationCanBeHad()
+    {
+        QFETCH(QStringList, languages);
+        QFETCH(QByteArray, file);
+        QTemporaryDir folder;
+        if (file == "-")
+            QVERIFY(
+                QFile::copy(compiled + u"/zorvan_de.qm"_qs, folder.filePath(u"zorvan_de.qm"_qs)));
+        else if (!file.isEmpty())
+            writeFile(folder.filePath(u"zorvan_de.qm"_qs), file);
+        // The damaged copy beside a whole one of a language not asked for.
+        QVERIFY(QFile::copy(compiled + u"/zorvan_fr.qm"_qs, folder.filePath(u"zorvan_fr.qm"_qs)));
 
-    Translations translations({folder.path()}, languages);
-    translations.install();
-    QTEST(QCoreApplication::translate("frmAll", "Settings") + u'|' +
-              QCoreApplication::translate("QPlatformTheme", "Cancel"),
-          "settings");
-}
+        Translations translations({folder.path()}, languages);
+        translations.install();
+        QTEST(QCoreApplication::translate("frmAll", "Settings") + u'|' +
+                  QCoreApplication::translate("QPlatformTheme", "Cancel"),
+              "settings");
+    }
+};
 
 QTEST_MAIN(tst_Translations)
 #include "tst_translations.moc"

@@ -1,5 +1,6 @@
 #include "FlashObserver.h"
 
+#include <QTest>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
@@ -38,16 +39,30 @@ FlashObserver::~FlashObserver()
         XCloseDisplay(m_display);
 }
 
-QList<FlashObserver::Flash> FlashObserver::flashesNamed(const QString& name,
-                                                        bool stillMappedToo) const
+QList<FlashObserver::Flash> FlashObserver::flashesNamed(const QString& name, bool stillMappedToo,
+                                                        double since) const
 {
     const std::lock_guard lock(m_mutex);
     QList<Flash> named;
     for (const Flash& flash : m_flashes) {
-        if (flash.name == name && (stillMappedToo || flash.unmappedAt > 0))
+        if (flash.name == name && (stillMappedToo || flash.unmappedAt > 0) &&
+            flash.mappedAt >= since)
             named << flash;
     }
     return named;
+}
+
+bool FlashObserver::mappedWithin(std::chrono::milliseconds time, const QString& name) const
+{
+    const double from = now();
+    return XServer::waitFor([&] { return !flashesNamed(name, true, from).isEmpty(); }, time);
+}
+
+bool FlashObserver::noneMappedFor(std::chrono::milliseconds time, const QString& name) const
+{
+    const double from = now();
+    QTest::qWait(int(time.count()));
+    return flashesNamed(name, true, from).isEmpty();
 }
 
 QList<double> FlashObserver::shownTimes(const QList<Flash>& flashes)

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "XServer.h"
+
 #include <QList>
 #include <QRect>
 #include <QString>
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <thread>
 
@@ -35,9 +38,16 @@ public:
     FlashObserver(const FlashObserver&) = delete;
     FlashObserver& operator=(const FlashObserver&) = delete;
 
-    // The windows whose name is exactly name that were mapped and unmapped again, or
-    // also those still mapped.
-    QList<Flash> flashesNamed(const QString& name, bool stillMappedToo = false) const;
+    // The windows whose name is exactly name that were mapped (since the moment given)
+    // and unmapped again, or also those still mapped.
+    QList<Flash> flashesNamed(const QString& name, bool stillMappedToo = false,
+                              double since = 0) const;
+    // Whether such a window (by default a message of the program) is mapped within the
+    // time from now; whether none is (one already on screen may end).
+    bool mappedWithin(std::chrono::milliseconds time,
+                      const QString& name = ProgramUnderTest::flashCaption()) const;
+    bool noneMappedFor(std::chrono::milliseconds time,
+                       const QString& name = ProgramUnderTest::flashCaption()) const;
     static double now();
     // The figures of a run of flashes, in ms: how long each was on screen, and the time
     // from each vanishing to the next appearing.

@@ -9,10 +9,9 @@
 #include <QJsonObject>
 #include <QSettings>
 #include <QTest>
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <cerrno>
-#include <cstring>
 #include <grp.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -201,8 +200,54 @@ qsizetype XServer::mainWindowsShown() const
 {
     const QList<XWindow> all = windows();
     return std::count_if(all.begin(), all.end(), [](const XWindow& window) {
-        return window.viewable && window.name == ProgramUnderTest::mainWindowCaption();
+        return window.viewable && window.name == applicationCaption();
     });
+}
+
+std::optional<XWindow> XServer::window(const QProcess* copy, const QString& name) const
+{
+    for (const XWindow& window : windows(copy->processId())) {
+        if (window.name == name)
+            return window;
+    }
+    return std::nullopt;
+}
+
+bool XServer::shown(const QProcess* copy, const QString& name) const
+{
+    return window(copy, name).value_or(XWindow{}).viewable;
+}
+
+QList<XWindow> XServer::icons(const QProcess* copy) const
+{
+    QList<XWindow> found = windows(copy->processId());
+    found.removeIf([](const XWindow& window) {
+        return !window.viewable || window.topLevel || window.name == applicationCaption();
+    });
+    return found;
+}
+
+QRect XServer::popUpMenu(const QProcess* copy) const
+{
+    for (const XWindow& window : windows(copy->processId())) {
+        if (window.viewable && window.topLevel && window.overrideRedirect)
+            return window.geometry;
+    }
+    return {};
+}
+
+unsigned long XServer::showFullScreen(const char* name, QSize size, unsigned long colour) const
+{
+    const Window window =
+        XCreateSimpleWindow(m_display, DefaultRootWindow(m_display), 0, 0, unsigned(size.width()),
+                            unsigned(size.height()), 0, 0, colour);
+    XStoreName(m_display, window, name);
+    const Atom fullScreen = XInternAtom(m_display, "_NET_WM_STATE_FULLSCREEN", False);
+    XChangeProperty(m_display, window, XInternAtom(m_display, "_NET_WM_STATE", False), XA_ATOM, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&fullScreen), 1);
+    XMapWindow(m_display, window);
+    XSync(m_display, False);
+    return window;
 }
 
 bool XServer::waitFor(const std::function<bool()>& check, std::chrono::milliseconds timeout)

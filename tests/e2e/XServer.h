@@ -45,6 +45,18 @@ public:
     QList<XWindow> windows(qint64 pid = 0) const;
     // How many main windows of the program are shown.
     qsizetype mainWindowsShown() const;
+    // The copy's window of that name (a message box's; by default the main window's), and
+    // whether it is shown.
+    std::optional<XWindow> window(const QProcess* copy,
+                                  const QString& name = applicationCaption()) const;
+    bool shown(const QProcess* copy, const QString& name = applicationCaption()) const;
+    // The copy's notification icons: windows of its own held inside the notification
+    // area's (a window manager holds the main window inside its frame the same way).
+    QList<XWindow> icons(const QProcess* copy) const;
+    // Where the copy's pop-up menu is; an invalid rectangle while none is open.
+    QRect popUpMenu(const QProcess* copy) const;
+    // Maps a window of one colour over the whole screen, as a full-screen program does.
+    unsigned long showFullScreen(const char* name, QSize size, unsigned long colour) const;
     // Polls until check() holds or the time is up; true when it held.
     static bool waitFor(const std::function<bool()>& check, std::chrono::milliseconds timeout);
 
@@ -71,12 +83,14 @@ public:
     void swayCommand(const QString& command) const;
     QString focusedWindow() const;
 
+    // Runs a program on this display to its end (xdotool, xrandr); its output, and whether
+    // it succeeded.
+    bool run(const QString& program, const QStringList& arguments,
+             QByteArray* output = nullptr) const;
+
 private:
     void startXvfb(QSize screen);
     void startSway(QSize screen);
-    // Runs a program to its end; its output, and whether it succeeded.
-    bool run(const QString& program, const QStringList& arguments,
-             QByteArray* output = nullptr) const;
     QByteArray property(unsigned long window, const char* name, unsigned long type,
                         long length = 1) const;
 

@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 
@@ -33,46 +32,17 @@ bool endsCleanly(QProcess* copy, int signal = 0, int timeoutMs = 5000)
            copy->exitCode() == 0;
 }
 
-// The program's window of that name (the main window's, or a message box's).
-std::optional<XWindow> window(const XServer& server, const QProcess* copy,
-                              const QString& name = ProgramUnderTest::mainWindowCaption())
-{
-    for (const XWindow& window : server.windows(copy->processId())) {
-        if (window.name == name)
-            return window;
-    }
-    return std::nullopt;
-}
-
-bool shown(const XServer& server, const QProcess* copy,
-           const QString& name = ProgramUnderTest::mainWindowCaption())
-{
-    return window(server, copy, name).value_or(XWindow{}).viewable;
-}
-
 // The caption of the update reminder's question.
 const QString reminder = u"Zorvan Subliminal Message Software"_qs;
-
-// The icon is a window of the program held inside the notification area's; a window
-// manager holds the main window inside its frame the same way.
-QList<XWindow> icons(const XServer& server, const QProcess* copy)
-{
-    QList<XWindow> found = server.windows(copy->processId());
-    found.removeIf([](const XWindow& window) {
-        return !window.viewable || window.topLevel ||
-               window.name == ProgramUnderTest::mainWindowCaption();
-    });
-    return found;
-}
 
 // Waits for the program's one icon, and a moment more: an icon that has only just been
 // taken into the notification area may miss a click.
 bool iconReady(const XServer& server, const QProcess* copy)
 {
-    if (!XServer::waitFor([&] { return icons(server, copy).size() == 1; }, 10s))
+    if (!XServer::waitFor([&] { return server.icons(copy).size() == 1; }, 10s))
         return false;
     QTest::qWait(500);
-    return icons(server, copy).size() == 1;
+    return server.icons(copy).size() == 1;
 }
 
 // The words on the screen in the rectangle and where they are, read by Debian's tesseract
@@ -110,9 +80,8 @@ QList<std::pair<QString, QRect>> readWords(const XServer& server, const QRect& r
 bool restoredByTheIcon(const XServer& server, const QProcess* copy)
 {
     return iconReady(server, copy) &&
-           server.click(icons(server, copy).first().geometry.center(), 1, 2) &&
-           XServer::waitFor([&] { return shown(server, copy) && icons(server, copy).isEmpty(); },
-                            5s);
+           server.click(server.icons(copy).first().geometry.center(), 1, 2) &&
+           XServer::waitFor([&] { return server.shown(copy) && server.icons(copy).isEmpty(); }, 5s);
 }
 
 } // namespace
@@ -125,227 +94,210 @@ class tst_E2eDesktop : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void oneCopyWhoseMessagesGoOnBehindTheIcon();
-    void closeDuringStartUpThenAStartWithTheSession();
-    void withoutNotificationAreaTheWindowIsMinimised();
-    void everyPageInTheUsersLanguage_data();
-    void everyPageInTheUsersLanguage();
+    void initTestCase()
+    {
+        QVERIFY2(!QStandardPaths::findExecutable(u"xdotool"_qs).isEmpty(),
+                 "xdotool is not installed (apt install xdotool)");
+        m_server = std::make_unique<XServer>();
+        QVERIFY2(m_server->isRunning(), qPrintable(m_server->problem()));
+        QVERIFY2(m_server->startClient(u"trayer"_qs),
+                 "trayer is not installed (apt install trayer)");
+        QTRY_VERIFY_WITH_TIMEOUT(m_server->selectionOwned("_NET_SYSTEM_TRAY_S"), 10000);
+    }
+
+    void oneCopyWhoseMessagesGoOnBehindTheIcon()
+    {
+        // The display was running at the last exit (tst_e2e_flash watches its messages).
+        ProgramUnderTest program(*m_server);
+        writeMessageFiles(program.dataFolder(), {{u"Calm"_qs, "\"I am calm\",#TRUE#\r\n"}});
+        program.storeSettings("AutoDisplay=True\nDispInterval=0\n");
+        FlashObserver observer(m_server->displayName());
+
+        // Copies started together leave one.
+        QList<QProcess*> copies;
+        for (int i = 0; i < 3; ++i)
+            copies << program.start();
+        const auto running = [&] {
+            copies.removeIf([](QProcess* copy) { return copy->state() != QProcess::Running; });
+            return copies.size();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(running() == 1 && m_server->mainWindowsShown() == 1, 10000);
+        QTest::qWait(300);
+        QCOMPARE(running(), 1);
+        QProcess* copy = copies.first();
+
+        // The close box hides the window behind the icon; the messages go on.
+        const QByteArray settingsBefore = fileBytes(program.settingsFile());
+        m_server->pressCloseBox(m_server->window(copy)->id);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_server->shown(copy) && m_server->icons(copy).size() == 1, 5000);
+        QVERIFY(observer.mappedWithin(5s));
+        QCOMPARE(copy->state(), QProcess::Running);
+
+        // A later copy brings the window back from behind the icon, and ends within 2 s
+        // without a window of its own or a save; also after a cleaner emptied the runtime
+        // folder.
+        const QString runtime = program.environment().value(u"XDG_RUNTIME_DIR"_qs);
+        QVERIFY(QDir(runtime).removeRecursively() && QDir().mkdir(runtime));
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(endsCleanly(program.start(), 0, 2000 * TimeLimits::scale));
+        QTRY_VERIFY_WITH_TIMEOUT(m_server->shown(copy) && m_server->icons(copy).isEmpty(), 5000);
+        QCOMPARE(m_server->mainWindowsShown(), 1);
+        QCOMPARE(fileBytes(program.settingsFile()), settingsBefore);
+
+        // The end of the session saves every setting, those it started with as they were.
+        QVERIFY(QFile::remove(program.settingsFile()));
+        QVERIFY(endsCleanly(copy, SIGHUP));
+        QVERIFY(program.saved());
+        QCOMPARE(program.setting(u"DispInterval"_qs), std::optional(u"0"_qs));
+    }
+
+    void closeDuringStartUpThenAStartWithTheSession()
+    {
+        // The user's own settings, and an update reminder due, whose question holds up the start.
+        ProgramUnderTest program(*m_server);
+        chooseTrayAtStartUp(
+            program,
+            "DispInterval=0\nDispDuration=7\nFontName=DejaVu "
+            "Serif\nFontColor=255\nUpdateReminder=" +
+                QDateTime::currentDateTime().addDays(-20).toString(Qt::ISODate).toLatin1() + '\n');
+        const QByteArray stored = fileBytes(program.settingsFile());
+        QProcess* copy = program.start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_server->shown(copy, reminder), 10000);
+
+        // The session ends: the program is gone within a second and has written nothing.
+        QVERIFY(endsCleanly(copy, SIGTERM, 1000 * TimeLimits::scale));
+        QCOMPARE(fileBytes(program.settingsFile()), stored);
+
+        // The next start asks again and, once answered, shows its window.
+        copy = program.start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_server->shown(copy, reminder), 10000);
+        m_server->pressCloseBox(m_server->window(copy, reminder)->id);
+        QTRY_VERIFY_WITH_TIMEOUT(m_server->shown(copy), 10000);
+
+        // Killed outright, it leaves nothing behind that holds up the next start: one with
+        // the session, which shows only the icon.
+        copy->kill();
+        QVERIFY(copy->waitForFinished(5000));
+        copy = program.start({u"/STARTUP"_qs});
+        QVERIFY(iconReady(*m_server, copy));
+        QVERIFY(!m_server->shown(copy));
+        // The entry now starts this program from where it is.
+        QVERIFY(fileBytes(program.startupEntryFile())
+                    .contains("\nExec=" + QByteArray(ZORVAN_EXECUTABLE) + " /STARTUP\n"));
+
+        // A single click does nothing; a double click brings the window back.
+        QVERIFY(m_server->click(m_server->icons(copy).first().geometry.center(), 1));
+        QTest::qWait(500);
+        QVERIFY(!m_server->shown(copy));
+        QVERIFY(restoredByTheIcon(*m_server, copy));
+
+        // Behind the icon again, its menu's last item, "Exit", ends the program and saves.
+        m_server->pressCloseBox(m_server->window(copy)->id);
+        QVERIFY(iconReady(*m_server, copy));
+        QVERIFY(!program.saved());
+        QVERIFY(m_server->click(m_server->icons(copy).first().geometry.center(), 3));
+        QRect menu;
+        QVERIFY(XServer::waitFor([&] { return (menu = m_server->popUpMenu(copy)).isValid(); }, 5s));
+        QVERIFY(m_server->click(QPoint(menu.center().x(), menu.bottom() - 12), 1)); // the last item
+        QVERIFY(endsCleanly(copy));
+        QVERIFY(program.saved());
+        QCOMPARE(program.setting(u"RunAtSysTray"_qs), std::optional(u"True"_qs));
+    }
+
+    void withoutNotificationAreaTheWindowIsMinimised()
+    {
+        XServer bare;
+        QVERIFY2(bare.isRunning(), qPrintable(bare.problem()));
+        QVERIFY2(bare.startClient(u"openbox"_qs), "openbox is not installed (apt install openbox)");
+        QTRY_VERIFY_WITH_TIMEOUT(bare.selectionOwned("WM_S"), 10000);
+        const auto state = [&](const QProcess* copy) {
+            const auto main = bare.window(copy);
+            return main ? bare.windowManagerState(main->id) : -1;
+        };
+        constexpr int normal = 1, minimised = 3;
+
+        // A start with the session and the tray option starts minimised: the close box leaves
+        // the window on the taskbar rather than hiding it for good (as tst_app shows).
+        ProgramUnderTest atLogOn(bare);
+        chooseTrayAtStartUp(atLogOn);
+        QProcess* copy = atLogOn.start({u"/STARTUP"_qs});
+        QTRY_COMPARE_WITH_TIMEOUT(state(copy), minimised, 10000);
+        QTest::qWait(300);
+        QCOMPARE(state(copy), minimised);
+
+        // A notification area that turns up later gets the icon, which works from then on,
+        // under the window manager too.
+        QVERIFY(bare.startClient(u"trayer"_qs));
+        QVERIFY(restoredByTheIcon(bare, copy));
+        QTRY_COMPARE_WITH_TIMEOUT(state(copy), normal, 5000);
+        bare.pressCloseBox(bare.window(copy)->id);
+        QTRY_VERIFY_WITH_TIMEOUT(!bare.shown(copy) && bare.icons(copy).size() == 1, 5000);
+        QVERIFY(!atLogOn.saved());
+        QVERIFY(endsCleanly(copy, SIGINT));
+        QVERIFY(atLogOn.saved());
+    }
+
+    void everyPageInTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("reader"); // tesseract's name of the language
+        // Each page: its tab's caption, clicked on its first word, and a caption on the page;
+        // the menus' titles are seen on every page.
+        QTest::addColumn<QStringList>("pages");
+        QTest::addColumn<QString>("menus");
+        QTest::newRow("German") << u"de_DE.UTF-8"_qs << u"deu"_qs
+                                << QStringList{u"Meine persönlichen Ziele|Neues Ziel"_qs,
+                                               u"Programme|Importieren"_qs,
+                                               u"Einstellungen|Häufigkeit der Botschaften"_qs}
+                                << u"Datei Hilfe Spenden"_qs;
+        QTest::newRow("French") << u"fr_FR.UTF-8"_qs << u"fra"_qs
+                                << QStringList{u"Mes objectifs personnels|Nouvel objectif"_qs,
+                                               u"Programmes|Importer"_qs,
+                                               u"Réglages|Fréquence des messages"_qs}
+                                << u"Fichier Aide Faire un don"_qs;
+    }
+
+    void everyPageInTheUsersLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, reader);
+        QFETCH(QStringList, pages);
+        QFETCH(QString, menus);
+        QVERIFY2(!QStandardPaths::findExecutable(u"tesseract"_qs).isEmpty(),
+                 "apt install tesseract-ocr tesseract-ocr-deu tesseract-ocr-fra");
+        ProgramUnderTest program(*m_server);
+        program.locale = locale;
+        QProcess* copy = program.start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_server->shown(copy), 10000);
+        const QRect place = m_server->window(copy)->geometry;
+        for (const QString& page : pages) {
+            const QString tab = page.section(u'|', 0, 0);
+            const QString caption = page.section(u'|', 1);
+            QList<std::pair<QString, QRect>> words;
+            QString text;
+            const auto reads = [&](const QString& wanted) {
+                words = readWords(*m_server, place, reader);
+                QStringList all;
+                for (const auto& word : words)
+                    all << word.first;
+                text = all.join(u' ');
+                return text.contains(wanted);
+            };
+            // The tab is clicked where its caption is read.
+            QVERIFY2(XServer::waitFor([&] { return reads(tab); }, 10s), qPrintable(text));
+            const auto first = std::find_if(words.begin(), words.end(), [&](const auto& word) {
+                return word.first == tab.section(u' ', 0, 0);
+            });
+            QVERIFY(first != words.end() && m_server->click(first->second.center(), 1, 1));
+            QVERIFY2(XServer::waitFor([&] { return reads(caption); }, 10s), qPrintable(text));
+            QVERIFY2(text.contains(menus), qPrintable(text));
+        }
+        QVERIFY(endsCleanly(copy, SIGTERM));
+    }
 
 private:
     std::unique_ptr<XServer> m_server;
 };
-
-void tst_E2eDesktop::initTestCase()
-{
-    QVERIFY2(!QStandardPaths::findExecutable(u"xdotool"_qs).isEmpty(),
-             "xdotool is not installed (apt install xdotool)");
-    m_server = std::make_unique<XServer>();
-    QVERIFY2(m_server->isRunning(), qPrintable(m_server->problem()));
-    QVERIFY2(m_server->startClient(u"trayer"_qs), "trayer is not installed (apt install trayer)");
-    QTRY_VERIFY_WITH_TIMEOUT(m_server->selectionOwned("_NET_SYSTEM_TRAY_S"), 10000);
-}
-
-void tst_E2eDesktop::oneCopyWhoseMessagesGoOnBehindTheIcon()
-{
-    // The display was running at the last exit (tst_e2e_flash watches its messages).
-    ProgramUnderTest program(*m_server);
-    writeMessageFiles(program.dataFolder(), {{u"Calm"_qs, "\"I am calm\",#TRUE#\r\n"}});
-    program.storeSettings("AutoDisplay=True\nDispInterval=0\n");
-    FlashObserver observer(m_server->displayName());
-
-    // Copies started together leave one.
-    QList<QProcess*> copies;
-    for (int i = 0; i < 3; ++i)
-        copies << program.start();
-    const auto running = [&] {
-        copies.removeIf([](QProcess* copy) { return copy->state() != QProcess::Running; });
-        return copies.size();
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(running() == 1 && m_server->mainWindowsShown() == 1, 10000);
-    QTest::qWait(300);
-    QCOMPARE(running(), 1);
-    QProcess* copy = copies.first();
-
-    // The close box hides the window behind the icon; the messages go on.
-    const QByteArray settingsBefore = fileBytes(program.settingsFile());
-    m_server->pressCloseBox(window(*m_server, copy)->id);
-    QTRY_VERIFY_WITH_TIMEOUT(!shown(*m_server, copy) && icons(*m_server, copy).size() == 1, 5000);
-    const auto flashes = [&] {
-        return observer.flashesNamed(ProgramUnderTest::flashCaption(), true).size();
-    };
-    const qsizetype shownBefore = flashes();
-    QTRY_VERIFY_WITH_TIMEOUT(flashes() > shownBefore, 5000);
-    QCOMPARE(copy->state(), QProcess::Running);
-
-    // A later copy brings the window back from behind the icon, and ends within 2 s
-    // without a window of its own or a save; also after a cleaner emptied the runtime
-    // folder.
-    const QString runtime = program.environment().value(u"XDG_RUNTIME_DIR"_qs);
-    QVERIFY(QDir(runtime).removeRecursively() && QDir().mkdir(runtime));
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QVERIFY(endsCleanly(program.start(), 0, 2000 * TimeLimits::scale));
-    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy) && icons(*m_server, copy).isEmpty(), 5000);
-    QCOMPARE(m_server->mainWindowsShown(), 1);
-    QCOMPARE(fileBytes(program.settingsFile()), settingsBefore);
-
-    // The end of the session saves every setting, those it started with as they were.
-    QVERIFY(QFile::remove(program.settingsFile()));
-    QVERIFY(endsCleanly(copy, SIGHUP));
-    QVERIFY(program.saved());
-    QCOMPARE(program.setting(u"DispInterval"_qs), std::optional(u"0"_qs));
-}
-
-void tst_E2eDesktop::closeDuringStartUpThenAStartWithTheSession()
-{
-    // The user's own settings, and an update reminder due, whose question holds up the start.
-    ProgramUnderTest program(*m_server);
-    chooseTrayAtStartUp(
-        program,
-        "DispInterval=0\nDispDuration=7\nFontName=DejaVu Serif\nFontColor=255\nUpdateReminder=" +
-            QDateTime::currentDateTime().addDays(-20).toString(Qt::ISODate).toLatin1() + '\n');
-    const QByteArray stored = fileBytes(program.settingsFile());
-    QProcess* copy = program.start();
-    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy, reminder), 10000);
-
-    // The session ends: the program is gone within a second and has written nothing.
-    QVERIFY(endsCleanly(copy, SIGTERM, 1000 * TimeLimits::scale));
-    QCOMPARE(fileBytes(program.settingsFile()), stored);
-
-    // The next start asks again and, once answered, shows its window.
-    copy = program.start();
-    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy, reminder), 10000);
-    m_server->pressCloseBox(window(*m_server, copy, reminder)->id);
-    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy), 10000);
-
-    // Killed outright, it leaves nothing behind that holds up the next start: one with
-    // the session, which shows only the icon.
-    copy->kill();
-    QVERIFY(copy->waitForFinished(5000));
-    copy = program.start({u"/STARTUP"_qs});
-    QVERIFY(iconReady(*m_server, copy));
-    QVERIFY(!shown(*m_server, copy));
-    // The entry now starts this program from where it is.
-    QVERIFY(fileBytes(program.startupEntryFile())
-                .contains("\nExec=" + QByteArray(ZORVAN_EXECUTABLE) + " /STARTUP\n"));
-
-    // A single click does nothing; a double click brings the window back.
-    QVERIFY(m_server->click(icons(*m_server, copy).first().geometry.center(), 1));
-    QTest::qWait(500);
-    QVERIFY(!shown(*m_server, copy));
-    QVERIFY(restoredByTheIcon(*m_server, copy));
-
-    // Behind the icon again, its menu's last item, "Exit", ends the program and saves.
-    m_server->pressCloseBox(window(*m_server, copy)->id);
-    QVERIFY(iconReady(*m_server, copy));
-    QVERIFY(!program.saved());
-    QVERIFY(m_server->click(icons(*m_server, copy).first().geometry.center(), 3));
-    QRect menu;
-    QVERIFY(XServer::waitFor(
-        [&] {
-            for (const XWindow& window : m_server->windows(copy->processId())) {
-                if (window.viewable && window.topLevel && window.overrideRedirect)
-                    menu = window.geometry;
-            }
-            return menu.isValid();
-        },
-        5s));
-    QVERIFY(m_server->click(QPoint(menu.center().x(), menu.bottom() - 12), 1)); // the last item
-    QVERIFY(endsCleanly(copy));
-    QVERIFY(program.saved());
-    QCOMPARE(program.setting(u"RunAtSysTray"_qs), std::optional(u"True"_qs));
-}
-
-void tst_E2eDesktop::withoutNotificationAreaTheWindowIsMinimised()
-{
-    XServer bare;
-    QVERIFY2(bare.isRunning(), qPrintable(bare.problem()));
-    QVERIFY2(bare.startClient(u"openbox"_qs), "openbox is not installed (apt install openbox)");
-    QTRY_VERIFY_WITH_TIMEOUT(bare.selectionOwned("WM_S"), 10000);
-    const auto state = [&](const QProcess* copy) {
-        const auto main = window(bare, copy);
-        return main ? bare.windowManagerState(main->id) : -1;
-    };
-    constexpr int normal = 1, minimised = 3;
-
-    // A start with the session and the tray option starts minimised: the close box leaves
-    // the window on the taskbar rather than hiding it for good (as tst_app shows).
-    ProgramUnderTest atLogOn(bare);
-    chooseTrayAtStartUp(atLogOn);
-    QProcess* copy = atLogOn.start({u"/STARTUP"_qs});
-    QTRY_COMPARE_WITH_TIMEOUT(state(copy), minimised, 10000);
-    QTest::qWait(300);
-    QCOMPARE(state(copy), minimised);
-
-    // A notification area that turns up later gets the icon, which works from then on,
-    // under the window manager too.
-    QVERIFY(bare.startClient(u"trayer"_qs));
-    QVERIFY(restoredByTheIcon(bare, copy));
-    QTRY_COMPARE_WITH_TIMEOUT(state(copy), normal, 5000);
-    bare.pressCloseBox(window(bare, copy)->id);
-    QTRY_VERIFY_WITH_TIMEOUT(!shown(bare, copy) && icons(bare, copy).size() == 1, 5000);
-    QVERIFY(!atLogOn.saved());
-    QVERIFY(endsCleanly(copy, SIGINT));
-    QVERIFY(atLogOn.saved());
-}
-
-void tst_E2eDesktop::everyPageInTheUsersLanguage_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("reader"); // tesseract's name of the language
-    // Each page: its tab's caption, clicked on its first word, and a caption on the page;
-    // the menus' titles are seen on every page.
-    QTest::addColumn<QStringList>("pages");
-    QTest::addColumn<QString>("menus");
-    QTest::newRow("German") << u"de_DE.UTF-8"_qs << u"deu"_qs
-                            << QStringList{u"Meine persönlichen Ziele|Neues Ziel"_qs,
-                                           u"Programme|Importieren"_qs,
-                                           u"Einstellungen|Häufigkeit der Botschaften"_qs}
-                            << u"Datei Hilfe Spenden"_qs;
-    QTest::newRow("French") << u"fr_FR.UTF-8"_qs << u"fra"_qs
-                            << QStringList{u"Mes objectifs personnels|Nouvel objectif"_qs,
-                                           u"Programmes|Importer"_qs,
-                                           u"Réglages|Fréquence des messages"_qs}
-                            << u"Fichier Aide Faire un don"_qs;
-}
-
-void tst_E2eDesktop::everyPageInTheUsersLanguage()
-{
-    QFETCH(QString, locale);
-    QFETCH(QString, reader);
-    QFETCH(QStringList, pages);
-    QFETCH(QString, menus);
-    QVERIFY2(!QStandardPaths::findExecutable(u"tesseract"_qs).isEmpty(),
-             "apt install tesseract-ocr tesseract-ocr-deu tesseract-ocr-fra");
-    ProgramUnderTest program(*m_server);
-    program.locale = locale;
-    QProcess* copy = program.start();
-    QTRY_VERIFY_WITH_TIMEOUT(shown(*m_server, copy), 10000);
-    const QRect place = window(*m_server, copy)->geometry;
-    for (const QString& page : pages) {
-        const QString tab = page.section(u'|', 0, 0);
-        const QString caption = page.section(u'|', 1);
-        QList<std::pair<QString, QRect>> words;
-        QString text;
-        const auto reads = [&](const QString& wanted) {
-            words = readWords(*m_server, place, reader);
-            QStringList all;
-            for (const auto& word : words)
-                all << word.first;
-            text = all.join(u' ');
-            return text.contains(wanted);
-        };
-        // The tab is clicked where its caption is read.
-        QVERIFY2(XServer::waitFor([&] { return reads(tab); }, 10s), qPrintable(text));
-        const auto first = std::find_if(words.begin(), words.end(), [&](const auto& word) {
-            return word.first == tab.section(u' ', 0, 0);
-        });
-        QVERIFY(first != words.end() && m_server->click(first->second.center(), 1, 1));
-        QVERIFY2(XServer::waitFor([&] { return reads(caption); }, 10s), qPrintable(text));
-        QVERIFY2(text.contains(menus), qPrintable(text));
-    }
-    QVERIFY(endsCleanly(copy, SIGTERM));
-}
 
 QTEST_GUILESS_MAIN(tst_E2eDesktop)
 #include "tst_e2e_desktop.moc"

@@ -24,8 +24,7 @@
 
 namespace {
 
-const char* const fileNames[] = {"message file", "settings"};
-constexpr int fileCount = 2;
+constexpr int fileCount = 2; // the message file, the settings
 
 // Where each file lives in a folder laid out as the program's data and settings.
 QString path(int file, const QString& root)
@@ -78,70 +77,66 @@ class tst_KillDuringSaves : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyFileIsTheOldOrTheNewVersion();
-};
+    void everyFileIsTheOldOrTheNewVersion()
+    {
+        QTemporaryDir root, expected;
+        int held[fileCount] = {}; // the version each file holds now
+        for (int file = 0; file < fileCount; ++file)
+            QVERIFY(save(file, 0, root.path()));
+        // The bytes of a version, as a save of it into a folder of its own leaves them.
+        const auto bytesOf = [&](int file, int version) {
+            const QString folder = expected.filePath(QString::number(version));
+            if (!QFile::exists(path(file, folder)))
+                save(file, version, folder);
+            return fileBytes(path(file, folder));
+        };
 
-void tst_KillDuringSaves::everyFileIsTheOldOrTheNewVersion()
-{
-    QTemporaryDir root, expected;
-    int held[fileCount] = {}; // the version each file holds now
-    for (int file = 0; file < fileCount; ++file)
-        QVERIFY(save(file, 0, root.path()));
-    // The bytes of a version, as a save of it into a folder of its own leaves them.
-    const auto bytesOf = [&](int file, int version) {
-        const QString folder = expected.filePath(QString::number(version));
-        if (!QFile::exists(path(file, folder)))
-            save(file, version, folder);
-        return fileBytes(path(file, folder));
-    };
+        const quint32 seed = qEnvironmentVariableIsSet("ZORVAN_KILL_SEED")
+                                 ? quint32(qEnvironmentVariable("ZORVAN_KILL_SEED").toULong())
+                                 : QRandomGenerator::global()->generate();
+        qInfo("ZORVAN_KILL_SEED=%u", seed);
+        QRandomGenerator random(seed);
 
-    quint32 seed = QRandomGenerator::global()->generate();
-    if (qEnvironmentVariableIsSet("ZORVAN_KILL_SEED"))
-        seed = quint32(qEnvironmentVariable("ZORVAN_KILL_SEED").toULong());
-    qInfo("ZORVAN_KILL_SEED=%u", seed);
-    QRandomGenerator random(seed);
+        for (int round = 0; round < 40; ++round) {
+            QProcess child;
+            child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            const int first = *std::max_element(held, held + fileCount) + 1;
+            child.start(QCoreApplication::applicationFilePath(),
+                        {u"--save-for-ever"_qs, root.path(), QString::number(first)});
+            QVERIFY(child.waitForReadyRead(10000));
+            QThread::msleep(random.bounded(0, 300));
+            child.kill();
+            QVERIFY(child.waitForFinished(10000));
+            QCOMPARE(child.exitStatus(), QProcess::CrashExit); // not ended by a failed save
 
-    for (int round = 0; round < 40; ++round) {
-        QProcess child;
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        const int first = *std::max_element(held, held + fileCount) + 1;
-        child.start(QCoreApplication::applicationFilePath(),
-                    {u"--save-for-ever"_qs, root.path(), QString::number(first)});
-        QVERIFY(child.waitForReadyRead(10000));
-        QThread::msleep(random.bounded(0, 300));
-        child.kill();
-        QVERIFY(child.waitForFinished(10000));
-        QCOMPARE(child.exitStatus(), QProcess::CrashExit); // not ended by a failed save
-
-        // Per file, the versions it may hold: the last whose save ended (or the one it
-        // held), and the one whose save came next.
-        int ended[fileCount], next[fileCount];
-        for (int file = 0; file < fileCount; ++file) {
-            ended[file] = held[file];
-            next[file] = first;
-        }
-        for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
-            const QList<QByteArray> words = line.split(' ');
-            if (words.size() == 2) {
-                ended[words[0].toInt()] = words[1].toInt();
-                next[words[0].toInt()] = words[1].toInt() + 1;
+            // Per file, the versions it may hold: the last whose save ended (or the one it
+            // held), and the one whose save came next.
+            int ended[fileCount] = {held[0], held[1]}, next[fileCount] = {first, first};
+            for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
+                const QList<QByteArray> words = line.split(' ');
+                if (words.size() == 2) {
+                    ended[words[0].toInt()] = words[1].toInt();
+                    next[words[0].toInt()] = words[1].toInt() + 1;
+                }
             }
+            for (int file = 0; file < fileCount; ++file) {
+                const QByteArray now = fileBytes(path(file, root.path()));
+                const int version = now == bytesOf(file, ended[file]) ? ended[file] : next[file];
+                QVERIFY2(
+                    now == bytesOf(file, version),
+                    qPrintable(u"round %1, file %2: none of the versions it may hold (seed %3)"_qs
+                                   .arg(round)
+                                   .arg(file)
+                                   .arg(seed)));
+                held[file] = version;
+            }
+            // Whatever a save leaves behind never shows up as a message file.
+            QCOMPARE(
+                MessageLibrary(root.filePath(u"data"_qs)).messageFiles().value_or(QStringList()),
+                QStringList{u"Stream"_qs});
         }
-        for (int file = 0; file < fileCount; ++file) {
-            const QByteArray now = fileBytes(path(file, root.path()));
-            const int version = now == bytesOf(file, ended[file]) ? ended[file] : next[file];
-            QVERIFY2(
-                now == bytesOf(file, version),
-                qPrintable(u"round %1, %2: none of the versions it may hold (seed %3)"_qs.arg(round)
-                               .arg(QLatin1String(fileNames[file]))
-                               .arg(seed)));
-            held[file] = version;
-        }
-        // Whatever a save leaves behind never shows up as a message file.
-        QCOMPARE(MessageLibrary(root.filePath(u"data"_qs)).messageFiles().value_or(QStringList()),
-                 QStringList{u"Stream"_qs});
     }
-}
+};
 
 int main(int argc, char** argv)
 {

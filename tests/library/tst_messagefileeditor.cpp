@@ -1,4 +1,5 @@
 #include "RestrictedPath.h"
+#include "SystemActions.h"
 #include "TestFiles.h"
 #include "TestServices.h"
 #include "TestWidgets.h"
@@ -12,7 +13,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QStringEncoder>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 #include <fcntl.h>
@@ -36,20 +36,368 @@ class tst_MessageFileEditor : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_test = std::make_unique<TestServices>();
+        m_editor = std::make_unique<MessageFileEditor>(m_test->dataFolder());
+    }
 
-    void listingRestoresTheChecksAndRewritesTheIndex();
-    void checkMarksStayWithTheirFilesAtEveryStart();
-    void unlistedMessageFolderKeepsTheIndex_data();
-    void unlistedMessageFolderKeepsTheIndex();
-    void stories_data();
-    void stories();
+    void cleanup()
+    {
+        m_page.reset();
+        m_editor.reset();
+        m_test.reset();
+    }
 
-    void pageTypesClicksAndTicks();
-    void pageAnswersAtOnceWithLongMessages();
-    void pageImportsAndExportsPlainLists_data();
-    void pageImportsAndExportsPlainLists();
+    void listingRestoresTheChecksAndRewritesTheIndex()
+    {
+        // Without an index nothing is checked or written; the first file's messages are shown,
+        // so that one added to it does not replace them. A file is rewritten, in the record
+        // form, only when it changes.
+        put(u"Work.txt"_qs, "\"I finish\",#TRUE#\r\n");
+        put(u"Calm.txt"_qs, "I am calm\n");
+        m_editor->ListMessageFiles();
+        QCOMPARE(shown(m_editor->files()), (QStringList{u"[ ] Calm"_qs, u"[ ] Work"_qs}));
+        QCOMPARE(bytes(u"Calm.txt"_qs), QByteArray("I am calm\n"));
+        m_editor->txtEditText_Change(u"I rest"_qs);
+        m_editor->cmdAddNew_Click();
+        QCOMPARE(bytes(u"Calm.txt"_qs),
+                 QByteArray("\"I am calm\",#TRUE#\r\n\"I rest\",#TRUE#\r\n"));
+        QVERIFY(!QFile::exists(index()));
+        // The first check mark the user sets writes the index, and only the index.
+        m_editor->lvwDisplayFiles_ItemCheck(1, true);
+        QCOMPARE(fileBytes(index()), QByteArray("\"Calm\",#FALSE#\r\n\"Work\",#TRUE#\r\n"));
+
+        // An index saved in UTF-16 by an editor: a name in another letter case, one gone from
+        // the folder, one named twice (the later wins); files that came in are added.
+        put(u"Health.txt"_qs, "");
+        put(u"notes.md"_qs, "");
+        writeFile(index(), "\xFF\xFE" + QStringEncoder(QStringEncoder::Utf16LE)
+                                            .encode(u"\"calm\",#TRUE#\r\n\"Gone\",#TRUE#\r\n"
+                                                    u"\"Work\",#FALSE#\r\n\"Work\",#TRUE#\r\n"_qs));
+        m_editor->ListMessageFiles();
+        QCOMPARE(shown(m_editor->files()),
+                 (QStringList{u"[x] Calm"_qs, u"[ ] Health"_qs, u"[x] Work"_qs}));
+        QCOMPARE(fileBytes(index()),
+                 QByteArray("\"Calm\",#TRUE#\r\n\"Health\",#FALSE#\r\n\"Work\",#TRUE#\r\n"));
+
+        // A file that cannot be read shows no messages, and takes none.
+        {
+            RestrictedPath guard(m_test->path(u"plugins/Health.txt"_qs), QFile::WriteOwner);
+            if (!guard.holds())
+                QSKIP("permission bits do not bind here");
+            m_editor->lvwDisplayFiles_Click(1);
+            m_editor->txtEditText_Change(u"meant elsewhere"_qs);
+            m_editor->cmdAddNew_Click();
+            QVERIFY(!m_editor->showsMessages());
+        }
+        QCOMPARE(bytes(u"Health.txt"_qs), QByteArray());
+    }
+
+    void checkMarksStayWithTheirFilesAtEveryStart()
+    {
+        // Names made outside the program: quotes, a record's ending, line breaks, names that
+        // differ in letter case only; and one copied from an older system, in its code page,
+        // named so in an index of that code page.
+        if (SystemActions::noNamesOfEveryKind)
+            QSKIP(SystemActions::noNamesOfEveryKind);
+        QList<MessageRecord> checks;
+        for (const QString& name : {u"a\""_qs, u"\"b"_qs, u"x\",#TRUE#"_qs, u"c\rd"_qs,
+                                    u"r\r\ns\n"_qs, u"Calm"_qs, u"calm"_qs}) {
+            put(name + u".txt"_qs, {});
+            checks << MessageRecord{name, name != u"calm"_qs};
+        }
+        const QByteArray older =
+            QFile::encodeName(m_test->path(u"plugins/"_qs)) + "F\xFCr mich.txt";
+        QVERIFY(::close(::open(older.constData(), O_WRONLY | O_CREAT, 0600)) == 0);
+        writeFile(index(), MessageRecords::format(checks).toUtf8() + "\"F\xFCr mich\",#TRUE#\r\n");
+        for (int start = 0; start < 3; ++start) {
+            MessageFileEditor editor(m_test->dataFolder());
+            editor.ListMessageFiles();
+            QCOMPARE(shown(editor.files()),
+                     (QStringList{u"[x] \"b"_qs, u"[x] a\""_qs, u"[x] c\rd"_qs, u"[x] Calm"_qs,
+                                  u"[ ] calm"_qs, u"[x] Für mich"_qs, u"[x] r\r\ns\n"_qs,
+                                  u"[x] x\",#TRUE#"_qs}));
+        }
+    }
+
+    void unlistedMessageFolderKeepsTheIndex_data()
+    {
+        QTest::addColumn<bool>("missing"); // else there but not readable
+        QTest::newRow("missing") << true;
+        QTest::newRow("not readable") << false;
+    }
+
+    void unlistedMessageFolderKeepsTheIndex()
+    {
+        QFETCH(bool, missing);
+        const QByteArray checked = "\"Calm\",#TRUE#\r\n";
+        writeFile(index(), checked);
+        put(u"Calm.txt"_qs, "\"I am calm\",#TRUE#\r\n");
+        const QString folder = m_test->path(u"plugins"_qs);
+        std::optional<RestrictedPath> guard;
+        if (missing)
+            QVERIFY(QDir(folder).removeRecursively());
+        else if (!guard.emplace(folder, QFile::ExeOwner).holds())
+            QSKIP("permission bits do not bind here");
+        m_editor->ListMessageFiles();
+        QVERIFY(m_editor->files().isEmpty());
+        // Commands go on without a word, make nothing and keep the user's check marks.
+        m_editor->cmdCreateFile_Click(u"Work"_qs);
+        QCOMPARE(QFile::exists(folder), !missing);
+        QCOMPARE(fileBytes(index()), checked);
+    }
+
+    void stories_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QStringList>("changed"); // "File.txt=content"; "File.txt": gone
+        QTest::addColumn<QString>("state");       // above the messages: the messages | edit box
+
+        const QString work = u"Messages of \"Work\": "_qs;
+        // Add New appends checked, even a message listed already; a paste may bring line
+        // breaks into the one-line box, but a message stays one line.
+        QTest::newRow("add")
+            << u"file 2; type I focus; add; type one\r\ntwo\nthree; add"_qs
+            << QStringList{u"Work.txt=\"I finish\",#TRUE#\r\n\"I focus\",#TRUE#\r\n"
+                           u"\"I focus\",#TRUE#\r\n\"one two three\",#TRUE#\r\n"_qs}
+            << work + u"[x] I finish,[x] I focus,[x] I focus,[x] one two three | "_qs;
+        // A check mark is written at once; Edit keeps it.
+        QTest::newRow("ticks and edit")
+            << u"file 2; tick 0; tickfile 1; message 0; type I finish what I start; edit"_qs
+            << QStringList{u"Work.txt=\"I finish what I start\",#FALSE#\r\n\"I focus\",#TRUE#\r\n"_qs,
+                           u"FileNames.txt=\"Calm\",#TRUE#\r\n\"Health\",#TRUE#\r\n\"Work\",#TRUE#\r\n"_qs}
+            << work + u"[ ] I finish what I start,[x] I focus | "_qs;
+        // Delete leaves no message selected: Edit and Delete then change nothing.
+        QTest::newRow("delete") << u"file 2; message 0; delete; delete; type kept; edit; delete"_qs
+                                << QStringList{u"Work.txt=\"I focus\",#TRUE#\r\n"_qs}
+                                << work + u"[x] I focus | kept"_qs;
+        QTest::newRow("delete file")
+            << u"file 2; drop"_qs
+            << QStringList{u"Work.txt"_qs,
+                           u"FileNames.txt=\"Calm\",#TRUE#\r\n\"Health\",#FALSE#\r\n"_qs}
+            << u"Messages of \"Calm\": [x] I am calm,[ ] I breathe | "_qs;
+        QTest::newRow("delete every file")
+            << u"drop; drop; drop"_qs
+            << QStringList{u"Calm.txt"_qs, u"Health.txt"_qs, u"Work.txt"_qs, u"FileNames.txt="_qs}
+            << u":  | "_qs;
+        // A new file is made checked and shown, under a name trimmed and made safe; nothing of
+        // spaces; a name taken, in any letter case, shows that file.
+        QTest::newRow("create")
+            << u"create  My Goals 2 ; type I can; add; create   ; create ../../outside; create health"_qs
+            << QStringList{u"My Goals 2.txt=\"I can\",#TRUE#\r\n"_qs, u"outside.txt="_qs,
+                           u"FileNames.txt=\"Calm\",#TRUE#\r\n\"Health\",#FALSE#\r\n\"Work\",#TRUE#"
+                           u"\r\n"
+                           u"\"My Goals 2\",#TRUE#\r\n\"outside\",#TRUE#\r\n"_qs}
+            << u"Messages of \"Health\": [x] I am strong | I am strong"_qs;
+        // A file that vanished shows no messages, and takes none.
+        QTest::newRow("file gone")
+            << u"remove; file 2; type meant elsewhere; add"_qs << QStringList{u"Work.txt"_qs}
+            << u"\"Work\" could not be read, so its messages cannot be shown "
+               u"or changed.:  | meant elsewhere"_qs;
+    }
+
+    void stories()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QStringList, changed);
+        sample();
+        QMap<QString, QByteArray> expected = disk();
+        for (const QString& change : changed) {
+            if (change.contains(u'='))
+                expected.insert(change.section(u'=', 0, 0), change.section(u'=', 1).toUtf8());
+            else
+                expected.remove(change);
+        }
+        MessageFileEditor& editor = *m_editor;
+        editor.ListMessageFiles();
+        const auto row = [](const QString& text) { return text.toInt(); };
+        using Step = std::function<void(const QString&)>;
+        const QHash<QString, Step> does = {
+            {u"file"_qs, [&](const QString& n) { editor.lvwDisplayFiles_Click(row(n)); }},
+            {u"message"_qs, [&](const QString& n) { editor.lvwDisplay_ItemClick(row(n)); }},
+            {u"tick"_qs,
+             [&](const QString& n) {
+                 editor.lvwDisplay_ItemCheck(row(n), !editor.messages()[row(n)].checked);
+             }},
+            {u"tickfile"_qs,
+             [&](const QString& n) {
+                 editor.lvwDisplayFiles_ItemCheck(row(n), !editor.files()[row(n)].checked);
+             }},
+            {u"type"_qs, [&](const QString& text) { editor.txtEditText_Change(text); }},
+            {u"add"_qs, [&](const QString&) { editor.cmdAddNew_Click(); }},
+            {u"edit"_qs, [&](const QString&) { editor.cmdUpdate_Click(); }},
+            {u"delete"_qs, [&](const QString&) { editor.cmdDeleteText_Click(); }},
+            {u"create"_qs, [&](const QString& name) { editor.cmdCreateFile_Click(name); }},
+            {u"drop"_qs, [&](const QString&) { editor.cmdDeleteFile_Click(); }},
+            // Behind the program's back.
+            {u"remove"_qs,
+             [&](const QString&) { QFile::remove(m_test->path(u"plugins/Work.txt"_qs)); }}};
+        for (const QString& step : steps.split(u"; "_qs))
+            does.value(step.section(u' ', 0, 0),
+                       [&step](const QString&) { QFAIL(qPrintable(step)); })(step.section(u' ', 1));
+        QTEST(editor.shownFileCaption() + u": "_qs + shown(editor.messages()).join(u',') +
+                  u" | "_qs + editor.editText(),
+              "state");
+        QCOMPARE(disk(), expected);
+    }
+
+    void pageTypesClicksAndTicks()
+    {
+        sample();
+        loadPage();
+        auto* nameBox = child<QLineEdit>("txtNewFileName");
+        auto* files = child<QTreeView>("lvwDisplayFiles");
+        auto* messages = child<QTreeView>("lvwDisplay");
+        auto* editBox = child<QLineEdit>("txtEditText");
+        // Keys other than letters, digits and spaces, Enter too, are refused with a word.
+        nameBox->setFocus();
+        QTest::keyClicks(nameBox, u" My Goals 2 "_qs);
+        QTest::keyClick(nameBox, Qt::Key_Return);
+        QTest::keyClick(nameBox, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(m_test->prompter.asked.size(), 2);
+        QVERIFY(nameBox->hasFocus());
+        click("cmdCreateFile");
+        QCOMPARE(files->currentIndex().data().toString(), u"My Goals 2"_qs);
+        QVERIFY(nameBox->text().isEmpty());
+
+        // The arrow keys move the file shown; Add New and Edit follow the edit box.
+        clickRow(files, 0);
+        files->setFocus();
+        QTest::keyClick(files, Qt::Key_Down);
+        QCOMPARE(child<QLabel>("lblShownFile")->text(), u"Messages of \"Health\""_qs);
+        editBox->clear();
+        QVERIFY(!child("cmdAddNew")->isEnabled() && !child("cmdUpdate")->isEnabled());
+        QTest::keyClicks(editBox, u"I rest"_qs);
+        QVERIFY(child("cmdAddNew")->isEnabled() && child("cmdUpdate")->isEnabled());
+        click("cmdAddNew");
+
+        // A tick writes at once and chooses nothing: the edit box keeps what was typed, the
+        // message list its file.
+        QTest::keyClicks(editBox, u"typed"_qs);
+        clickCheckBox(messages, 0);
+        QCOMPARE(bytes(u"Health.txt"_qs),
+                 QByteArray("\"I am strong\",#FALSE#\r\n\"I rest\",#TRUE#\r\n"));
+        clickCheckBox(files, 0);
+        QVERIFY(fileBytes(index()).startsWith("\"Calm\",#FALSE#\r\n"));
+        QCOMPARE(editBox->text(), u"typed"_qs);
+        QCOMPARE(child<QLabel>("lblShownFile")->text(), u"Messages of \"Health\""_qs);
+
+        // A file gone shows no messages and offers no command on them.
+        QVERIFY(QFile::remove(m_test->path(u"plugins/Calm.txt"_qs)));
+        clickRow(files, 0);
+        QVERIFY(!editBox->isEnabled() && !child("cmdDeleteText")->isEnabled());
+        QCOMPARE(messages->model()->rowCount(), 0);
+    }
+
+    void pageAnswersAtOnceWithLongMessages()
+    {
+        const QByteArray calm = "\"" + QByteArray("I am calm ").repeated(1000000) + "\",#TRUE#\r\n";
+        put(u"Calm.txt"_qs, calm + "\"short\",#TRUE#\r\n");
+        QElapsedTimer timer;
+        timer.start();
+        loadPage();
+        m_page->grab(); // laid out and painted
+        QVERIFY2(timer.elapsed() < 1000 * TimeLimits::scale,
+                 qPrintable(QString::number(timer.elapsed())));
+        auto* messages = child<QTreeView>("lvwDisplay");
+        for (const int row : {1, 0}) {
+            timer.restart();
+            clickRow(messages, row);
+            m_page->grab();
+            QVERIFY2(timer.elapsed() < 250 * TimeLimits::scale,
+                     qPrintable(QString::number(timer.elapsed())));
+        }
+        // Shown in part, kept whole: Edit with the box as it is, and a check mark, write
+        // every character back.
+        click("cmdUpdate");
+        QCOMPARE(bytes(u"Calm.txt"_qs), calm + "\"short\",#TRUE#\r\n");
+        clickCheckBox(messages, 0);
+        QCOMPARE(bytes(u"Calm.txt"_qs),
+                 QByteArray(calm).replace("#TRUE#", "#FALSE#") + "\"short\",#TRUE#\r\n");
+    }
+
+    void pageImportsAndExportsPlainLists_data()
+    {
+        QTest::addColumn<QString>("list"); // its name; "+" before it: dropped on the file list
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("made");       // the new message file; empty: none, and then
+        QTest::addColumn<QByteArray>("written"); // the message's first words, else its bytes
+
+        const QByteArray calm =
+            "\"I am calm\",#TRUE#\r\n\"I rest\",#TRUE#\r\n\"Caf\xC3\xA9 cr\xC3\xA8me\",#TRUE#\r\n";
+        QTest::newRow("line ends, mark, code page")
+            << u"Morning.txt"_qs
+            << QByteArray("\xEF\xBB\xBFI am calm\r\n  I rest\n\n\r\nCaf\xE9 cr\xE8me")
+            << u"Morning"_qs << calm;
+        QTest::newRow("UTF-16, dropped")
+            << u"+Morning.TXT"_qs << QByteArray("\xFF\xFEI\0 \0a\0m\0 \0c\0a\0l\0m\0", 20)
+            << u"Morning"_qs << QByteArray("\"I am calm\",#TRUE#\r\n");
+        QTest::newRow("named as one there") << u"calm.txt"_qs << QByteArray("I rest\n")
+                                            << u"calm 2"_qs << QByteArray("\"I rest\",#TRUE#\r\n");
+        QTest::newRow("binary") << u"+photo.txt"_qs << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR")
+                                << QString() << QByteArray("/photo.txt is not a text file");
+        QTest::newRow("empty") << u"Blank.txt"_qs << QByteArray(" \r\n\t\n") << QString()
+                               << QByteArray("/Blank.txt holds no messages");
+        QTest::newRow("64 MiB") << u"Huge.txt"_qs << QByteArray(64 << 20, 'a') << QString()
+                                << QByteArray("/Huge.txt is 64 MiB or bigger");
+    }
+
+    void pageImportsAndExportsPlainLists()
+    {
+        QFETCH(QString, list);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, made);
+        QFETCH(QByteArray, written);
+        sample();
+        loadPage();
+        QMap<QString, QByteArray> before = disk();
+        QTemporaryDir outside;
+        const QString path = outside.filePath(QString(list).remove(u'+'));
+        writeFile(path, content);
+        if (list.startsWith(u'+')) {
+            QWidget* target = child<QTreeView>("lvwDisplayFiles")->viewport();
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &drop);
+        } else {
+            m_test->dialogs.paths << path;
+            click("cmdImport");
+        }
+        // Refused with a word, nothing touched; or a new file, listed checked, and shown.
+        QCOMPARE(m_test->prompter.asked.size(), made.isEmpty() ? 1 : 0);
+        if (made.isEmpty()) {
+            QVERIFY(m_test->prompter.asked[0].text.contains(QString::fromUtf8(written)));
+            QCOMPARE(disk(), before);
+            return;
+        }
+        QCOMPARE(bytes(made + u".txt"_qs), written);
+        QMap<QString, QByteArray> after = disk();
+        after.remove(made + u".txt"_qs);
+        QVERIFY(after.take(u"FileNames.txt"_qs).endsWith('"' + made.toUtf8() + "\",#TRUE#\r\n"));
+        before.remove(u"FileNames.txt"_qs);
+        QCOMPARE(after, before);
+        QCOMPARE(child<QLabel>("lblShownFile")->text().contains(made), true);
+
+        // Exported as plain lines; where nothing can be written, said, and nothing left there.
+        m_test->dialogs.paths << outside.filePath(u"out.txt"_qs);
+        click("cmdExport");
+        QCOMPARE(m_test->dialogs.offered.last(), made + u".txt"_qs);
+        QByteArray lines;
+        for (const QByteArray& line : written.split('\n').mid(0, written.count('\n')))
+            lines += line.sliced(1, line.lastIndexOf('"') - 1) + '\n';
+        QCOMPARE(fileBytes(outside.filePath(u"out.txt"_qs)), lines);
+        QVERIFY(QDir(outside.path()).mkdir(u"closed"_qs));
+        const RestrictedPath closed(outside.filePath(u"closed"_qs), RestrictedPath::readOnlyFolder);
+        m_test->dialogs.paths << outside.filePath(u"closed/out.txt"_qs);
+        click("cmdExport");
+        QVERIFY(!closed.holds() || (m_test->prompter.asked.value(0).text.contains(u"closed"_qs) &&
+                                    QDir(outside.filePath(u"closed"_qs)).isEmpty()));
+    }
 
 private:
     std::unique_ptr<TestServices> m_test;
@@ -60,409 +408,50 @@ private:
     {
         writeFile(m_test->path(u"plugins/"_qs + file), bytes);
     }
+
     QByteArray bytes(const QString& file) const
     {
         return fileBytes(m_test->path(u"plugins/"_qs + file));
     }
+
     QString index() const { return m_test->path(u"FileNames.txt"_qs); }
-    void sample() const;
+    void sample() const
+    {
+        put(u"Calm.txt"_qs, "\"I am calm\",#TRUE#\r\n\"I breathe\",#FALSE#\r\n");
+        put(u"Health.txt"_qs, "\"I am strong\",#TRUE#\r\n");
+        put(u"Work.txt"_qs, "\"I finish\",#TRUE#\r\n\"I focus\",#TRUE#\r\n");
+        writeFile(index(), "\"Calm\",#TRUE#\r\n\"Health\",#FALSE#\r\n\"Work\",#TRUE#\r\n");
+    }
     // Every data file by name, with its content.
-    QMap<QString, QByteArray> disk() const;
-    void loadPage();
+    QMap<QString, QByteArray> disk() const
+    {
+        QMap<QString, QByteArray> files;
+        for (const QString& name : QDir(m_test->path(u"plugins"_qs)).entryList(QDir::Files))
+            files.insert(name, bytes(name));
+        files.insert(u"FileNames.txt"_qs, fileBytes(index()));
+        return files;
+    }
+
+    void loadPage()
+    {
+        m_page =
+            std::make_unique<ProgramsPage>(m_test->dataFolder(), m_test->prompter, m_test->dialogs);
+        m_page->resize(560, 420);
+        m_page->show();
+        m_page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_page.get()));
+        m_page->ListMessageFiles();
+    }
     template <typename T = QWidget> T* child(const char* name) const
     {
         return ::child<T>(m_page.get(), name);
     }
+
     void click(const char* button) const
     {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
     }
 };
-
-void tst_MessageFileEditor::init()
-{
-    m_test = std::make_unique<TestServices>();
-    m_editor = std::make_unique<MessageFileEditor>(m_test->dataFolder());
-}
-
-void tst_MessageFileEditor::cleanup()
-{
-    m_page.reset();
-    m_editor.reset();
-    m_test.reset();
-}
-
-void tst_MessageFileEditor::sample() const
-{
-    put(u"Calm.txt"_qs, "\"I am calm\",#TRUE#\r\n\"I breathe\",#FALSE#\r\n");
-    put(u"Health.txt"_qs, "\"I am strong\",#TRUE#\r\n");
-    put(u"Work.txt"_qs, "\"I finish\",#TRUE#\r\n\"I focus\",#TRUE#\r\n");
-    writeFile(index(), "\"Calm\",#TRUE#\r\n\"Health\",#FALSE#\r\n\"Work\",#TRUE#\r\n");
-}
-
-QMap<QString, QByteArray> tst_MessageFileEditor::disk() const
-{
-    QMap<QString, QByteArray> files;
-    for (const QString& name : QDir(m_test->path(u"plugins"_qs)).entryList(QDir::Files))
-        files.insert(name, bytes(name));
-    files.insert(u"FileNames.txt"_qs, fileBytes(index()));
-    return files;
-}
-
-void tst_MessageFileEditor::loadPage()
-{
-    m_page =
-        std::make_unique<ProgramsPage>(m_test->dataFolder(), m_test->prompter, m_test->dialogs);
-    m_page->resize(560, 420);
-    m_page->show();
-    m_page->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_page.get()));
-    m_page->ListMessageFiles();
-}
-
-void tst_MessageFileEditor::listingRestoresTheChecksAndRewritesTheIndex()
-{
-    // Without an index nothing is checked or written; the first file's messages are shown,
-    // so that one added to it does not replace them. A file is rewritten, in the record
-    // form, only when it changes.
-    put(u"Work.txt"_qs, "\"I finish\",#TRUE#\r\n");
-    put(u"Calm.txt"_qs, "I am calm\n");
-    m_editor->ListMessageFiles();
-    QCOMPARE(shown(m_editor->files()), (QStringList{u"[ ] Calm"_qs, u"[ ] Work"_qs}));
-    QCOMPARE(bytes(u"Calm.txt"_qs), QByteArray("I am calm\n"));
-    m_editor->txtEditText_Change(u"I rest"_qs);
-    m_editor->cmdAddNew_Click();
-    QCOMPARE(bytes(u"Calm.txt"_qs), QByteArray("\"I am calm\",#TRUE#\r\n\"I rest\",#TRUE#\r\n"));
-    QVERIFY(!QFile::exists(index()));
-    // The first check mark the user sets writes the index, and only the index.
-    m_editor->lvwDisplayFiles_ItemCheck(1, true);
-    QCOMPARE(fileBytes(index()), QByteArray("\"Calm\",#FALSE#\r\n\"Work\",#TRUE#\r\n"));
-
-    // An index saved in UTF-16 by an editor: a name in another letter case, one gone from
-    // the folder, one named twice (the later wins); files that came in are added.
-    put(u"Health.txt"_qs, "");
-    put(u"notes.md"_qs, "");
-    writeFile(index(), "\xFF\xFE" + QStringEncoder(QStringEncoder::Utf16LE)
-                                        .encode(u"\"calm\",#TRUE#\r\n\"Gone\",#TRUE#\r\n"
-                                                u"\"Work\",#FALSE#\r\n\"Work\",#TRUE#\r\n"_qs));
-    m_editor->ListMessageFiles();
-    QCOMPARE(shown(m_editor->files()),
-             (QStringList{u"[x] Calm"_qs, u"[ ] Health"_qs, u"[x] Work"_qs}));
-    QCOMPARE(fileBytes(index()),
-             QByteArray("\"Calm\",#TRUE#\r\n\"Health\",#FALSE#\r\n\"Work\",#TRUE#\r\n"));
-
-    // A file that cannot be read shows no messages, and takes none.
-    {
-        RestrictedPath guard(m_test->path(u"plugins/Health.txt"_qs), QFile::WriteOwner);
-        if (!guard.holds())
-            QSKIP("permission bits do not bind here");
-        m_editor->lvwDisplayFiles_Click(1);
-        m_editor->txtEditText_Change(u"meant elsewhere"_qs);
-        m_editor->cmdAddNew_Click();
-        QVERIFY(!m_editor->showsMessages());
-    }
-    QCOMPARE(bytes(u"Health.txt"_qs), QByteArray());
-}
-
-void tst_MessageFileEditor::checkMarksStayWithTheirFilesAtEveryStart()
-{
-    // Names made outside the program: quotes, a record's ending, line breaks, names that
-    // differ in letter case only; and one copied from an older system, in its code page,
-    // named so in an index of that code page.
-    QList<MessageRecord> checks;
-    for (const QString& name : {u"a\""_qs, u"\"b"_qs, u"x\",#TRUE#"_qs, u"c\rd"_qs, u"r\r\ns\n"_qs,
-                                u"Calm"_qs, u"calm"_qs}) {
-        put(name + u".txt"_qs, {});
-        checks << MessageRecord{name, name != u"calm"_qs};
-    }
-    const QByteArray older = QFile::encodeName(m_test->path(u"plugins/"_qs)) + "F\xFCr mich.txt";
-    QVERIFY(::close(::open(older.constData(), O_WRONLY | O_CREAT, 0600)) == 0);
-    writeFile(index(), MessageRecords::format(checks).toUtf8() + "\"F\xFCr mich\",#TRUE#\r\n");
-    for (int start = 0; start < 3; ++start) {
-        MessageFileEditor editor(m_test->dataFolder());
-        editor.ListMessageFiles();
-        QCOMPARE(shown(editor.files()),
-                 (QStringList{u"[x] \"b"_qs, u"[x] a\""_qs, u"[x] c\rd"_qs, u"[x] Calm"_qs,
-                              u"[ ] calm"_qs, u"[x] Für mich"_qs, u"[x] r\r\ns\n"_qs,
-                              u"[x] x\",#TRUE#"_qs}));
-    }
-}
-
-void tst_MessageFileEditor::unlistedMessageFolderKeepsTheIndex_data()
-{
-    QTest::addColumn<bool>("missing"); // else there but not readable
-    QTest::newRow("missing") << true;
-    QTest::newRow("not readable") << false;
-}
-
-void tst_MessageFileEditor::unlistedMessageFolderKeepsTheIndex()
-{
-    QFETCH(bool, missing);
-    const QByteArray checked = "\"Calm\",#TRUE#\r\n";
-    writeFile(index(), checked);
-    put(u"Calm.txt"_qs, "\"I am calm\",#TRUE#\r\n");
-    const QString folder = m_test->path(u"plugins"_qs);
-    std::optional<RestrictedPath> guard;
-    if (missing)
-        QVERIFY(QDir(folder).removeRecursively());
-    else if (!guard.emplace(folder, QFile::ExeOwner).holds())
-        QSKIP("permission bits do not bind here");
-    m_editor->ListMessageFiles();
-    QVERIFY(m_editor->files().isEmpty());
-    // Commands go on without a word, make nothing and keep the user's check marks.
-    m_editor->cmdCreateFile_Click(u"Work"_qs);
-    QCOMPARE(QFile::exists(folder), !missing);
-    QCOMPARE(fileBytes(index()), checked);
-}
-
-void tst_MessageFileEditor::stories_data()
-{
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QStringList>("changed"); // "File.txt=content"; "File.txt": gone
-    QTest::addColumn<QString>("state");       // above the messages: the messages | edit box
-
-    const QString work = u"Messages of \"Work\": "_qs;
-    // Add New appends checked, even a message listed already; a paste may bring line
-    // breaks into the one-line box, but a message stays one line.
-    QTest::newRow("add") << u"file 2; type I focus; add; type one\r\ntwo\nthree; add"_qs
-                         << QStringList{u"Work.txt=\"I finish\",#TRUE#\r\n\"I focus\",#TRUE#\r\n"
-                                        u"\"I focus\",#TRUE#\r\n\"one two three\",#TRUE#\r\n"_qs}
-                         << work + u"[x] I finish,[x] I focus,[x] I focus,[x] one two three | "_qs;
-    // A check mark is written at once; Edit keeps it.
-    QTest::newRow("ticks and edit")
-        << u"file 2; tick 0; tickfile 1; message 0; type I finish what I start; edit"_qs
-        << QStringList{u"Work.txt=\"I finish what I start\",#FALSE#\r\n\"I focus\",#TRUE#\r\n"_qs,
-                       u"FileNames.txt=\"Calm\",#TRUE#\r\n\"Health\",#TRUE#\r\n\"Work\",#TRUE#\r\n"_qs}
-        << work + u"[ ] I finish what I start,[x] I focus | "_qs;
-    // Delete leaves no message selected: Edit and Delete then change nothing.
-    QTest::newRow("delete") << u"file 2; message 0; delete; delete; type kept; edit; delete"_qs
-                            << QStringList{u"Work.txt=\"I focus\",#TRUE#\r\n"_qs}
-                            << work + u"[x] I focus | kept"_qs;
-    QTest::newRow("delete file")
-        << u"file 2; drop"_qs
-        << QStringList{u"Work.txt"_qs,
-                       u"FileNames.txt=\"Calm\",#TRUE#\r\n\"Health\",#FALSE#\r\n"_qs}
-        << u"Messages of \"Calm\": [x] I am calm,[ ] I breathe | "_qs;
-    QTest::newRow("delete every file")
-        << u"drop; drop; drop"_qs
-        << QStringList{u"Calm.txt"_qs, u"Health.txt"_qs, u"Work.txt"_qs, u"FileNames.txt="_qs}
-        << u":  | "_qs;
-    // A new file is made checked and shown, under a name trimmed and made safe; nothing of
-    // spaces; a name taken, in any letter case, shows that file.
-    QTest::newRow("create")
-        << u"create  My Goals 2 ; type I can; add; create   ; create ../../outside; create health"_qs
-        << QStringList{u"My Goals 2.txt=\"I can\",#TRUE#\r\n"_qs, u"outside.txt="_qs,
-                       u"FileNames.txt=\"Calm\",#TRUE#\r\n\"Health\",#FALSE#\r\n\"Work\",#TRUE#\r\n"
-                       u"\"My Goals 2\",#TRUE#\r\n\"outside\",#TRUE#\r\n"_qs}
-        << u"Messages of \"Health\": [x] I am strong | I am strong"_qs;
-    // A file that vanished shows no messages, and takes none.
-    QTest::newRow("file gone") << u"remove; file 2; type meant elsewhere; add"_qs
-                               << QStringList{u"Work.txt"_qs}
-                               << u"\"Work\" could not be read, so its messages cannot be shown "
-                                  u"or changed.:  | meant elsewhere"_qs;
-}
-
-void tst_MessageFileEditor::stories()
-{
-    QFETCH(QString, steps);
-    QFETCH(QStringList, changed);
-    sample();
-    QMap<QString, QByteArray> expected = disk();
-    for (const QString& change : changed) {
-        if (change.contains(u'='))
-            expected.insert(change.section(u'=', 0, 0), change.section(u'=', 1).toUtf8());
-        else
-            expected.remove(change);
-    }
-    MessageFileEditor& editor = *m_editor;
-    editor.ListMessageFiles();
-    const auto row = [](const QString& text) { return text.toInt(); };
-    using Step = std::function<void(const QString&)>;
-    const QHash<QString, Step> does = {
-        {u"file"_qs, [&](const QString& n) { editor.lvwDisplayFiles_Click(row(n)); }},
-        {u"message"_qs, [&](const QString& n) { editor.lvwDisplay_ItemClick(row(n)); }},
-        {u"tick"_qs,
-         [&](const QString& n) {
-             editor.lvwDisplay_ItemCheck(row(n), !editor.messages()[row(n)].checked);
-         }},
-        {u"tickfile"_qs,
-         [&](const QString& n) {
-             editor.lvwDisplayFiles_ItemCheck(row(n), !editor.files()[row(n)].checked);
-         }},
-        {u"type"_qs, [&](const QString& text) { editor.txtEditText_Change(text); }},
-        {u"add"_qs, [&](const QString&) { editor.cmdAddNew_Click(); }},
-        {u"edit"_qs, [&](const QString&) { editor.cmdUpdate_Click(); }},
-        {u"delete"_qs, [&](const QString&) { editor.cmdDeleteText_Click(); }},
-        {u"create"_qs, [&](const QString& name) { editor.cmdCreateFile_Click(name); }},
-        {u"drop"_qs, [&](const QString&) { editor.cmdDeleteFile_Click(); }},
-        // Behind the program's back.
-        {u"remove"_qs,
-         [&](const QString&) { QFile::remove(m_test->path(u"plugins/Work.txt"_qs)); }}};
-    for (const QString& step : steps.split(u"; "_qs))
-        does.value(step.section(u' ', 0, 0),
-                   [&step](const QString&) { QFAIL(qPrintable(step)); })(step.section(u' ', 1));
-    QTEST(editor.shownFileCaption() + u": "_qs + shown(editor.messages()).join(u',') + u" | "_qs +
-              editor.editText(),
-          "state");
-    QCOMPARE(disk(), expected);
-}
-
-void tst_MessageFileEditor::pageTypesClicksAndTicks()
-{
-    sample();
-    loadPage();
-    auto* nameBox = child<QLineEdit>("txtNewFileName");
-    auto* files = child<QTreeView>("lvwDisplayFiles");
-    auto* messages = child<QTreeView>("lvwDisplay");
-    auto* editBox = child<QLineEdit>("txtEditText");
-    // Keys other than letters, digits and spaces, Enter too, are refused with a word.
-    nameBox->setFocus();
-    QTest::keyClicks(nameBox, u" My Goals 2 "_qs);
-    QTest::keyClick(nameBox, Qt::Key_Return);
-    QTest::keyClick(nameBox, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(m_test->prompter.asked.size(), 2);
-    QVERIFY(nameBox->hasFocus());
-    click("cmdCreateFile");
-    QCOMPARE(files->currentIndex().data().toString(), u"My Goals 2"_qs);
-    QVERIFY(nameBox->text().isEmpty());
-
-    // The arrow keys move the file shown; Add New and Edit follow the edit box.
-    clickRow(files, 0);
-    files->setFocus();
-    QTest::keyClick(files, Qt::Key_Down);
-    QCOMPARE(child<QLabel>("lblShownFile")->text(), u"Messages of \"Health\""_qs);
-    editBox->clear();
-    QVERIFY(!child("cmdAddNew")->isEnabled() && !child("cmdUpdate")->isEnabled());
-    QTest::keyClicks(editBox, u"I rest"_qs);
-    QVERIFY(child("cmdAddNew")->isEnabled() && child("cmdUpdate")->isEnabled());
-    click("cmdAddNew");
-
-    // A tick writes at once and chooses nothing: the edit box keeps what was typed, the
-    // message list its file.
-    QTest::keyClicks(editBox, u"typed"_qs);
-    clickCheckBox(messages, 0);
-    QCOMPARE(bytes(u"Health.txt"_qs),
-             QByteArray("\"I am strong\",#FALSE#\r\n\"I rest\",#TRUE#\r\n"));
-    clickCheckBox(files, 0);
-    QVERIFY(fileBytes(index()).startsWith("\"Calm\",#FALSE#\r\n"));
-    QCOMPARE(editBox->text(), u"typed"_qs);
-    QCOMPARE(child<QLabel>("lblShownFile")->text(), u"Messages of \"Health\""_qs);
-
-    // A file gone shows no messages and offers no command on them.
-    QVERIFY(QFile::remove(m_test->path(u"plugins/Calm.txt"_qs)));
-    clickRow(files, 0);
-    QVERIFY(!editBox->isEnabled() && !child("cmdDeleteText")->isEnabled());
-    QCOMPARE(messages->model()->rowCount(), 0);
-}
-
-void tst_MessageFileEditor::pageAnswersAtOnceWithLongMessages()
-{
-    const QByteArray calm = "\"" + QByteArray("I am calm ").repeated(1000000) + "\",#TRUE#\r\n";
-    put(u"Calm.txt"_qs, calm + "\"short\",#TRUE#\r\n");
-    QElapsedTimer timer;
-    timer.start();
-    loadPage();
-    m_page->grab(); // laid out and painted
-    QVERIFY2(timer.elapsed() < 1000 * TimeLimits::scale,
-             qPrintable(QString::number(timer.elapsed())));
-    auto* messages = child<QTreeView>("lvwDisplay");
-    for (const int row : {1, 0}) {
-        timer.restart();
-        clickRow(messages, row);
-        m_page->grab();
-        QVERIFY2(timer.elapsed() < 250 * TimeLimits::scale,
-                 qPrintable(QString::number(timer.elapsed())));
-    }
-    // Shown in part, kept whole: Edit with the box as it is, and a check mark, write
-    // every character back.
-    click("cmdUpdate");
-    QCOMPARE(bytes(u"Calm.txt"_qs), calm + "\"short\",#TRUE#\r\n");
-    clickCheckBox(messages, 0);
-    QCOMPARE(bytes(u"Calm.txt"_qs),
-             QByteArray(calm).replace("#TRUE#", "#FALSE#") + "\"short\",#TRUE#\r\n");
-}
-
-void tst_MessageFileEditor::pageImportsAndExportsPlainLists_data()
-{
-    QTest::addColumn<QString>("list"); // its name; "+" before it: dropped on the file list
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("made");       // the new message file; empty: none, and then
-    QTest::addColumn<QByteArray>("written"); // the message's first words, else its bytes
-
-    const QByteArray calm =
-        "\"I am calm\",#TRUE#\r\n\"I rest\",#TRUE#\r\n\"Caf\xC3\xA9 cr\xC3\xA8me\",#TRUE#\r\n";
-    QTest::newRow("line ends, mark, code page")
-        << u"Morning.txt"_qs
-        << QByteArray("\xEF\xBB\xBFI am calm\r\n  I rest\n\n\r\nCaf\xE9 cr\xE8me") << u"Morning"_qs
-        << calm;
-    QTest::newRow("UTF-16, dropped")
-        << u"+Morning.TXT"_qs << QByteArray("\xFF\xFEI\0 \0a\0m\0 \0c\0a\0l\0m\0", 20)
-        << u"Morning"_qs << QByteArray("\"I am calm\",#TRUE#\r\n");
-    QTest::newRow("named as one there") << u"calm.txt"_qs << QByteArray("I rest\n") << u"calm 2"_qs
-                                        << QByteArray("\"I rest\",#TRUE#\r\n");
-    QTest::newRow("binary") << u"+photo.txt"_qs << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR")
-                            << QString() << QByteArray("/photo.txt is not a text file");
-    QTest::newRow("empty") << u"Blank.txt"_qs << QByteArray(" \r\n\t\n") << QString()
-                           << QByteArray("/Blank.txt holds no messages");
-    QTest::newRow("64 MiB") << u"Huge.txt"_qs << QByteArray(64 << 20, 'a') << QString()
-                            << QByteArray("/Huge.txt is 64 MiB or bigger");
-}
-
-void tst_MessageFileEditor::pageImportsAndExportsPlainLists()
-{
-    QFETCH(QString, list);
-    QFETCH(QByteArray, content);
-    QFETCH(QString, made);
-    QFETCH(QByteArray, written);
-    sample();
-    loadPage();
-    QMap<QString, QByteArray> before = disk();
-    QTemporaryDir outside;
-    const QString path = outside.filePath(QString(list).remove(u'+'));
-    writeFile(path, content);
-    if (list.startsWith(u'+')) {
-        QWidget* target = child<QTreeView>("lvwDisplayFiles")->viewport();
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(target, &enter);
-        QVERIFY(enter.isAccepted());
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(target, &drop);
-    } else {
-        m_test->dialogs.paths << path;
-        click("cmdImport");
-    }
-    // Refused with a word, nothing touched; or a new file, listed checked, and shown.
-    QCOMPARE(m_test->prompter.asked.size(), made.isEmpty() ? 1 : 0);
-    if (made.isEmpty()) {
-        QVERIFY(m_test->prompter.asked[0].text.contains(QString::fromUtf8(written)));
-        QCOMPARE(disk(), before);
-        return;
-    }
-    QCOMPARE(bytes(made + u".txt"_qs), written);
-    QMap<QString, QByteArray> after = disk();
-    after.remove(made + u".txt"_qs);
-    QVERIFY(after.take(u"FileNames.txt"_qs).endsWith('"' + made.toUtf8() + "\",#TRUE#\r\n"));
-    before.remove(u"FileNames.txt"_qs);
-    QCOMPARE(after, before);
-    QCOMPARE(child<QLabel>("lblShownFile")->text().contains(made), true);
-
-    // Exported as plain lines; where nothing can be written, said, and nothing left there.
-    m_test->dialogs.paths << outside.filePath(u"out.txt"_qs);
-    click("cmdExport");
-    QCOMPARE(m_test->dialogs.offered.last(), made + u".txt"_qs);
-    QByteArray lines;
-    for (const QByteArray& line : written.split('\n').mid(0, written.count('\n')))
-        lines += line.sliced(1, line.lastIndexOf('"') - 1) + '\n';
-    QCOMPARE(fileBytes(outside.filePath(u"out.txt"_qs)), lines);
-    QVERIFY(QDir(outside.path()).mkdir(u"closed"_qs));
-    const RestrictedPath closed(outside.filePath(u"closed"_qs), RestrictedPath::readOnlyFolder);
-    m_test->dialogs.paths << outside.filePath(u"closed/out.txt"_qs);
-    click("cmdExport");
-    QVERIFY(!closed.holds() || (m_test->prompter.asked.value(0).text.contains(u"closed"_qs) &&
-                                QDir(outside.filePath(u"closed"_qs)).isEmpty()));
-}
 
 QTEST_MAIN(tst_MessageFileEditor)
 #include "tst_messagefileeditor.moc"

@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 #include "TestServices.h"
+#include "platform/ReservedNames.h"
 #include "platform/TerminationWatcher.h"
 #include "platform/TextFile.h"
 #include "settings/SettingsPage.h"
@@ -14,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <qt_windows.h>
-#include <sddl.h>
 
 // What the program leaves in the registry and in its files, read back with the system's
 // own calls and tools (under Wine, Wine's registry and file system).
@@ -31,6 +31,8 @@ private Q_SLOTS:
     void filesKeepTheAnsiCodePageWhereTheTextFits_data();
     void filesKeepTheAnsiCodePageWhereTheTextFits();
     void endOfTheSessionClosesTheProgramOnce();
+    void deviceNamesAreTheSystems_data();
+    void deviceNamesAreTheSystems();
 
 private:
     // A name of this run's own, so that tests running side by side never meet.
@@ -55,21 +57,6 @@ std::optional<QString> stringValue(const QString& key, const QString& name)
     if (type != REG_SZ || length < 0 || text[length] != L'\0')
         return u"<not a REG_SZ that ends with its NUL>"_qs;
     return QString::fromWCharArray(text, length);
-}
-
-// Gives the Run key a new access list in the security descriptor language.
-bool setRunKeyAccess(const wchar_t* access)
-{
-    HKEY key = nullptr;
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    bool set = RegOpenKeyExW(HKEY_CURRENT_USER, runKey.toStdWString().c_str(), 0, WRITE_DAC,
-                             &key) == ERROR_SUCCESS &&
-               ConvertStringSecurityDescriptorToSecurityDescriptorW(access, SDDL_REVISION_1,
-                                                                    &descriptor, nullptr) &&
-               RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
-    LocalFree(descriptor);
-    RegCloseKey(key);
-    return set;
 }
 
 } // namespace
@@ -169,9 +156,10 @@ void tst_Windows::runEntryRefusalsCarryTheSystemsCodeAndText()
              qPrintable(setting));
 
     // A key the user may not write to is refused when it is opened.
-    QVERIFY(setRunKeyAccess(L"D:(A;;KR;;;WD)"));
+    std::shared_ptr<void> locked = test.lockStartupEntry();
+    QVERIFY(locked);
     const QString opening = refusal(test.services());
-    QVERIFY(setRunKeyAccess(L"D:(A;;KA;;;WD)"));
+    locked.reset();
     QVERIFY2(opening.startsWith(u"Error 5 opening key\n"_qs) &&
                  opening.contains(u"denied"_qs, Qt::CaseInsensitive),
              qPrintable(opening));
@@ -225,6 +213,31 @@ void tst_Windows::endOfTheSessionClosesTheProgramOnce()
     deliver(TRUE);
     deliver(TRUE);
     QCOMPARE(requests.size(), 1);
+}
+
+void tst_Windows::deviceNamesAreTheSystems_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("device");
+    QTest::newRow("bare") << u"nul"_qs << true;
+    QTest::newRow("with an extension") << u"Con.txt.bak"_qs << true;
+    QTest::newRow("spaces before the dot") << u"AUX  .txt"_qs << true;
+    QTest::newRow("port") << u"lpt9.log"_qs << true;
+    QTest::newRow("space before") << u" NUL"_qs << false;
+    QTest::newRow("longer") << u"Console"_qs << false;
+    QTest::newRow("port without number") << u"COM.txt"_qs << false;
+}
+
+void tst_Windows::deviceNamesAreTheSystems()
+{
+    // As the system reads a path that ends in the name: a device's path leaves the folder.
+    QFETCH(QString, name);
+    QFETCH(bool, device);
+    QCOMPARE(ReservedNames::isDeviceName(name), device);
+    wchar_t full[MAX_PATH];
+    const std::wstring path = (u"C:\\folder\\"_qs + name).toStdWString();
+    QVERIFY(GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr) > 0);
+    QCOMPARE(QString::fromWCharArray(full).startsWith(u"\\\\.\\"_qs), device);
 }
 
 QTEST_MAIN(tst_Windows)

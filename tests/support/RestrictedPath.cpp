@@ -1,6 +1,5 @@
 #include "RestrictedPath.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #ifdef Q_OS_LINUX

@@ -1,12 +1,13 @@
 #include "TestServices.h"
 
+#include "RestrictedPath.h"
 #include "TestFiles.h"
 
 #include <QDir>
-#include <QFile>
-#include <utility>
+#include <QFileInfo>
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
+#include <sddl.h>
 #endif
 
 float ScriptedRandom::next()
@@ -69,13 +70,19 @@ std::unique_ptr<SettingsArea> TestServices::reopenSettings() const
     return SettingsArea::inFile(settingsFile());
 }
 
+#ifdef Q_OS_WIN
+namespace {
+const wchar_t runKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+} // namespace
+#endif
+
 std::optional<QString> TestServices::startupCommand() const
 {
 #ifdef Q_OS_WIN
     wchar_t command[2048];
     DWORD size = sizeof command;
-    if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                     L"ZorvanTest", RRF_RT_REG_SZ, nullptr, command, &size) != ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CURRENT_USER, runKey, L"ZorvanTest", RRF_RT_REG_SZ, nullptr, command,
+                     &size) != ERROR_SUCCESS)
         return std::nullopt;
     return QString::fromWCharArray(command);
 #else
@@ -87,5 +94,38 @@ std::optional<QString> TestServices::startupCommand() const
         return QString();
     const qsizetype end = text.indexOf('\n', exec + 1);
     return QFile::decodeName(text.mid(exec + 6, end < 0 ? -1 : end - exec - 6));
+#endif
+}
+
+std::shared_ptr<void> TestServices::lockStartupEntry() const
+{
+#ifdef Q_OS_WIN
+    // The key's own access list, given back as the handle is closed.
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, runKey, 0, READ_CONTROL | WRITE_DAC, &key) !=
+        ERROR_SUCCESS)
+        return nullptr;
+    DWORD size = 0;
+    RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, nullptr, &size);
+    QByteArray saved(qsizetype(size), '\0');
+    PSECURITY_DESCRIPTOR readOnly = nullptr;
+    const bool locked =
+        RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, saved.data(), &size) == ERROR_SUCCESS &&
+        ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;;KR;;;WD)", SDDL_REVISION_1,
+                                                             &readOnly, nullptr) &&
+        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, readOnly) == ERROR_SUCCESS;
+    LocalFree(readOnly);
+    if (!locked) {
+        RegCloseKey(key);
+        return nullptr;
+    }
+    return std::shared_ptr<void>(key, [saved](void* handle) mutable {
+        RegSetKeySecurity(HKEY(handle), DACL_SECURITY_INFORMATION, saved.data());
+        RegCloseKey(HKEY(handle));
+    });
+#else
+    auto folder = std::make_shared<RestrictedPath>(QFileInfo(startupEntryFile()).path(),
+                                                   RestrictedPath::readOnlyFolder);
+    return folder->holds() ? folder : nullptr;
 #endif
 }

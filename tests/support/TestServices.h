@@ -116,6 +116,9 @@ public:
     // The command that entry starts (the Exec line on Linux, the Run value on Windows);
     // nothing when there is no entry.
     std::optional<QString> startupCommand() const;
+    // While the result lives, the entry cannot be written: its folder is read-only on
+    // Linux, the Run key on Windows. Nothing where that does not bind.
+    std::shared_ptr<void> lockStartupEntry() const;
 
     FixedClock clock;
     ScriptedRandom random;

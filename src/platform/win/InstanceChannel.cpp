@@ -33,11 +33,20 @@ QByteArray userOfProcess(HANDLE process)
 
 QString name(const QString& applicationName)
 {
-    // Pipe and mutex names are seen by every user of the machine, so the user's name is
-    // part of it.
-    QString user = qEnvironmentVariable("USERNAME");
+    // Pipe names are seen by every user of the machine in every session, and a user may
+    // run the program in two sessions at once (at the console and remotely), whose copies
+    // must not answer for each other: the user's security identifier and the session
+    // keep them apart. USERNAME would not: a local and a domain user may share it.
+    DWORD session = 0;
+    ProcessIdToSessionId(GetCurrentProcessId(), &session);
+    QByteArray user = userOfProcess(GetCurrentProcess());
+    if (user.isEmpty())
+        user = qEnvironmentVariable("USERNAME").toUtf8();
     const QByteArray hash =
-        QCryptographicHash::hash(user.toUtf8(), QCryptographicHash::Sha256).toHex().left(12);
+        QCryptographicHash::hash(user + '/' + QByteArray::number(quint32(session)),
+                                 QCryptographicHash::Sha256)
+            .toHex()
+            .left(12);
     return applicationName + QLatin1Char('-') + QString::fromLatin1(hash);
 }
 
@@ -54,8 +63,8 @@ QLocalSocket::SocketOptions socketOptions()
 Hold hold(const QString& name)
 {
     // Several servers may listen under one pipe name; a mutex of the session says who
-    // was first. It is held open for the process's life and closed by the system at its
-    // end.
+    // was first (the name holds the session, so the pipe is this session's too). It is held open
+    // for the process's life and closed by the system at its end.
     const std::wstring mutexName = (QStringLiteral("Local\\") + name).toStdWString();
     HANDLE mutex = CreateMutexW(nullptr, FALSE, mutexName.c_str());
     if (!mutex)

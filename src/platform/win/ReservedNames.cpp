@@ -4,8 +4,12 @@
 
 bool ReservedNames::isDeviceName(QStringView name)
 {
+    // The system drops the spaces at the end of the stem ("NUL .txt"), not those before it
+    // (" NUL" is a file of its own).
     const qsizetype dot = name.indexOf(QLatin1Char('.'));
-    const QStringView stem = (dot < 0 ? name : name.first(dot)).trimmed();
+    QStringView stem = dot < 0 ? name : name.first(dot);
+    while (stem.endsWith(u' '))
+        stem.chop(1);
     for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
         if (stem.compare(QLatin1String(device), Qt::CaseInsensitive) == 0)
             return true;
