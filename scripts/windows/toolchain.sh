@@ -94,7 +94,16 @@ key=$(
     x86_64-w64-mingw32-g++-posix --version | head -1
 )
 prefix=$cache/qt-6.4.2-mingw-$(sha256sum <<<"$key" | cut -c1-12)
+# Qt's own translations (its buttons and dialogs), where this Qt looks for them
+# (QLibraryInfo::TranslationsPath): the same files for every system, from Debian's
+# qt6-translations-l10n, as an installed Qt has them.
+add_translations() {
+    [[ -n $(compgen -G "$prefix/translations/qtbase_*.qm") ]] && return
+    mkdir -p "$prefix/translations"
+    cp /usr/share/qt6/translations/qtbase_*.qm "$prefix/translations/"
+}
 if [[ -f $prefix/.built && $(readlink "$link" 2>/dev/null) == "$(basename "$prefix")" ]]; then
+    add_translations
     echo "Qt for Windows: $prefix (cached)"
     exit 0
 fi
@@ -150,6 +159,7 @@ for feature in colordialog filedialog datetimeedit fontcombobox systemtrayicon l
         exit 1
     }
 done
+add_translations
 echo "$key" >"$prefix/.built"
 # The link moves to the new Qt in one step; the Qt it left (or a folder from before the
 # link) goes.
