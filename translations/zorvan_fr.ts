@@ -388,11 +388,11 @@ La modification n’a pas été enregistrée.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Une activité à domicile : lancez votre propre commerce sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement à l’image de votre site. Cliquez ici pour en savoir plus.</translation>
+        <translation>Activité à domicile : créez votre commerce sur Internet et gagnez de l’argent en ligne. Ce logiciel aux couleurs de votre site : cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Associez ce logiciel à votre site : fidélisez vos visiteurs et augmentez votre trafic. Le nom et le lien de votre site figureront ici. Détails dans l’« Aide ». Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+        <translation>Associez ce logiciel à votre site, pour plus de fidélité et de trafic : son nom et son lien ici (voir l’« Aide »). Cliquez ici pour en savoir plus sur le co-marquage.</translation>
     </message>
     <message>
         <source>Show</source>

@@ -5,6 +5,7 @@
 #include "TestWidgets.h"
 #include "TimeLimits.h"
 #include "library/ProgramsPage.h"
+#include "platform/TextFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -371,11 +372,12 @@ private Q_SLOTS:
         // Refused with a word, nothing touched; or a new file, listed checked, and shown.
         QCOMPARE(m_test->prompter.asked.size(), made.isEmpty() ? 1 : 0);
         if (made.isEmpty()) {
-            QVERIFY(m_test->prompter.asked[0].text.contains(QString::fromUtf8(written)));
+            QVERIFY(m_test->prompter.asked[0].text.contains(
+                QDir::toNativeSeparators(QString::fromUtf8(written))));
             QCOMPARE(disk(), before);
             return;
         }
-        QCOMPARE(bytes(made + u".txt"_qs), written);
+        QCOMPARE(bytes(made + u".txt"_qs), TextFile::encode(QString::fromUtf8(written)));
         QMap<QString, QByteArray> after = disk();
         after.remove(made + u".txt"_qs);
         QVERIFY(after.take(u"FileNames.txt"_qs).endsWith('"' + made.toUtf8() + "\",#TRUE#\r\n"));

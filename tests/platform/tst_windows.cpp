@@ -139,7 +139,8 @@ void tst_Windows::runEntryRefusalsCarryTheSystemsCodeAndText()
     TestServices test;
     // The box the settings page shows when "Run at start-up" is refused.
     const auto refusal = [&test](const Services& services) {
-        SettingsPage page;
+        ScriptedDialogs dialogs;
+        SettingsPage page(dialogs);
         StartupOptions options(page, services);
         page.runButton()->click();
         const bool refused = page.dontRunButton()->isChecked() && !test.startupCommand();
