@@ -301,11 +301,11 @@ La modification n’a pas été enregistrée.</translation>
     <name>GoalsPage</name>
     <message>
         <source>Visit %1 now for news and more tools for a positive mind.</source>
-        <translation>Rendez-vous sur %1 pour les nouveautés et d’autres outils pour un esprit positif.</translation>
+        <translation>Nouveautés et outils pour un esprit positif : visitez %1.</translation>
     </message>
     <message>
         <source>It is important to set goals and targets to be able to see and measure your achievements. This seemingly small task will yield tremendous results, when taken seriously. Setting goals will help you keep a clear, focussed and dedicated mindset towards fulfilling your aims in life.</source>
-        <translation>Il est important de se fixer des objectifs pour pouvoir constater et mesurer ses progrès. Cette tâche en apparence modeste donne des résultats considérables quand on la prend au sérieux. Se fixer des objectifs vous aide à garder un esprit clair, concentré et résolu pour atteindre vos buts dans la vie.</translation>
+        <translation>Se fixer des objectifs permet de voir et de mesurer ses progrès. Prise au sérieux, cette tâche en apparence modeste donne des résultats considérables. Des objectifs vous aident à garder un esprit clair, concentré et résolu pour atteindre vos buts dans la vie.</translation>
     </message>
     <message>
         <source>Goals</source>
@@ -687,7 +687,7 @@ La modification n’a pas été enregistrée.</translation>
     <name>ProgramsPage</name>
     <message>
         <source>Visit %1 now for news and more tools for a positive mind.</source>
-        <translation>Rendez-vous sur %1 pour les nouveautés et d’autres outils pour un esprit positif.</translation>
+        <translation>Nouveautés et outils pour un esprit positif : visitez %1.</translation>
     </message>
     <message>
         <source>Programs</source>
@@ -818,7 +818,7 @@ La modification n’a pas été enregistrée.</translation>
     </message>
     <message>
         <source>Visit %1 now for news and more tools for a positive mind.</source>
-        <translation>Rendez-vous sur %1 pour les nouveautés et d’autres outils pour un esprit positif.</translation>
+        <translation>Nouveautés et outils pour un esprit positif : visitez %1.</translation>
     </message>
     <message>
         <source>Below you can set the interval between each message and duration for which each message is displayed.</source>
