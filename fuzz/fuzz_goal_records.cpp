@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the reader of the goal file, as the program reads it from
 // disk, and checks that a save loses nothing: the goals it reads are saved and read
 // back unchanged, with whatever could not be read kept in its place, so that a second

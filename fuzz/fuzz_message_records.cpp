@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the reader of message files and of their index, as the
 // program reads them from disk, and checks that whatever it reads is saved and read
 // back unchanged: a damaged file may cost lines, but a save must never change messages.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs each fuzz target for a bounded time from the committed seed corpus:
 #   fuzz/run.sh [seconds per target, default 60] [build folder, default build/fuzz]
 # Fails on any crash, hang (one input over 10 s), sanitizer report or excess memory;

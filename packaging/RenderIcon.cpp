@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's scalable icon as square PNG files for the icon theme:
 //   RenderIcon <picture.svg> <output folder> <icon name> <size>...
 // writes <output folder>/<size>x<size>/<icon name>.png for every size. Used while

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a C++ source is not laid out as the repository's .clang-format says
 # (clang-format 14, Debian 12's). `scripts/check-format.sh --fix` lays them out so.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the release build the way a user meets it: installs it with `cmake --install` into
 # a temporary prefix and runs the desktop's validators over it; builds the Debian package,
 # installs it with apt and starts the installed program under Xvfb with a fresh home folder

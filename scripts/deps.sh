@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, on Debian 12, what building the program needs; with --test also what its
 # tests need; with --fuzz also what the fuzz targets need (clang, its sanitizer and
 # fuzzer runtimes, and the symbolizer for their reports); with --bench the benchmarks'

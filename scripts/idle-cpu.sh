@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The processor time the program takes in 60 s while its display runs but may not show a
 # message: paused (for an hour), and outside its active hours (two hours from now); and,
 # to compare, while it shows a message every 2 s. Needs: xvfb.

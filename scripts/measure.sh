@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures every figure of the README's performance table in one run on this machine:
 # start-up and idle memory beside a bare Qt Widgets program, the display's timing on a bare
 # X server and under a compositing manager beside a bare Qt flasher, the messages seen in

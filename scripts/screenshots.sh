@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the screenshots of the README and the manual: each page of the main window, on
 # an Xvfb with a window manager and a notification area, with a sample data folder,
 # and the notification icon's menu after the close box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smallest Qt program that flashes a window as the display does: every 2 s a frameless
 // window that stays on top is shown, and hidden again after the duration given in ms. The
 // baseline that the display's time on screen is set beside. Built with the same compiler,

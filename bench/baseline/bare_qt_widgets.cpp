@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smallest Qt Widgets program that puts a window on the screen: the baseline that the
 // program's start-up time and idle memory are set beside. Built with the same compiler,
 // flags and Qt as the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preparing one flash: the interval timer's tick, from choosing the message to the
 // window being shown, with a pool of 100,000 messages. Run it on a real X server
 // (QT_QPA_PLATFORM=xcb under Xvfb) to count the window system's share too.

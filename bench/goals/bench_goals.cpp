@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long 10,000 goals take to read, to list on the goals page and to save.
 #include "goals/GoalRecords.h"
 #include "goals/GoalStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paths of the message library whose cost grows with the user's messages.
 #include "library/MessageLibrary.h"
 #include "library/MessagePool.h"

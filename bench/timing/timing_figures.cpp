@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up, memory and display figures, measured from outside on an X
 // server of the test's own, beside those of bare Qt Widgets programs. Slow: run with
 // `ctest --preset timing`. ZORVAN_TIMING_FLASHES sets the number of flashes per duration

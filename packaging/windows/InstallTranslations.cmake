@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by "cmake --install" (packaging/windows/CMakeLists.txt sets the variables before):
 # installs every .qm file that the build made in a folder named "translations" anywhere in
 # ZORVAN_BUILD_FOLDER (<build>/translations, beside the program, ...) into

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DSTAGE=<staged installation> -DOUTPUT=<folder> [-DSTRIP=<strip>] -P ListFiles.cmake
 # Strips the staged libraries and writes install-files.nsh (the staged files, folder by
 # folder) and uninstall-files.nsh (the same files removed, then their folders, deepest

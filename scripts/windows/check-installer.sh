@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tries the Windows setup program the way a user meets it, under Wine in a new Wine prefix
 # on an Xvfb screen of its own: installs silently (/S); starts the installed program with
 # nothing but what was installed, which must seed its data folder with the sample messages,

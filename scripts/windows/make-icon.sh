@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Redraws src/app/resources/zorvan.ico, the Windows icon (executable, windows, notification
 # area, Start menu), from zorvan.svg: run it after changing the picture. Needs a Linux build
 # folder that holds RenderIcon (build/release by default) and ImageMagick.

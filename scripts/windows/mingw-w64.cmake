@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (the POSIX thread model, which
 # the C++ standard library's threads need) against the Qt that scripts/windows/toolchain.sh
 # builds. Qt's code generators (moc, rcc, uic) are the host's.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Windows, from this Linux machine: builds Qt for Windows once (toolchain.sh), cross-builds
 # the program and its tests (cmake --preset windows), runs the tests under Wine in a new
 # Wine prefix of their own, makes the setup program and tries it under Wine

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes, from Debian 12's packages only, what cross-building the program for 64-bit Windows
 # and trying it there needs: MinGW-w64, Wine, NSIS, and a Qt 6.4.2 for Windows built from
 # Debian's own Qt sources against the host's Qt tools. The Qt build takes long, so it goes

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a program cross-built for Windows under Wine, with the Qt built by toolchain.sh and
 # the MinGW run-time libraries on its DLL search path: CTest's emulator for the Windows
 # build, and what the other Windows scripts start programs with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ActiveHours.h"
 
 ActiveHours::ActiveHours(QTime from, QTime to, quint8 days)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FlashPlanner.h"
 
 #include "platform/RandomSource.h"

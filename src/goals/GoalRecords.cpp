@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "GoalRecords.h"
 
 #include "library/RecordReader.h"

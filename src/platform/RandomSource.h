@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A uniform source of single-precision values in [0, 1). The scheduler draws every

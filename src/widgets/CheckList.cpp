@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CheckList.h"
 
 CheckList::CheckList(QString title, Rows rows, QObject* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kills a copy of this test that saves the data files through the program's own code,
 // with SIGKILL at a random moment, many times over (saves follow each other without a
 // pause, so nearly every kill lands in one), and checks that every file is afterwards

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimeLimits.h"
 #include "goals/GoalRecords.h"
 #include "library/MessageRecords.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Under AddressSanitizer the code runs several times slower and checks for leaks on the way

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "../DisplayLossGuard.h"
 
 // The Windows desktop does not go away under a program: the end of the session comes as
