@@ -73,10 +73,8 @@ frmAll::frmAll(const Services& services, SingleInstance* instance, QWidget* pare
 
     auto* central = new QWidget;
     central->setObjectName(QStringLiteral("frmAllClient"));
-    QPalette palette = central->palette();
-    palette.setColor(QPalette::Window, programColour());
-    palette.setColor(QPalette::WindowText, Qt::white);
-    central->setPalette(palette);
+    setPaletteColour(central, QPalette::Window, programColour());
+    setPaletteColour(central, QPalette::WindowText, Qt::white);
     central->setAutoFillBackground(true);
     central->setMinimumSize(designedClientSize);
 

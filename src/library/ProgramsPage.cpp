@@ -6,19 +6,17 @@
 #include "platform/SystemDialogs.h"
 #include "platform/WebLinks.h"
 #include "widgets/CheckListView.h"
+#include "widgets/FileDrop.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Named.h"
 #include "widgets/ProgramColour.h"
 
 #include <QAction>
-#include <QDropEvent>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -41,27 +39,6 @@ CheckListView* listView(const QString& name, const QString& title, CheckList::Ro
     view->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     view->setMinimumSize(120, 120);
     return view;
-}
-
-void setTextColour(QWidget* widget, QPalette::ColorRole role)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, programColour());
-    widget->setPalette(palette);
-}
-
-// Bold captions over regular contents: the weight alone is set, so that the rest of the
-// font still comes from the window.
-void setBoldCaption(QGroupBox* frame)
-{
-    QFont bold;
-    bold.setBold(true);
-    frame->setFont(bold);
-    QFont regular;
-    regular.setBold(false);
-    for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        child->setFont(regular);
-    setTextColour(frame, QPalette::WindowText);
 }
 
 // Whether the key types a character a file name may hold; keys that type nothing go
@@ -141,8 +118,8 @@ ProgramsPage::ProgramsPage(const QString& dataFolder, Prompter& prompter, System
         tr("Saves the messages of the file shown as a text file, one message a line."));
     lvwDisplayFiles->addActions({mnuImport, mnuExport});
     lvwDisplayFiles->setContextMenuPolicy(Qt::ActionsContextMenu);
-    lvwDisplayFiles->viewport()->setAcceptDrops(true);
-    lvwDisplayFiles->viewport()->installEventFilter(this);
+    connect(new FileDrop(lvwDisplayFiles->viewport(), QStringLiteral("txt")), &FileDrop::dropped,
+            this, &ProgramsPage::importLists);
 
     auto* messageButtons = new QHBoxLayout;
     messageButtons->addWidget(cmdUpdate);
@@ -169,7 +146,7 @@ ProgramsPage::ProgramsPage(const QString& dataFolder, Prompter& prompter, System
     setBoldCaption(Frame2);
     setBoldCaption(Frame3);
     for (QWidget* box : std::initializer_list<QWidget*>{txtNewFileName, txtEditText, lvwDisplay})
-        setTextColour(box, QPalette::Text);
+        setPaletteColour(box, QPalette::Text, programColour());
 
     showEditBox();
     txtNewFileName->installEventFilter(this);
@@ -288,18 +265,6 @@ void ProgramsPage::importLists(const QStringList& paths)
     }
 }
 
-QStringList ProgramsPage::droppedLists(const QMimeData* data)
-{
-    QStringList paths;
-    for (const QUrl& url : data->urls()) {
-        if (!url.isLocalFile() ||
-            QFileInfo(url.toLocalFile()).suffix().compare(u"txt", Qt::CaseInsensitive) != 0)
-            return {};
-        paths << url.toLocalFile();
-    }
-    return paths;
-}
-
 void ProgramsPage::showFiles()
 {
     lvwDisplayFiles->showRows();
@@ -324,30 +289,6 @@ void ProgramsPage::showEditBox()
 
 bool ProgramsPage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lvwDisplayFiles->viewport()) {
-        switch (event->type()) {
-        case QEvent::DragEnter:
-        case QEvent::DragMove: {
-            auto* drag = static_cast<QDropEvent*>(event);
-            drag->setAccepted(!droppedLists(drag->mimeData()).isEmpty());
-            if (drag->isAccepted())
-                drag->acceptProposedAction();
-            return true;
-        }
-        case QEvent::Drop: {
-            auto* drop = static_cast<QDropEvent*>(event);
-            const QStringList paths = droppedLists(drop->mimeData());
-            drop->setAccepted(!paths.isEmpty());
-            if (!paths.isEmpty()) {
-                drop->acceptProposedAction();
-                importLists(paths);
-            }
-            return true;
-        }
-        default:
-            break;
-        }
-    }
     if (watched == txtNewFileName && event->type() == QEvent::KeyPress &&
         !typesNameCharacter(*static_cast<QKeyEvent*>(event))) {
         m_prompter.ask(this, {.text = tr("Please Enter Only Characters")});

@@ -11,7 +11,6 @@ class Prompter;
 class QAction;
 class SystemDialogs;
 class QGroupBox;
-class QMimeData;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -48,8 +47,6 @@ private:
     void cmdExport_Click();
     // Takes in the lists, one new message file each, and says what could not be.
     void importLists(const QStringList& paths);
-    // The plain lists (".txt") among dropped files; nothing when something else is dropped.
-    static QStringList droppedLists(const QMimeData* data);
 
     // Shows the editor's file list, its messages and the edit box afresh.
     void showFiles();
