@@ -25,7 +25,7 @@ for option in "$@"; do
     esac
 done
 if [[ " $* " == *" --test "* ]]; then
-    packages+=(xvfb xauth x11-utils libxdamage-dev)
+    packages+=(xvfb xauth x11-utils libxdamage-dev libxfixes-dev)
     # The messages are watched on a compositing X desktop and on a Wayland one (sway,
     # its XWayland, screen grabs, and xhost to let the test's own X connection in).
     packages+=(xcompmgr sway xwayland grim x11-xserver-utils)

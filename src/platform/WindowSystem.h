@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QImage;
+
 // What the program needs to know of the window system, and choices about it that must
 // be made before the application object exists.
 class WindowSystem {
@@ -20,4 +22,11 @@ public:
     // An X server otherwise fills a new window with what lay under it or, under XWayland,
     // with black: a box for as long as the program takes to paint.
     static void clearBackground(unsigned long long window);
+
+    // Has the window system itself draw the image (of the window's size) the moment the
+    // window is mapped, as its first frame, instead of waiting for the program to be told
+    // and to paint: the letters land with the map, however slow the program is to wake.
+    // True where the window system does (X11); elsewhere the program's first paint is
+    // the first frame.
+    static bool drawOnMap(unsigned long long window, const QImage& image);
 };

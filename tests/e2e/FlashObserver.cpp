@@ -5,6 +5,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
+#include <X11/extensions/Xfixes.h>
 #include <chrono>
 #include <poll.h>
 
@@ -18,14 +19,29 @@ double FlashObserver::now()
 FlashObserver::FlashObserver(const QString& displayName)
 {
     m_display = XOpenDisplay(displayName.toLocal8Bit().constData());
-    if (!m_display)
+    m_queries = XOpenDisplay(displayName.toLocal8Bit().constData());
+    if (!m_display || !m_queries)
         return;
-    int damageError = 0;
+    int damageError = 0, fixesEvent = 0, fixesError = 0;
     if (!XDamageQueryExtension(m_display, &m_damageEvent, &damageError))
         m_damageEvent = -1;
-    XSelectInput(m_display, DefaultRootWindow(m_display), SubstructureNotifyMask);
+    // Whether a compositing manager runs is followed through the events too: it owns
+    // this selection while it runs.
+    const Atom manager = XInternAtom(
+        m_display, ("_NET_WM_CM_S" + QByteArray::number(DefaultScreen(m_display))).constData(),
+        False);
+    const Window root = DefaultRootWindow(m_display);
+    if (XFixesQueryExtension(m_display, &fixesEvent, &fixesError)) {
+        m_selectionEvent = fixesEvent + XFixesSelectionNotify;
+        XFixesSelectSelectionInput(m_display, root, manager,
+                                   XFixesSetSelectionOwnerNotifyMask |
+                                       XFixesSelectionWindowDestroyNotifyMask |
+                                       XFixesSelectionClientCloseNotifyMask);
+    }
+    m_composited = XGetSelectionOwner(m_display, manager) != None;
     // Each new window is followed as it is created (windows are made ahead of their first
     // map).
+    XSelectInput(m_display, root, SubstructureNotifyMask);
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     XSync(m_display, False);
     m_thread = std::thread([this] { watch(); });
@@ -36,16 +52,60 @@ FlashObserver::~FlashObserver()
     m_stop = true;
     if (m_thread.joinable())
         m_thread.join();
-    if (m_display)
-        XCloseDisplay(m_display);
+    for (Display* display : {m_display, m_queries}) {
+        if (display)
+            XCloseDisplay(display);
+    }
+}
+
+void FlashObserver::describeNew() const
+{
+    // Asked on a connection of its own, and not under the lock: the events are timed as
+    // they come in, and a wait for either would delay their times.
+    QList<Flash> described;
+    {
+        const std::lock_guard lock(m_mutex);
+        for (const Seen& seen : m_seen) {
+            if (!seen.described)
+                described << seen.flash;
+        }
+    }
+    for (Flash& flash : described) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(m_queries, flash.window, &attributes)) {
+            flash.geometry = QRect(attributes.x, attributes.y, attributes.width, attributes.height);
+            flash.depth = attributes.depth;
+        }
+        char* title = nullptr;
+        if (XFetchName(m_queries, flash.window, &title) && title) {
+            flash.name = QString::fromLocal8Bit(title);
+            XFree(title);
+        }
+    }
+    const std::lock_guard lock(m_mutex);
+    for (Seen& seen : m_seen) {
+        for (const Flash& flash : described) {
+            if (!seen.described && flash.window == seen.flash.window &&
+                flash.mappedAt == seen.flash.mappedAt) {
+                seen.described = true;
+                seen.flash.name = flash.name;
+                seen.flash.geometry = flash.geometry;
+                seen.flash.depth = flash.depth;
+            }
+        }
+    }
 }
 
 QList<FlashObserver::Flash> FlashObserver::flashesNamed(const QString& name, bool stillMappedToo,
                                                         double since) const
 {
+    describeNew();
     const std::lock_guard lock(m_mutex);
     QList<Flash> named;
-    for (const Flash& flash : m_flashes) {
+    for (const Seen& seen : m_seen) {
+        Flash flash = seen.flash;
+        const bool onScreen = flash.depth != 32 && !seen.composited;
+        flash.paintedAt = onScreen ? seen.firstDamageAt : seen.damageAfterExposeAt;
         if (flash.name == name && (stillMappedToo || flash.unmappedAt > 0) &&
             flash.mappedAt >= since)
             named << flash;
@@ -98,7 +158,8 @@ void FlashObserver::follow(unsigned long window)
 
 void FlashObserver::watch()
 {
-    // Windows may vanish before they are looked at; such errors are no concern here.
+    // Only events here, no round trip: each is timed as it is taken from the queue, and
+    // a reply waited for would delay the times of the events behind it.
     pollfd connection{ConnectionNumber(m_display), POLLIN, 0};
     while (!m_stop) {
         if (!XPending(m_display)) {
@@ -108,45 +169,38 @@ void FlashObserver::watch()
         XEvent event;
         XNextEvent(m_display, &event);
         const double time = now();
-        const auto mapped = [&](unsigned long window) -> Flash* {
-            for (Flash& flash : m_flashes) {
-                if (flash.window == window && flash.unmappedAt == 0)
-                    return &flash;
+        const std::lock_guard lock(m_mutex);
+        const auto mapped = [&](unsigned long window) -> Seen* {
+            for (Seen& seen : m_seen) {
+                if (seen.flash.window == window && seen.flash.unmappedAt == 0)
+                    return &seen;
             }
             return nullptr;
         };
         if (event.type == CreateNotify &&
             event.xcreatewindow.parent == DefaultRootWindow(m_display)) {
             follow(event.xcreatewindow.window);
+        } else if (event.type == m_selectionEvent) {
+            const auto& selection = reinterpret_cast<const XFixesSelectionNotifyEvent&>(event);
+            m_composited =
+                selection.subtype == XFixesSetSelectionOwnerNotify && selection.owner != None;
         } else if (event.type == Expose) {
-            const std::lock_guard lock(m_mutex);
-            if (Flash* flash = mapped(event.xexpose.window); flash && flash->exposedAt == 0)
-                flash->exposedAt = time;
+            if (Seen* seen = mapped(event.xexpose.window); seen && seen->flash.exposedAt == 0)
+                seen->flash.exposedAt = time;
         } else if (event.type == m_damageEvent + XDamageNotify) {
             const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);
-            const std::lock_guard lock(m_mutex);
-            Flash* flash = mapped(damage.drawable);
-            if (flash && flash->exposedAt > 0 && flash->paintedAt == 0)
-                flash->paintedAt = time;
+            if (Seen* seen = mapped(damage.drawable)) {
+                if (seen->firstDamageAt == 0)
+                    seen->firstDamageAt = time;
+                if (seen->flash.exposedAt > 0 && seen->damageAfterExposeAt == 0)
+                    seen->damageAfterExposeAt = time;
+            }
         } else if (event.type == MapNotify && !event.xmap.send_event) {
-            Flash flash{.window = event.xmap.window, .mappedAt = time};
-            XWindowAttributes attributes;
-            if (XGetWindowAttributes(m_display, flash.window, &attributes)) {
-                flash.geometry =
-                    QRect(attributes.x, attributes.y, attributes.width, attributes.height);
-                flash.depth = attributes.depth;
-            }
-            char* name = nullptr;
-            if (XFetchName(m_display, flash.window, &name) && name) {
-                flash.name = QString::fromLocal8Bit(name);
-                XFree(name);
-            }
-            const std::lock_guard lock(m_mutex);
-            m_flashes << flash;
+            m_seen << Seen{.flash = {.window = event.xmap.window, .mappedAt = time},
+                           .composited = m_composited};
         } else if (event.type == UnmapNotify && !event.xunmap.send_event) {
-            const std::lock_guard lock(m_mutex);
-            if (Flash* flash = mapped(event.xunmap.window))
-                flash->unmappedAt = time;
+            if (Seen* seen = mapped(event.xunmap.window))
+                seen->flash.unmappedAt = time;
         }
     }
 }

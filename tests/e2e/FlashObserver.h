@@ -18,7 +18,10 @@ using Display = struct _XDisplay;
 // (the steady clock, read as the events arrive). What the user sees starts with the
 // window's first paint, not its map: through XDamage, the first drawing into the window
 // after the server exposed it (what the server itself fills in at the map of a window
-// with an alpha channel comes before that).
+// with an alpha channel, or copies into a window a compositing manager draws, comes
+// before that and shows nothing new). A window of neither kind is drawn straight onto
+// the screen: there any drawing is a paint, the background the server paints at the
+// map included.
 class FlashObserver {
 public:
     struct Flash {
@@ -57,14 +60,27 @@ public:
 
 private:
     void watch();
+    void describeNew() const;
     void follow(unsigned long window);
 
     Display* m_display = nullptr;
-    int m_damageEvent = -1; // the number of XDamage's event; -1 without XDamage
+    Display* m_queries = nullptr; // asks what the windows are, apart from the events
+    int m_damageEvent = -1;       // the number of XDamage's event; -1 without XDamage
+    int m_selectionEvent = -1;    // XFixes' event of a selection's new owner
+    bool m_composited = false;    // a compositing manager runs
     std::atomic<bool> m_stop = false;
     std::thread m_thread;
     mutable std::mutex m_mutex;
-    QList<Flash> m_flashes;
+    // A window mapped, with what tells its first paint: the first drawing into a window
+    // drawn straight onto the screen, the first after its exposure into any other.
+    struct Seen {
+        Flash flash;
+        bool composited = false; // a compositing manager ran at its map
+        bool described = false;  // its name, place and depth asked for
+        double firstDamageAt = 0;
+        double damageAfterExposeAt = 0;
+    };
+    mutable QList<Seen> m_seen;
 };
 
 // The value below which the fraction p of the values lie (0.5: the median).

@@ -3,8 +3,10 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QImage>
 #include <QtGlobal>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <cstring>
 
 void WindowSystem::preferX11(int argc, char** argv)
@@ -38,6 +40,40 @@ void WindowSystem::clearBackground(unsigned long long window)
         XSetWindowBackground(display, Window(window), 0); // every channel 0: transparent
         XFlush(display);
     }
+}
+
+bool WindowSystem::drawOnMap(unsigned long long window, const QImage& image)
+{
+    Display* display = x11Display();
+    XWindowAttributes attributes;
+    if (!display || image.isNull() || !XGetWindowAttributes(display, Window(window), &attributes))
+        return false;
+    // The image's pixels as they are go to a window of 8 bits per colour in the usual
+    // order (every X server offers one, and Qt makes its windows so); any other is left
+    // to the program's paint.
+    const Visual* visual = attributes.visual;
+    if ((attributes.depth != 24 && attributes.depth != 32) || visual->red_mask != 0xff0000 ||
+        visual->green_mask != 0xff00 || visual->blue_mask != 0xff)
+        return false;
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    XImage* uploaded = XCreateImage(display, attributes.visual, attributes.depth, ZPixmap, 0,
+                                    reinterpret_cast<char*>(const_cast<uchar*>(pixels.constBits())),
+                                    pixels.width(), pixels.height(), 32, pixels.bytesPerLine());
+    if (!uploaded)
+        return false;
+    uploaded->byte_order = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? LSBFirst : MSBFirst;
+    const Pixmap background =
+        XCreatePixmap(display, Window(window), pixels.width(), pixels.height(), attributes.depth);
+    GC context = XCreateGC(display, background, 0, nullptr);
+    XPutImage(display, background, context, uploaded, 0, 0, 0, 0, pixels.width(), pixels.height());
+    XFreeGC(display, context);
+    uploaded->data = nullptr; // the pixels are the QImage's
+    XDestroyImage(uploaded);
+    // The window holds the pixmap from now on; the server paints it at every exposure.
+    XSetWindowBackgroundPixmap(display, Window(window), background);
+    XFreePixmap(display, background);
+    XFlush(display);
+    return true;
 }
 
 bool WindowSystem::isComposited()

@@ -13,3 +13,8 @@ bool WindowSystem::isComposited()
 
 // A layered window shows nothing until its first frame is drawn.
 void WindowSystem::clearBackground(unsigned long long) {}
+
+bool WindowSystem::drawOnMap(unsigned long long, const QImage&)
+{
+    return false;
+}
