@@ -8,6 +8,8 @@
 #include "display/DisplayScheduler.h"
 #include "display/FlashWindow.h"
 #include "platform/TerminationWatcher.h"
+#include "settings/OptionsStore.h"
+#include "settings/ScreenChoice.h"
 #include "settings/frmAbout.h"
 #include "widgets/LinkLabel.h"
 
@@ -15,7 +17,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QLabel>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,17 +30,22 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace std::chrono_literals;
 
-// The tests run without a notification area (offscreen), where the window goes to the
-// taskbar instead of behind the icon; tests/e2e show the icon.
+// The main window, its menus and the choices beyond the display settings (the icon's menu,
+// pauses across restarts, the "Options" dialog), and the command line. The tests run without
+// a notification area (offscreen), where the window goes to the taskbar instead of behind the
+// icon; tests/e2e show the icon.
 class tst_App : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase()
     {
+        // The times below are in the formats of no country in particular, on every system.
+        QLocale::setDefault(QLocale::c());
         m_termination = std::make_unique<TerminationWatcher>();
         // The notification icon shows the program's icon.
         QPixmap image(16, 16);
@@ -135,8 +145,7 @@ private Q_SLOTS:
 
         // The next start shows the same choices and takes the display up again, one interval
         // on, with the messages checked now.
-        m_test->settings = m_test->reopenSettings();
-        QVERIFY(load());
+        QVERIFY(restart());
         QCOMPARE(child<QComboBox>("cboDispDuration")->currentText(), u"20"_qs);
         QVERIFY(child<QRadioButton>("optMessage(1)")->isChecked() &&
                 child<QRadioButton>("optLocation(1)")->isChecked() && scheduler()->isRunning());
@@ -192,7 +201,6 @@ private Q_SLOTS:
     {
         QVERIFY(load());
         auto* tabs = child<QTabWidget>("UserControl1");
-        const auto trigger = [this](const char* name) { child<QAction>(name)->trigger(); };
         const QList<std::pair<const char*, int>> pages = {
             {"mnuSettings", 2}, {"mnuPrograms", 1}, {"mnuGoal", 0}};
         for (const auto& [name, page] : pages) {
@@ -476,6 +484,185 @@ private Q_SLOTS:
         QVERIFY2(errors.endsWith(error), qPrintable(errors));
     }
 
+    void storedOptions_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read"); // the option as loaded, in its stored form
+        QTest::newRow("days with commas") << u"ActiveDays"_qs << u"1, 3"_qs << u"13"_qs;
+        QTest::newRow("day 8") << u"ActiveDays"_qs << u"18"_qs << u"1234567"_qs;
+        QTest::newRow("no day") << u"ActiveDays"_qs << u""_qs << u"1234567"_qs;
+        QTest::newRow("25 o'clock") << u"ActiveFrom"_qs << u"25:00"_qs << u"09:00"_qs;
+        QTest::newRow("a time") << u"ActiveTo"_qs << u"06:30"_qs << u"06:30"_qs;
+        QTest::newRow("yes is no Boolean") << u"AlwaysShowIcon"_qs << u"yes"_qs << u"False"_qs;
+        QTest::newRow("1 is true") << u"SkipOverFullScreen"_qs << u"1"_qs << u"True"_qs;
+    }
+
+    void storedOptions()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        m_test->settings->setValueIn(u"Options"_qs, key, text);
+        OptionsStore::save(*m_test->settings, OptionsStore::load(*m_test->settings));
+        QTEST(m_test->reopenSettings()->valueIn(u"Options"_qs, key).value_or(u"-"_qs), "read");
+        // Nothing of it in the section the display settings keep.
+        QVERIFY(!fileBytes(m_test->settingsFile()).contains("[Settings]"));
+    }
+
+    void screenChoice_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<QList<QRect>>("places");
+        const QRect primary(0, 0, 1920, 1080), left(-1280, 200, 1280, 1024);
+        QTest::newRow("primary") << u"Primary"_qs << QPoint() << QList<QRect>{primary};
+        QTest::newRow("unknown text") << u"Other"_qs << QPoint() << QList<QRect>{primary};
+        QTest::newRow("every, mirrored once")
+            << u"Every"_qs << QPoint() << QList<QRect>{primary, left};
+        QTest::newRow("pointer on the left")
+            << u"Pointer"_qs << QPoint(-5, 300) << QList<QRect>{left};
+        QTest::newRow("pointer off every screen")
+            << u"Pointer"_qs << QPoint(-5, 5) << QList<QRect>{primary};
+        QTest::newRow("named") << u"Screen:DP-2"_qs << QPoint() << QList<QRect>{left};
+        QTest::newRow("named, gone") << u"Screen:HDMI-1"_qs << QPoint() << QList<QRect>{primary};
+    }
+
+    void screenChoice()
+    {
+        QFETCH(QString, choice);
+        QFETCH(QPoint, pointer);
+        const QList<ScreenChoice::Screen> screens{{u"DP-1"_qs, {0, 0, 1920, 1080}},
+                                                  {u"DP-2"_qs, {-1280, 200, 1280, 1024}},
+                                                  {u"DP-3"_qs, {0, 0, 1920, 1080}}};
+        QTEST(ScreenChoice::pick(choice, screens, pointer), "places");
+        QVERIFY(ScreenChoice::pick(choice, {}, pointer).isEmpty());
+    }
+
+    void iconMenuStartsStopsAndPausesAcrossRestarts()
+    {
+        writeMessageFiles(m_test->dataFolder(), {{u"Calm"_qs, "\"A\",#TRUE#\r\n"}});
+        m_test->clock.setNow(QDateTime(QDate(2026, 3, 6), QTime(9, 30, 20)));
+        QVERIFY(load());
+        QVERIFY(!child<QMenu>("mnuPause")->isEnabled());
+
+        // The icon's item starts the display as the button does.
+        trigger("mnuStartStop");
+        QVERIFY(scheduler()->isRunning());
+        QCOMPARE(child<QPushButton>("cmdNext")->text(), u"Stop"_qs);
+        QVERIFY(!child<QAction>("mnuResume")->isEnabled());
+
+        // A pause: nothing shown, the display asleep until its end; the buttons say so.
+        trigger("mnuPause15");
+        QCOMPARE(caption(), u"Stop (paused until 09:46)"_qs);
+        QCOMPARE(child<QPushButton>("cmdNext")->text(), caption());
+        QCOMPARE(tick(), QString());
+        QCOMPARE(scheduler()->intervalTimer().interval(), 600000); // looks again after ten minutes
+        QCOMPARE(storedPause(),
+                 QDateTime(QDate(2026, 3, 6), QTime(9, 46)).toUTC().toString(Qt::ISODate));
+
+        // The end is kept: a restart before it is still paused, until the end.
+        m_window->mnuExit_Click();
+        m_test->clock.setNow(QDateTime(QDate(2026, 3, 6), QTime(9, 41)));
+        QVERIFY(restart());
+        QVERIFY(scheduler()->isRunning());
+        QCOMPARE(caption(), u"Stop (paused until 09:46)"_qs);
+        QCOMPARE(tick(), QString());
+        QCOMPARE(scheduler()->intervalTimer().interval(), 5 * 60000);
+        // It ends by itself.
+        m_test->clock.setNow(QDateTime(QDate(2026, 3, 6), QTime(9, 46)));
+        QCOMPARE(tick(), u"A"_qs);
+        QCOMPARE(caption(), u"Stop"_qs);
+        QCOMPARE(storedPause(), std::nullopt);
+
+        // A pause that ended while the program was away is gone at the next start.
+        trigger("mnuPauseTomorrow");
+        QCOMPARE(caption(), u"Stop (paused until Sat 00:00)"_qs);
+        m_window->mnuExit_Click();
+        m_test->clock.setNow(QDateTime(QDate(2026, 3, 7), QTime(8, 0)));
+        QVERIFY(restart());
+        QCOMPARE(caption(), u"Stop"_qs);
+        QCOMPARE(storedPause(), std::nullopt);
+        QCOMPARE(tick(), u"A"_qs);
+
+        // Resume ends a pause at once (tst_e2e_options sees the messages come again); so does
+        // a stop, which the icon's item says.
+        trigger("mnuPause60");
+        trigger("mnuResume");
+        QCOMPARE(caption(), u"Stop"_qs);
+        trigger("mnuPause60");
+        trigger("mnuStartStop");
+        QVERIFY(!scheduler()->isRunning());
+        QCOMPARE(child<QAction>("mnuStartStop")->text(), u"&Start Showing Subliminal Messages"_qs);
+        QCOMPARE(storedPause(), std::nullopt);
+    }
+
+    void dialogKeepsItsOwnSectionAndCounts()
+    {
+        writeMessageFiles(m_test->dataFolder(), {{u"Calm"_qs, "\"A\",#TRUE#\r\n"}});
+        QVERIFY(load());
+        click("cmdStart");
+        QCOMPARE(tick(), u"A"_qs);
+        QCOMPARE(tick(), u"A"_qs);
+        const auto displaySettings = [this] {
+            // Its section alone, wherever the system's settings file puts it.
+            const QByteArray ini = fileBytes(m_test->settingsFile());
+            const qsizetype start = ini.indexOf("[Settings]");
+            const qsizetype end = ini.indexOf("\n[", start);
+            return ini.mid(start, end < 0 ? -1 : end - start).trimmed();
+        };
+        const QByteArray settingsBefore = displaySettings();
+
+        bool checked = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            // Each control has an access key and says what it does.
+            for (QWidget* control : dialog->findChildren<QWidget*>()) {
+                if (control->objectName().startsWith(u"chk"_qs) ||
+                    control->objectName().startsWith(u"cbo"_qs) ||
+                    control->objectName().startsWith(u"txt"_qs) ||
+                    control->objectName().startsWith(u"lvw"_qs))
+                    QVERIFY2(!control->toolTip().isEmpty(), qPrintable(control->objectName()));
+            }
+            for (const QCheckBox* box : dialog->findChildren<QCheckBox*>())
+                QVERIFY2(box->text().contains(u'&'), qPrintable(box->text()));
+            for (const QLabel* label : dialog->findChildren<QLabel*>())
+                QVERIFY(!label->buddy() || label->text().contains(u'&'));
+            // What was shown: two messages of "Calm" today.
+            auto* counts = ::child<QTreeWidget>(dialog, "lvwStatistics");
+            QCOMPARE(counts->topLevelItemCount(), 2);
+            QCOMPARE(counts->topLevelItem(1)->text(0), u"Calm"_qs);
+            QCOMPARE(counts->topLevelItem(1)->text(1), u"2"_qs);
+            QCOMPARE(counts->topLevelItem(0)->text(3), u"2"_qs);
+
+            ::child<QCheckBox>(dialog, "chkAlwaysShowIcon")->setChecked(true);
+            ::child<QCheckBox>(dialog, "chkActiveHours")->setChecked(true);
+            // The last day of the week cannot be unchecked: no day would mean no message.
+            for (int day = 1; day <= 7; ++day)
+                ::child<QCheckBox>(dialog, qPrintable(u"chkDay(%1)"_qs.arg(day)))
+                    ->setChecked(false);
+            auto* screens = ::child<QComboBox>(dialog, "cboScreens");
+            screens->setCurrentIndex(screens->findData(ScreenChoice::every()));
+            checked = true;
+            dialog->accept();
+        });
+        click("cmdOptions");
+        QVERIFY(checked);
+        QVERIFY(trayIcon()->isVisible());
+        QCOMPARE(displaySettings(), settingsBefore);
+        const auto area = m_test->reopenSettings();
+        QCOMPARE(area->valueIn(u"Options"_qs, u"Screens"_qs), std::optional(u"Every"_qs));
+        QCOMPARE(area->valueIn(u"Options"_qs, u"ActiveDays"_qs), std::optional(u"7"_qs));
+
+        // The counts reach their file at a stop; the icon stays while the window shows.
+        QCOMPARE(fileBytes(m_test->path(u"statistics.txt"_qs)), QByteArray("<missing>"));
+        click("cmdStart");
+        QCOMPARE(fileBytes(m_test->path(u"statistics.txt"_qs)),
+                 m_test->clock.today().toString(Qt::ISODate).toLatin1() + "\tCalm\t2\n");
+        child<QAction>("mnuPop")->trigger();
+        QVERIFY(trayIcon()->isVisible());
+    }
+
 private:
     // Made after the test library's own handler of SIGTERM, which it replaces.
     std::unique_ptr<TerminationWatcher> m_termination;
@@ -486,6 +673,13 @@ private:
     {
         m_window = std::make_unique<frmAll>(m_test->services(), nullptr);
         return m_window->Form_Load();
+    }
+    // The next start, with the settings as the one before left them.
+    bool restart()
+    {
+        m_window.reset();
+        m_test->settings = m_test->reopenSettings();
+        return load();
     }
     template <typename T = QWidget> T* child(const char* name) const
     {
@@ -519,6 +713,12 @@ private:
     }
 
     QSystemTrayIcon* trayIcon() const { return m_window->findChild<QSystemTrayIcon*>(); }
+    void trigger(const char* action) const { child<QAction>(action)->trigger(); }
+    QString caption() const { return child<QPushButton>("cmdStart")->text(); }
+    std::optional<QString> storedPause() const
+    {
+        return m_test->reopenSettings()->valueIn(u"Options"_qs, u"PauseUntil"_qs);
+    }
 };
 
 QTEST_MAIN(tst_App)

@@ -110,7 +110,7 @@ private Q_SLOTS:
 
     void storedPauseEnds()
     {
-        // Pauses end on the minute (tst_options reads the other two lengths off the buttons,
+        // Pauses end on the minute (tst_app reads the other two lengths off the buttons,
         // and the end kept in UTC back at a restart).
         const QDateTime now = at("06T21:47:10");
         QCOMPARE(PauseState::endFor(PauseState::Length::Hour, now), at("06T22:48"));
