@@ -189,14 +189,14 @@ void TimingFigures::timeOnScreenAndBetween()
 
     // Memory from the first flash, the display's own state made by then, to the last.
     double rss = 0, ownAtFirst = 0;
-    QVERIFY(XServer::waitFor(
+    QVERIFY(QTest::qWaitFor(
         [&] {
             rss = std::max(rss, statusMb(copy->processId(), "VmRSS:"));
             if (ownAtFirst == 0 && !observer.flashesNamed(caption).isEmpty())
                 ownAtFirst = statusMb(copy->processId(), "RssAnon:");
             return observer.flashesNamed(caption).size() >= flashes;
         },
-        std::chrono::seconds(int(flashes * (2.0 + requested / 1000.0)) + 15)));
+        1000 * (int(flashes * (2.0 + requested / 1000.0)) + 15)));
     const double ownGrowth = statusMb(copy->processId(), "RssAnon:") - ownAtFirst;
 
     const QList<FlashObserver::Flash> shownFlashes = observer.flashesNamed(caption);

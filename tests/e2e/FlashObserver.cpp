@@ -56,7 +56,8 @@ QList<FlashObserver::Flash> FlashObserver::flashesNamed(const QString& name, boo
 bool FlashObserver::mappedWithin(std::chrono::milliseconds time, const QString& name) const
 {
     const double from = now();
-    return XServer::waitFor([&] { return !flashesNamed(name, true, from).isEmpty(); }, time);
+    return QTest::qWaitFor([&] { return !flashesNamed(name, true, from).isEmpty(); },
+                           int(time.count()));
 }
 
 bool FlashObserver::noneMappedFor(std::chrono::milliseconds time, const QString& name) const

@@ -3,21 +3,16 @@
 
 #include "TestFiles.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSettings>
 #include <QTest>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <functional>
 #include <grp.h>
 #include <pwd.h>
 #include <unistd.h>
-
-using namespace std::chrono_literals;
 
 namespace {
 
@@ -92,13 +87,11 @@ void XServer::startSway(QSize screen)
     m_server.setStandardOutputFile(folder + u"/sway.log"_qs);
     m_server.setStandardErrorFile(folder + u"/sway.log"_qs);
     m_server.start(u"sway"_qs, {u"-c"_qs, folder + u"/config"_qs});
-    waitFor([&] { return QFile::exists(displayFile); }, 15s);
-    m_name = QString::fromLatin1(fileBytes(displayFile).trimmed());
-    if (!QFile::exists(displayFile)) {
-        m_name.clear();
+    if (QTest::qWaitFor([&] { return QFile::exists(displayFile); }, 15000))
+        m_name = QString::fromLatin1(fileBytes(displayFile).trimmed());
+    else
         m_problem = u"sway did not start (apt install sway xwayland grim x11-xserver-utils): "_qs +
                     QString::fromLocal8Bit(fileBytes(folder + u"/sway.log"_qs));
-    }
 }
 
 XServer::~XServer()
@@ -251,17 +244,6 @@ unsigned long XServer::showFullScreen(const char* name, QSize size, unsigned lon
     return window;
 }
 
-bool XServer::waitFor(const std::function<bool()>& check, std::chrono::milliseconds timeout)
-{
-    const QDeadlineTimer deadline(timeout);
-    while (!check()) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(10); // lets QProcess notice copies that ended
-    }
-    return true;
-}
-
 bool XServer::startClient(const QString& program, const QStringList& arguments)
 {
     auto* client = new QProcess;
@@ -345,20 +327,6 @@ QImage XServer::grab(const QRect& rect) const
 void XServer::swayCommand(const QString& command) const
 {
     run(u"swaymsg"_qs, {command});
-}
-
-QString XServer::focusedWindow() const
-{
-    QByteArray tree;
-    run(u"swaymsg"_qs, {u"-t"_qs, u"get_tree"_qs}, &tree);
-    const std::function<QString(const QJsonObject&)> find = [&](const QJsonObject& node) {
-        QString name =
-            node.value(u"focused"_qs).toBool() ? node.value(u"name"_qs).toString() : QString();
-        for (const QJsonValue child : node.value(u"nodes"_qs).toArray())
-            name += find(child.toObject());
-        return name;
-    };
-    return find(QJsonDocument::fromJson(tree).object());
 }
 
 ProgramUnderTest::ProgramUnderTest(const XServer& server)

@@ -6,8 +6,6 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <chrono>
-#include <functional>
 #include <optional>
 
 using Display = struct _XDisplay;
@@ -58,8 +56,6 @@ public:
     QRect popUpMenu(const QProcess* copy) const;
     // Maps a window of one colour over the whole screen, as a full-screen program does.
     unsigned long showFullScreen(const char* name, QSize size, unsigned long colour) const;
-    // Polls until check() holds or the time is up; true when it held.
-    static bool waitFor(const std::function<bool()>& check, std::chrono::milliseconds timeout);
 
     // Starts a program (a window manager, a notification area) that ends with the server.
     bool startClient(const QString& program, const QStringList& arguments = {});
@@ -79,10 +75,9 @@ public:
     // What the screen shows in the rectangle: what a compositor drew, if there is one.
     QImage grab(const QRect& rect) const;
 
-    // On Wayland: sends sway the command; and the name of the window with the focus.
+    // On Wayland: sends sway the command.
     bool isWayland() const { return m_sway.has_value(); }
     void swayCommand(const QString& command) const;
-    QString focusedWindow() const;
 
     // Runs a program on this display to its end (xdotool, xrandr); its output, and whether
     // it succeeded.

@@ -35,7 +35,8 @@ private Q_SLOTS:
         QVERIFY2(server.startClient(u"trayer"_qs, {u"--edge"_qs, u"top"_qs, u"--align"_qs,
                                                    u"right"_qs, u"--widthtype"_qs, u"request"_qs}),
                  "apt install trayer");
-        QVERIFY(XServer::waitFor([&] { return server.selectionOwned("_NET_SYSTEM_TRAY_S"); }, 10s));
+        QVERIFY(
+            QTest::qWaitFor([&] { return server.selectionOwned("_NET_SYSTEM_TRAY_S"); }, 10000));
         ProgramUnderTest program(server);
         FlashObserver observer(server.displayName());
         QProcess* copy = startShowing(program, {}, "AlwaysShowIcon=True\n");
@@ -43,19 +44,19 @@ private Q_SLOTS:
         // The icon is there beside the window; its menu is worked by its access keys.
         const auto menu = [&](const QStringList& keys) {
             const auto popUp = [&] { return server.popUpMenu(copy).isValid(); };
-            return XServer::waitFor([&] { return server.icons(copy).size() == 1; }, 10s) &&
+            return QTest::qWaitFor([&] { return server.icons(copy).size() == 1; }, 10000) &&
                    server.click(server.icons(copy).first().geometry.center(), 3) &&
-                   XServer::waitFor(popUp, 5s) &&
+                   QTest::qWaitFor(popUp, 5000) &&
                    server.run(u"xdotool"_qs,
                               QStringList{u"key"_qs, u"--delay"_qs, u"200"_qs} + keys) &&
-                   XServer::waitFor([&] { return !popUp(); }, 5s);
+                   QTest::qWaitFor([&] { return !popUp(); }, 5000);
         };
-        QVERIFY(XServer::waitFor([&] { return server.mainWindowsShown() == 1; }, 10s));
+        QVERIFY(QTest::qWaitFor([&] { return server.mainWindowsShown() == 1; }, 10000));
         QVERIFY(observer.noneMappedFor(2500ms));
         QVERIFY(menu({u"s"_qs})); // Start
         QVERIFY(observer.mappedWithin(4s));
 
-        // Paused for 15 minutes: no message (tst_options keeps the pause over a restart).
+        // Paused for 15 minutes: no message (tst_app keeps the pause over a restart).
         QVERIFY(menu({u"p"_qs, u"m"_qs}));
         QTest::qWait(300);
         QVERIFY(observer.noneMappedFor(5s));
@@ -73,7 +74,7 @@ private Q_SLOTS:
         XServer server;
         QVERIFY2(server.isRunning(), qPrintable(server.problem()));
         QVERIFY2(server.startClient(u"openbox"_qs), "apt install openbox");
-        QVERIFY(XServer::waitFor([&] { return server.selectionOwned("WM_S"); }, 10s));
+        QVERIFY(QTest::qWaitFor([&] { return server.selectionOwned("WM_S"); }, 10000));
         ProgramUnderTest program(server);
         FlashObserver observer(server.displayName());
         startShowing(program, "AutoDisplay=True\n", "SkipOverFullScreen=True\n");
@@ -113,7 +114,7 @@ private Q_SLOTS:
         const auto centres = [&] {
             const double from = FlashObserver::now();
             QList<QPoint> found;
-            XServer::waitFor(
+            (void)QTest::qWaitFor(
                 [&] {
                     const auto flashes =
                         observer.flashesNamed(ProgramUnderTest::flashCaption(), true, from);
@@ -125,7 +126,7 @@ private Q_SLOTS:
                     }
                     return true;
                 },
-                10s);
+                10000);
             std::sort(found.begin(), found.end(), [](QPoint a, QPoint b) {
                 return std::pair(a.x(), a.y()) < std::pair(b.x(), b.y());
             });
