@@ -287,9 +287,10 @@ void XServer::pressCloseBox(unsigned long window) const
     XFlush(m_display);
 }
 
-int XServer::windowManagerState(unsigned long window) const
+int XServer::windowManagerState(const QProcess* copy) const
 {
-    return int(firstLong(property(window, "WM_STATE", AnyPropertyType), -1));
+    const auto main = window(copy);
+    return main ? int(firstLong(property(main->id, "WM_STATE", AnyPropertyType), -1)) : -1;
 }
 
 bool XServer::click(QPoint at, int button, int count) const

@@ -67,8 +67,8 @@ public:
     bool selectionOwned(const QByteArray& prefix) const;
     // What a window manager does when the user clicks a window's close box.
     void pressCloseBox(unsigned long window) const;
-    // The state a window manager gave the window: 1 normal, 3 minimised, -1 none.
-    int windowManagerState(unsigned long window) const;
+    // The state a window manager gave the copy's main window: 1 normal, 3 minimised, -1 none.
+    int windowManagerState(const QProcess* copy) const;
     // Clicks mouse button 1 (left) or 3 (right) at a place on the screen; count 2 is a
     // double click.
     bool click(QPoint at, int button, int count = 1) const;

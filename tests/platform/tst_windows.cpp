@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "SystemActions.h"
 #include "TestFiles.h"
 #include "TestServices.h"
 #include "platform/ReservedNames.h"
@@ -199,21 +200,16 @@ void tst_Windows::filesKeepTheAnsiCodePageWhereTheTextFits()
 
 void tst_Windows::endOfTheSessionClosesTheProgramOnce()
 {
-    // As the window procedure of each top-level window hands the message on.
-    const auto deliver = [](WPARAM endsSession) {
-        MSG message{};
-        message.message = WM_ENDSESSION;
-        message.wParam = endsSession;
-        qintptr result = 0;
-        QAbstractEventDispatcher::instance()->filterNativeEvent("windows_generic_MSG", &message,
-                                                                &result);
-    };
     TerminationWatcher watcher;
     QSignalSpy requests(&watcher, &TerminationWatcher::terminationRequested);
-    deliver(FALSE); // a shut-down that was called off
+    // A shut-down that was called off, as the window procedure hands the message on.
+    MSG calledOff{.message = WM_ENDSESSION, .wParam = FALSE};
+    qintptr result = 0;
+    QAbstractEventDispatcher::instance()->filterNativeEvent("windows_generic_MSG", &calledOff,
+                                                            &result);
     QCOMPARE(requests.size(), 0);
-    deliver(TRUE);
-    deliver(TRUE);
+    SystemActions::requestEnd();
+    SystemActions::requestEnd();
     QCOMPARE(requests.size(), 1);
 }
 
