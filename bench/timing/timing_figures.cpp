@@ -88,8 +88,7 @@ void TimingFigures::startUpAndIdleMemory_data()
     QTest::addColumn<QString>("executable");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<double>("medianLimitMs"); // 0: only measured
-    QTest::newRow("program") << QStringLiteral(ZORVAN_EXECUTABLE)
-                             << ProgramUnderTest::mainWindowCaption() << 150.0;
+    QTest::newRow("program") << QStringLiteral(ZORVAN_EXECUTABLE) << applicationCaption() << 150.0;
     QTest::newRow("bare Qt Widgets")
         << QStringLiteral(ZORVAN_BARE_QT_WIDGETS) << QStringLiteral("Bare Qt Widgets") << 0.0;
 }

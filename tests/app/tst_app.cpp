@@ -738,7 +738,7 @@ private Q_SLOTS:
         QTest::newRow("15 days ago, Yes") << u"2026-02-16T23:59:00"_qs << true << true << true;
         QTest::newRow("15 days ahead") << u"2026-03-18T00:00:00"_qs << false << true << true;
         QTest::newRow("not a date") << u"last Tuesday"_qs << false << false << false;
-        // (tst_e2e_desktop ends the program while the question is open: it comes again.)
+        // (tst_e2e ends the program while the question is open: it comes again.)
     }
 
     void updateReminder()

@@ -53,18 +53,19 @@ QList<FlashObserver::Flash> FlashObserver::flashesNamed(const QString& name, boo
     return named;
 }
 
-bool FlashObserver::mappedWithin(std::chrono::milliseconds time, const QString& name) const
+bool FlashObserver::mappedWithin(std::chrono::milliseconds time) const
 {
     const double from = now();
-    return QTest::qWaitFor([&] { return !flashesNamed(name, true, from).isEmpty(); },
-                           int(time.count()));
+    return QTest::qWaitFor(
+        [&] { return !flashesNamed(ProgramUnderTest::flashCaption(), true, from).isEmpty(); },
+        int(time.count()));
 }
 
-bool FlashObserver::noneMappedFor(std::chrono::milliseconds time, const QString& name) const
+bool FlashObserver::noneMappedFor(std::chrono::milliseconds time) const
 {
     const double from = now();
     QTest::qWait(int(time.count()));
-    return flashesNamed(name, true, from).isEmpty();
+    return flashesNamed(ProgramUnderTest::flashCaption(), true, from).isEmpty();
 }
 
 QList<double> FlashObserver::shownTimes(const QList<Flash>& flashes)

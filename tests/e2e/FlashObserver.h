@@ -43,12 +43,10 @@ public:
     // and unmapped again, or also those still mapped.
     QList<Flash> flashesNamed(const QString& name, bool stillMappedToo = false,
                               double since = 0) const;
-    // Whether such a window (by default a message of the program) is mapped within the
-    // time from now; whether none is (one already on screen may end).
-    bool mappedWithin(std::chrono::milliseconds time,
-                      const QString& name = ProgramUnderTest::flashCaption()) const;
-    bool noneMappedFor(std::chrono::milliseconds time,
-                       const QString& name = ProgramUnderTest::flashCaption()) const;
+    // Whether a message of the program is mapped within the time from now; whether none is
+    // (one already on screen may end).
+    bool mappedWithin(std::chrono::milliseconds time) const;
+    bool noneMappedFor(std::chrono::milliseconds time) const;
     static double now();
     // The figures of a run of flashes, in ms: how long each was on screen, and the time
     // from each vanishing to the next appearing.

@@ -325,11 +325,6 @@ QImage XServer::grab(const QRect& rect) const
     return copy;
 }
 
-void XServer::swayCommand(const QString& command) const
-{
-    run(u"swaymsg"_qs, {command});
-}
-
 ProgramUnderTest::ProgramUnderTest(const XServer& server)
     : m_server(server)
 {
@@ -390,11 +385,9 @@ QString ProgramUnderTest::startupEntryFile() const
     return m_root.filePath(u"config/autostart/ZorvanFreeSubliminalMessageSoftware.desktop"_qs);
 }
 
-std::optional<QString> ProgramUnderTest::setting(const QString& key) const
+bool ProgramUnderTest::saved() const
 {
-    const QVariant value =
-        QSettings(settingsFile(), QSettings::IniFormat).value(u"Settings/"_qs + key);
-    return value.isValid() ? std::optional(value.toString()) : std::nullopt;
+    return QSettings(settingsFile(), QSettings::IniFormat).contains(u"Settings/FontBold"_qs);
 }
 
 void ProgramUnderTest::storeSettings(const QByteArray& lines) const

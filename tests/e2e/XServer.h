@@ -75,12 +75,10 @@ public:
     // What the screen shows in the rectangle: what a compositor drew, if there is one.
     QImage grab(const QRect& rect) const;
 
-    // On Wayland: sends sway the command.
     bool isWayland() const { return m_sway.has_value(); }
-    void swayCommand(const QString& command) const;
 
-    // Runs a program on this display to its end (xdotool, xrandr); its output, and whether
-    // it succeeded.
+    // Runs a program on this display to its end (xdotool, xrandr, swaymsg); its output, and
+    // whether it succeeded.
     bool run(const QString& program, const QStringList& arguments,
              QByteArray* output = nullptr) const;
 
@@ -114,15 +112,12 @@ public:
     QString dataFolder() const { return m_root.filePath(u"data"_qs); }
     // The entry that starts the program with the session.
     QString startupEntryFile() const;
-    // The stored settings, key by key (section "Settings").
-    std::optional<QString> setting(const QString& key) const;
     // Writes the settings file with these lines ("Key=text\n") as its only settings.
     void storeSettings(const QByteArray& lines) const;
     // Whether the program saved its settings: a save writes every key, FontBold too,
     // which no test stores itself.
-    bool saved() const { return setting(u"FontBold"_qs).has_value(); }
+    bool saved() const;
 
-    static QString mainWindowCaption() { return applicationCaption(); }
     static QString flashCaption() { return u"Zorvan Subliminal Message Software v1.45"_qs; }
 
     // The user's locale (LANG) for the copies started next, no other locale variable set;
