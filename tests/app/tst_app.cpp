@@ -481,11 +481,9 @@ private Q_SLOTS:
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QTEST(program.exitCode(), "exitCode");
         // Lines end in CR LF on the Windows terminal.
-        const auto text = [](const QByteArray& bytes) {
-            return QString::fromLocal8Bit(bytes).remove(u'\r');
-        };
-        const QString output = text(program.readAllStandardOutput());
-        const QString errors = text(program.readAllStandardError());
+        const QString output =
+            QString::fromLocal8Bit(program.readAllStandardOutput()).remove(u'\r');
+        const QString errors = QString::fromLocal8Bit(program.readAllStandardError()).remove(u'\r');
         QVERIFY2(output.contains(out), qPrintable(output));
         QVERIFY2(errors.endsWith(error), qPrintable(errors));
     }
@@ -623,12 +621,10 @@ private Q_SLOTS:
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             // Each control has an access key and says what it does.
-            for (QWidget* control : dialog->findChildren<QWidget*>()) {
-                if (control->objectName().startsWith(u"chk"_qs) ||
-                    control->objectName().startsWith(u"cbo"_qs) ||
-                    control->objectName().startsWith(u"txt"_qs) ||
-                    control->objectName().startsWith(u"lvw"_qs))
-                    QVERIFY2(!control->toolTip().isEmpty(), qPrintable(control->objectName()));
+            static const QRegularExpression control(u"^(chk|cbo|txt|lvw)"_qs);
+            for (const QWidget* widget : dialog->findChildren<QWidget*>()) {
+                if (control.match(widget->objectName()).hasMatch())
+                    QVERIFY2(!widget->toolTip().isEmpty(), qPrintable(widget->objectName()));
             }
             for (const QCheckBox* box : dialog->findChildren<QCheckBox*>())
                 QVERIFY2(box->text().contains(u'&'), qPrintable(box->text()));

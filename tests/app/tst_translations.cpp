@@ -131,44 +131,40 @@ class tst_Translations : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void languages_data()
+    void translatedWholeAndShown_data()
     {
         QTest::addColumn<QString>("language");
         QTest::newRow("German") << u"de"_qs;
         QTest::newRow("French") << u"fr"_qs;
     }
 
-    void linguistFilesAreWholeAndUpToDate_data() { languages_data(); }
-    void linguistFilesAreWholeAndUpToDate()
+    void translatedWholeAndShown()
     {
         QFETCH(QString, language);
-        if (QStringLiteral(ZORVAN_LUPDATE).isEmpty())
-            QSKIP("no lupdate for this build");
-        // The file as lupdate makes it from the sources now: the same texts, all translated.
-        QTemporaryDir folder;
-        const QString updated = folder.filePath(u"updated.ts"_qs);
-        QVERIFY(QFile::copy(linguistFile.arg(language), updated));
-        QProcess lupdate;
-        lupdate.start(QStringLiteral(ZORVAN_LUPDATE),
-                      {u"-silent"_qs, u"-locations"_qs, u"none"_qs, u"-no-obsolete"_qs,
-                       QStringLiteral(ZORVAN_SOURCES), u"-ts"_qs, updated});
-        QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
-        const auto messages = messagesOf(updated);
-        QCOMPARE(messages.size(), messagesOf(linguistFile.arg(language)).size());
-        // The same blanks to fill, and an access key where the English has one.
-        for (const auto& [source, translation] : messages) {
-            QVERIFY2(!translation.isEmpty(), qPrintable(source));
-            for (const QString& blank : {u"%1"_qs, u"%2"_qs, u"%3"_qs})
-                QVERIFY2(translation.count(blank) == source.count(blank), qPrintable(translation));
-            QVERIFY2(accessKey(translation).isNull() == accessKey(source).isNull(),
-                     qPrintable(translation));
+        // The file as lupdate makes it from the sources now (where lupdate can run): the same
+        // texts, all translated, with the same blanks to fill, and an access key where the
+        // English has one.
+        if (!QStringLiteral(ZORVAN_LUPDATE).isEmpty()) {
+            QTemporaryDir folder;
+            const QString updated = folder.filePath(u"updated.ts"_qs);
+            QVERIFY(QFile::copy(linguistFile.arg(language), updated));
+            QProcess lupdate;
+            lupdate.start(QStringLiteral(ZORVAN_LUPDATE),
+                          {u"-silent"_qs, u"-locations"_qs, u"none"_qs, u"-no-obsolete"_qs,
+                           QStringLiteral(ZORVAN_SOURCES), u"-ts"_qs, updated});
+            QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
+            const auto messages = messagesOf(updated);
+            QCOMPARE(messages.size(), messagesOf(linguistFile.arg(language)).size());
+            for (const auto& [source, translation] : messages) {
+                QVERIFY2(!translation.isEmpty(), qPrintable(source));
+                for (const QString& blank : {u"%1"_qs, u"%2"_qs, u"%3"_qs})
+                    QVERIFY2(translation.count(blank) == source.count(blank),
+                             qPrintable(translation));
+                QVERIFY2(accessKey(translation).isNull() == accessKey(source).isNull(),
+                         qPrintable(translation));
+            }
         }
-    }
 
-    void everyTextShownIsTranslated_data() { languages_data(); }
-    void everyTextShownIsTranslated()
-    {
-        QFETCH(QString, language);
         // Texts a translation keeps as they are ("OK", a month's name) and the program's name.
         QSet<QString> same{applicationCaption()};
         for (const auto& [source, translation] : messagesOf(linguistFile.arg(language))) {

@@ -15,16 +15,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// The program set to start with the session behind its icon, as a user leaves it after
-// choosing "Run at start-up" and "Start at system tray" (in an older place), with the
-// other settings given.
-void chooseTrayAtStartUp(const ProgramUnderTest& program, const QByteArray& settings = {})
-{
-    writeFile(program.startupEntryFile(),
-              "[Desktop Entry]\nType=Application\nName=x\nExec=/old/place/x /STARTUP\n");
-    program.storeSettings("RunAtSysTray=True\n" + settings);
-}
-
 // Sends the signal (none: 0) and waits for the copy to end of its own accord.
 bool endsCleanly(QProcess* copy, int signal = 0, int timeoutMs = 5000)
 {
@@ -340,13 +330,16 @@ private Q_SLOTS:
     void closeDuringStartUpThenStartsWithTheSession()
     {
         constexpr int normal = 1, minimised = 3;
-        // The user's own settings, and an update reminder due, whose question holds up the start.
+        // Set to start with the session behind its icon, as a user leaves it after choosing
+        // "Run at start-up" and "Start at system tray" (in an older place); the user's own
+        // settings, and an update reminder due, whose question holds up the start.
         ProgramUnderTest program(*m_server);
-        chooseTrayAtStartUp(
-            program,
-            "DispInterval=0\nDispDuration=7\nFontName=DejaVu "
-            "Serif\nFontColor=255\nUpdateReminder=" +
-                QDateTime::currentDateTime().addDays(-20).toString(Qt::ISODate).toLatin1() + '\n');
+        writeFile(program.startupEntryFile(),
+                  "[Desktop Entry]\nType=Application\nName=x\nExec=/old/place/x /STARTUP\n");
+        program.storeSettings(
+            "RunAtSysTray=True\nDispInterval=0\nDispDuration=7\nFontName=DejaVu Serif\n"
+            "FontColor=255\nUpdateReminder=" +
+            QDateTime::currentDateTime().addDays(-20).toString(Qt::ISODate).toLatin1() + '\n');
         const QByteArray stored = fileBytes(program.settingsFile());
         QProcess* copy = program.start();
         QTRY_VERIFY_WITH_TIMEOUT(m_server->shown(copy, reminder), 10000);
