@@ -425,7 +425,7 @@ private Q_SLOTS:
         program.locale = locale;
         QProcess* copy = program.start();
         QTRY_VERIFY_WITH_TIMEOUT(m_server->shown(copy), 10000);
-        // (tst_translations shows every page translated and whole.)
+        // (tst_app shows every page translated and whole.)
         QString text;
         const auto readsAll = [&] {
             text = readText(*m_server, m_server->window(copy)->geometry, reader);
