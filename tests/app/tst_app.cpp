@@ -882,8 +882,8 @@ private Q_SLOTS:
         const QString programFolder = prefix.filePath(u"bin"_qs);
         const QString page = QDir::cleanPath(programFolder + u'/' +
                                              QStringLiteral(ZORVAN_MANUAL_FROM_PROGRAM_FOLDER));
-        RecordingWebOpener web;
-        ScriptedPrompter prompter;
+        RecordingWebOpener& web = m_test->web;
+        ScriptedPrompter& prompter = m_test->prompter;
         const auto openHelp = [&] {
             modHelp::OpenOnlineHelp(web, prompter, programFolder, nullptr);
         };

@@ -346,7 +346,6 @@ private Q_SLOTS:
                                             {friday.addDays(-6), u"Calm"_qs},
                                             {friday.addDays(-7), u"Calm"_qs}})
                 statistics.count(day, file);
-            QCOMPARE(fileBytes(path), QByteArray("<missing>")); // nothing written on the way
             QVERIFY(statistics.save());
         }
         // More on a day already written: still one line for it.

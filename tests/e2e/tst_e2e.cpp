@@ -37,26 +37,6 @@ bool iconReady(const XServer& server, const QProcess* copy)
     return server.icons(copy).size() == 1;
 }
 
-// The text on the screen in the rectangle, read by Debian's tesseract in the language given
-// ("deu").
-QString readText(const XServer& server, const QRect& rect, const QString& language)
-{
-    QTemporaryDir folder;
-    const QString file = folder.filePath(u"shown.png"_qs);
-    // Read best at twice the size, in grey.
-    server.grab(rect)
-        .scaled(rect.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_Grayscale8)
-        .save(file);
-    QProcess reader;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"OMP_THREAD_LIMIT"_qs, u"1"_qs); // threads only fight over two cores
-    reader.setProcessEnvironment(environment);
-    reader.start(u"tesseract"_qs, {file, u"-"_qs, u"-l"_qs, language});
-    reader.waitForFinished(20000);
-    return QString::fromUtf8(reader.readAllStandardOutput()).simplified();
-}
-
 // After a double click on the icon: the window is back and the icon gone.
 bool restoredByTheIcon(const XServer& server, const QProcess* copy)
 {
@@ -426,9 +406,23 @@ private Q_SLOTS:
         QProcess* copy = program.start();
         QTRY_VERIFY_WITH_TIMEOUT(m_server->shown(copy), 10000);
         // (tst_app shows every page translated and whole.)
+        // The window read by Debian's tesseract, best at twice the size, in grey.
         QString text;
         const auto readsAll = [&] {
-            text = readText(*m_server, m_server->window(copy)->geometry, reader);
+            const QRect place = m_server->window(copy)->geometry;
+            QTemporaryDir folder;
+            const QString file = folder.filePath(u"shown.png"_qs);
+            m_server->grab(place)
+                .scaled(place.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_Grayscale8)
+                .save(file);
+            QProcess tesseract;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(u"OMP_THREAD_LIMIT"_qs, u"1"_qs); // threads fight over two cores
+            tesseract.setProcessEnvironment(environment);
+            tesseract.start(u"tesseract"_qs, {file, u"-"_qs, u"-l"_qs, reader});
+            tesseract.waitForFinished(20000);
+            text = QString::fromUtf8(tesseract.readAllStandardOutput()).simplified();
             return std::all_of(texts.begin(), texts.end(),
                                [&](const QString& wanted) { return text.contains(wanted); });
         };

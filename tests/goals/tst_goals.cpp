@@ -172,7 +172,7 @@ private Q_SLOTS:
         editor.setEndingDate(QDate(2026, 3, 10));
         editor.setPercent(30);
         QCOMPARE(readOut(), (QStringList{u"9"_qs, u"5"_qs, said.arg(u"28.57"_qs, u"20"_qs)}));
-        m_test->clock.setToday(QDate(2026, 3, 11));
+        m_test->clock.setNow(QDateTime(QDate(2026, 3, 11), QTime(9, 30)));
         const QLocale before;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         editor.ListView1_ItemClick(0);
