@@ -26,31 +26,27 @@ long firstLong(const QByteArray& data, long otherwise)
 
 XServer::XServer(QSize screen, bool wayland)
 {
-    if (wayland)
+    if (wayland) {
         startSway(screen);
-    else
-        startXvfb(screen);
+    } else {
+        // -displayfd 1: Xvfb picks a free display and writes its number and a new line to us.
+        m_server.start(u"Xvfb"_qs, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs,
+                                    u"%1x%2x24"_qs.arg(screen.width()).arg(screen.height()),
+                                    u"-nolisten"_qs, u"tcp"_qs, u"-noreset"_qs});
+        QByteArray number;
+        while (!number.contains('\n') && m_server.waitForReadyRead(10000))
+            number += m_server.readAllStandardOutput();
+        if (number.contains('\n'))
+            m_name = u':' + QString::fromLatin1(number.trimmed());
+        else
+            m_problem = u"Xvfb did not start (apt install xvfb): "_qs + m_server.errorString() +
+                        u' ' + QString::fromLocal8Bit(m_server.readAllStandardError());
+    }
     if (m_name.isEmpty())
         return;
     m_display = XOpenDisplay(m_name.toLocal8Bit().constData());
     if (!m_display)
         m_problem = u"cannot open display "_qs + m_name;
-}
-
-void XServer::startXvfb(QSize screen)
-{
-    // -displayfd 1: Xvfb picks a free display and writes its number and a new line to us.
-    m_server.start(u"Xvfb"_qs, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs,
-                                u"%1x%2x24"_qs.arg(screen.width()).arg(screen.height()),
-                                u"-nolisten"_qs, u"tcp"_qs, u"-noreset"_qs});
-    QByteArray number;
-    while (!number.contains('\n') && m_server.waitForReadyRead(10000))
-        number += m_server.readAllStandardOutput();
-    if (number.contains('\n'))
-        m_name = u':' + QString::fromLatin1(number.trimmed());
-    else
-        m_problem = u"Xvfb did not start (apt install xvfb): "_qs + m_server.errorString() + u' ' +
-                    QString::fromLocal8Bit(m_server.readAllStandardError());
 }
 
 void XServer::startSway(QSize screen)

@@ -83,7 +83,6 @@ public:
              QByteArray* output = nullptr) const;
 
 private:
-    void startXvfb(QSize screen);
     void startSway(QSize screen);
     QByteArray property(unsigned long window, const char* name, unsigned long type,
                         long length = 1) const;
