@@ -72,7 +72,7 @@ QList<double> FlashObserver::shownTimes(const QList<Flash>& flashes)
 {
     QList<double> shown;
     for (const Flash& flash : flashes)
-        shown << flash.shownMs();
+        shown << (flash.paintedAt > 0 ? flash.unmappedAt - flash.paintedAt : 0);
     return shown;
 }
 

@@ -30,8 +30,6 @@ public:
         double exposedAt = 0;  // ms; 0 until the server exposed it
         double paintedAt = 0;  // ms; 0 while nothing was drawn in it
         double unmappedAt = 0; // ms; 0 while still mapped
-        // On screen: from its first paint to its unmap; 0 when it was never painted.
-        double shownMs() const { return paintedAt > 0 ? unmappedAt - paintedAt : 0; }
     };
 
     explicit FlashObserver(const QString& displayName);
@@ -48,8 +46,9 @@ public:
     bool mappedWithin(std::chrono::milliseconds time) const;
     bool noneMappedFor(std::chrono::milliseconds time) const;
     static double now();
-    // The figures of a run of flashes, in ms: how long each was on screen, and the time
-    // from each vanishing to the next appearing.
+    // The figures of a run of flashes, in ms: how long each was on screen (from its first
+    // paint to its unmap; 0 when it was never painted), and the time from each vanishing to
+    // the next appearing.
     static QList<double> shownTimes(const QList<Flash>& flashes);
     static QList<double> gaps(const QList<Flash>& flashes);
 
