@@ -700,7 +700,7 @@ private Q_SLOTS:
         QCOMPARE(storedPause(), std::nullopt);
         QCOMPARE(tick(), u"A"_qs);
 
-        // Resume ends a pause at once (tst_e2e_options sees the messages come again); so does
+        // Resume ends a pause at once (tst_e2e sees the messages come again); so does
         // a stop, which the icon's item says.
         trigger("mnuPause60");
         trigger("mnuResume");
