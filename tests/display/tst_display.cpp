@@ -21,14 +21,6 @@ namespace {
 
 const QRect screen(0, 0, 1280, 800);
 
-QFont messageFont()
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSize(20);
-    font.setBold(true);
-    return font;
-}
-
 // A moment of March 2026 ("06T10:00": the 6th at ten), or none.
 QDateTime at(const char* text)
 {
@@ -120,11 +112,12 @@ private Q_SLOTS:
         windows.removeIf([](const QWidget* window) { return window->internalWinId() == 0; });
         QCOMPARE(windows.size(), 2);
 
+        QFont font(u"DejaVu Sans"_qs, 20);
+        font.setBold(true);
         const QString text = QStringLiteral("I am calm");
-        QVERIFY(flash.prepare(text, messageFont(), color, QPoint(100, 200), screen));
+        QVERIFY(flash.prepare(text, font, color, QPoint(100, 200), screen));
         QWidget* window = flash.window();
-        QCOMPARE(window->geometry(),
-                 QRect(QPoint(100, 200), FlashWindow::textSize(text, messageFont())));
+        QCOMPARE(window->geometry(), QRect(QPoint(100, 200), FlashWindow::textSize(text, font)));
 
         // Only the letters are part of the window, in the text colour: the shape holds the
         // pixels that are drawn, and a translucent window is clear everywhere else.
@@ -154,9 +147,9 @@ private Q_SLOTS:
         const QString wide = QString(20000, QLatin1Char('W'));
         QElapsedTimer timer;
         timer.start();
-        const QSize size = FlashWindow::textSize(wide, messageFont());
-        QVERIFY(flash.prepare(wide, messageFont(), color,
-                              QPoint((screen.width() - size.width()) / 2, 300), screen));
+        const QSize size = FlashWindow::textSize(wide, font);
+        QVERIFY(flash.prepare(wide, font, color, QPoint((screen.width() - size.width()) / 2, 300),
+                              screen));
         QVERIFY(timer.elapsed() < 1000);
         QVERIFY(!window->isVisible());
         QVERIFY(flash.window() != window);
