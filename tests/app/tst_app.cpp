@@ -385,11 +385,8 @@ private Q_SLOTS:
         QFETCH(QString, when);
         if (when == u"between"_qs && SystemActions::noEndBetweenSteps)
             QSKIP(SystemActions::noEndBetweenSteps);
-        for (const auto& [key, text] : {std::pair(u"DispInterval"_qs, u"0"_qs),
-                                        {u"FontName"_qs, u"DejaVu Serif"_qs},
-                                        {u"FontColor"_qs, u"255"_qs},
-                                        {u"UpdateReminder"_qs, u"2026-03-01T09:00:00"_qs}})
-            m_test->settings->setValue(key, text);
+        // (A save would write every key: the file would differ.)
+        m_test->settings->setValue(u"UpdateReminder"_qs, u"2026-03-01T09:00:00"_qs);
         m_test->settings->sync();
         const QByteArray stored = fileBytes(m_test->settingsFile());
         std::shared_ptr<void> readOnly;
@@ -999,7 +996,6 @@ private Q_SLOTS:
 
         const QString german = u"Einstellungen|Abbrechen"_qs;
         const QString english = u"Settings|Cancel"_qs;
-        QTest::newRow("German") << QStringList{u"de-DE"_qs, u"de"_qs} << QByteArray("-") << german;
         QTest::newRow("first one translated")
             << QStringList{u"ja-JP"_qs, u"de-AT"_qs} << QByteArray("-") << german;
         QTest::newRow("English before German")
