@@ -90,6 +90,14 @@ double percentile(QList<double> values, double p)
     return values.isEmpty() ? 0 : values[qsizetype(p * double(values.size() - 1) + 0.5)];
 }
 
+void FlashObserver::follow(unsigned long window)
+{
+    // Every drawing is reported, so that each map has its own first paint.
+    if (m_damageEvent >= 0)
+        XDamageCreate(m_display, window, XDamageReportRawRectangles);
+    XSelectInput(m_display, window, ExposureMask);
+}
+
 void FlashObserver::watch()
 {
     // Windows may vanish before they are looked at; such errors are no concern here.
@@ -111,10 +119,7 @@ void FlashObserver::watch()
         };
         if (event.type == CreateNotify &&
             event.xcreatewindow.parent == DefaultRootWindow(m_display)) {
-            // Every drawing is reported, so that each map has its own first paint.
-            if (m_damageEvent >= 0)
-                XDamageCreate(m_display, event.xcreatewindow.window, XDamageReportRawRectangles);
-            XSelectInput(m_display, event.xcreatewindow.window, ExposureMask);
+            follow(event.xcreatewindow.window);
         } else if (event.type == Expose) {
             const std::lock_guard lock(m_mutex);
             if (Flash* flash = mapped(event.xexpose.window); flash && flash->exposedAt == 0)

@@ -54,6 +54,7 @@ public:
 
 private:
     void watch();
+    void follow(unsigned long window);
 
     Display* m_display = nullptr;
     int m_damageEvent = -1; // the number of XDamage's event; -1 without XDamage
