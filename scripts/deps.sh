@@ -32,8 +32,8 @@ if [[ " $* " == *" --test "* ]]; then
     # The notification icon and the close box are tested against a real notification
     # area and window manager; the autostart entry against the desktop-entry checker.
     packages+=(trayer openbox xdotool desktop-file-utils)
-    # The program in German and French is read off the screen.
-    packages+=(tesseract-ocr tesseract-ocr-deu tesseract-ocr-fra)
+    # The program in German is read off the screen.
+    packages+=(tesseract-ocr tesseract-ocr-deu)
     # The Debian package (cpack works out its dependencies with dpkg-shlibdeps, which
     # needs file), Debian's own checks of it, and the check of the installed program's
     # software-centre entry.

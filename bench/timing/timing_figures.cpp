@@ -88,8 +88,7 @@ void TimingFigures::startUpAndIdleMemory_data()
     QTest::addColumn<QString>("executable");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<double>("medianLimitMs"); // 0: only measured
-    QTest::newRow("program") << QStringLiteral(ZORVAN_EXECUTABLE)
-                             << ProgramUnderTest::mainWindowCaption() << 150.0;
+    QTest::newRow("program") << QStringLiteral(ZORVAN_EXECUTABLE) << applicationCaption() << 150.0;
     QTest::newRow("bare Qt Widgets")
         << QStringLiteral(ZORVAN_BARE_QT_WIDGETS) << QStringLiteral("Bare Qt Widgets") << 0.0;
 }
@@ -189,14 +188,14 @@ void TimingFigures::timeOnScreenAndBetween()
 
     // Memory from the first flash, the display's own state made by then, to the last.
     double rss = 0, ownAtFirst = 0;
-    QVERIFY(XServer::waitFor(
+    QVERIFY(QTest::qWaitFor(
         [&] {
             rss = std::max(rss, statusMb(copy->processId(), "VmRSS:"));
             if (ownAtFirst == 0 && !observer.flashesNamed(caption).isEmpty())
                 ownAtFirst = statusMb(copy->processId(), "RssAnon:");
             return observer.flashesNamed(caption).size() >= flashes;
         },
-        std::chrono::seconds(int(flashes * (2.0 + requested / 1000.0)) + 15)));
+        1000 * (int(flashes * (2.0 + requested / 1000.0)) + 15)));
     const double ownGrowth = statusMb(copy->processId(), "RssAnon:") - ownAtFirst;
 
     const QList<FlashObserver::Flash> shownFlashes = observer.flashesNamed(caption);

@@ -113,24 +113,26 @@ QList<FlashObserver::Flash> FlashObserver::flashesNamed(const QString& name, boo
     return named;
 }
 
-bool FlashObserver::mappedWithin(std::chrono::milliseconds time, const QString& name) const
+bool FlashObserver::mappedWithin(std::chrono::milliseconds time) const
 {
     const double from = now();
-    return XServer::waitFor([&] { return !flashesNamed(name, true, from).isEmpty(); }, time);
+    return QTest::qWaitFor(
+        [&] { return !flashesNamed(ProgramUnderTest::flashCaption(), true, from).isEmpty(); },
+        int(time.count()));
 }
 
-bool FlashObserver::noneMappedFor(std::chrono::milliseconds time, const QString& name) const
+bool FlashObserver::noneMappedFor(std::chrono::milliseconds time) const
 {
     const double from = now();
     QTest::qWait(int(time.count()));
-    return flashesNamed(name, true, from).isEmpty();
+    return flashesNamed(ProgramUnderTest::flashCaption(), true, from).isEmpty();
 }
 
 QList<double> FlashObserver::shownTimes(const QList<Flash>& flashes)
 {
     QList<double> shown;
     for (const Flash& flash : flashes)
-        shown << flash.shownMs();
+        shown << (flash.paintedAt > 0 ? flash.unmappedAt - flash.paintedAt : 0);
     return shown;
 }
 

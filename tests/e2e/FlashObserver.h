@@ -33,8 +33,6 @@ public:
         double exposedAt = 0;  // ms; 0 until the server exposed it
         double paintedAt = 0;  // ms; 0 while nothing was drawn in it
         double unmappedAt = 0; // ms; 0 while still mapped
-        // On screen: from its first paint to its unmap; 0 when it was never painted.
-        double shownMs() const { return paintedAt > 0 ? unmappedAt - paintedAt : 0; }
     };
 
     explicit FlashObserver(const QString& displayName);
@@ -46,15 +44,14 @@ public:
     // and unmapped again, or also those still mapped.
     QList<Flash> flashesNamed(const QString& name, bool stillMappedToo = false,
                               double since = 0) const;
-    // Whether such a window (by default a message of the program) is mapped within the
-    // time from now; whether none is (one already on screen may end).
-    bool mappedWithin(std::chrono::milliseconds time,
-                      const QString& name = ProgramUnderTest::flashCaption()) const;
-    bool noneMappedFor(std::chrono::milliseconds time,
-                       const QString& name = ProgramUnderTest::flashCaption()) const;
+    // Whether a message of the program is mapped within the time from now; whether none is
+    // (one already on screen may end).
+    bool mappedWithin(std::chrono::milliseconds time) const;
+    bool noneMappedFor(std::chrono::milliseconds time) const;
     static double now();
-    // The figures of a run of flashes, in ms: how long each was on screen, and the time
-    // from each vanishing to the next appearing.
+    // The figures of a run of flashes, in ms: how long each was on screen (from its first
+    // paint to its unmap; 0 when it was never painted), and the time from each vanishing to
+    // the next appearing.
     static QList<double> shownTimes(const QList<Flash>& flashes);
     static QList<double> gaps(const QList<Flash>& flashes);
 

@@ -3,21 +3,16 @@
 
 #include "TestFiles.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSettings>
 #include <QTest>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <functional>
 #include <grp.h>
 #include <pwd.h>
 #include <unistd.h>
-
-using namespace std::chrono_literals;
 
 namespace {
 
@@ -31,31 +26,27 @@ long firstLong(const QByteArray& data, long otherwise)
 
 XServer::XServer(QSize screen, bool wayland)
 {
-    if (wayland)
+    if (wayland) {
         startSway(screen);
-    else
-        startXvfb(screen);
+    } else {
+        // -displayfd 1: Xvfb picks a free display and writes its number and a new line to us.
+        m_server.start(u"Xvfb"_qs, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs,
+                                    u"%1x%2x24"_qs.arg(screen.width()).arg(screen.height()),
+                                    u"-nolisten"_qs, u"tcp"_qs, u"-noreset"_qs});
+        QByteArray number;
+        while (!number.contains('\n') && m_server.waitForReadyRead(10000))
+            number += m_server.readAllStandardOutput();
+        if (number.contains('\n'))
+            m_name = u':' + QString::fromLatin1(number.trimmed());
+        else
+            m_problem = u"Xvfb did not start (apt install xvfb): "_qs + m_server.errorString() +
+                        u' ' + QString::fromLocal8Bit(m_server.readAllStandardError());
+    }
     if (m_name.isEmpty())
         return;
     m_display = XOpenDisplay(m_name.toLocal8Bit().constData());
     if (!m_display)
         m_problem = u"cannot open display "_qs + m_name;
-}
-
-void XServer::startXvfb(QSize screen)
-{
-    // -displayfd 1: Xvfb picks a free display and writes its number and a new line to us.
-    m_server.start(u"Xvfb"_qs, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs,
-                                u"%1x%2x24"_qs.arg(screen.width()).arg(screen.height()),
-                                u"-nolisten"_qs, u"tcp"_qs, u"-noreset"_qs});
-    QByteArray number;
-    while (!number.contains('\n') && m_server.waitForReadyRead(10000))
-        number += m_server.readAllStandardOutput();
-    if (number.contains('\n'))
-        m_name = u':' + QString::fromLatin1(number.trimmed());
-    else
-        m_problem = u"Xvfb did not start (apt install xvfb): "_qs + m_server.errorString() + u' ' +
-                    QString::fromLocal8Bit(m_server.readAllStandardError());
 }
 
 void XServer::startSway(QSize screen)
@@ -92,13 +83,11 @@ void XServer::startSway(QSize screen)
     m_server.setStandardOutputFile(folder + u"/sway.log"_qs);
     m_server.setStandardErrorFile(folder + u"/sway.log"_qs);
     m_server.start(u"sway"_qs, {u"-c"_qs, folder + u"/config"_qs});
-    waitFor([&] { return QFile::exists(displayFile); }, 15s);
-    m_name = QString::fromLatin1(fileBytes(displayFile).trimmed());
-    if (!QFile::exists(displayFile)) {
-        m_name.clear();
+    if (QTest::qWaitFor([&] { return QFile::exists(displayFile); }, 15000))
+        m_name = QString::fromLatin1(fileBytes(displayFile).trimmed());
+    else
         m_problem = u"sway did not start (apt install sway xwayland grim x11-xserver-utils): "_qs +
                     QString::fromLocal8Bit(fileBytes(folder + u"/sway.log"_qs));
-    }
 }
 
 XServer::~XServer()
@@ -251,17 +240,6 @@ unsigned long XServer::showFullScreen(const char* name, QSize size, unsigned lon
     return window;
 }
 
-bool XServer::waitFor(const std::function<bool()>& check, std::chrono::milliseconds timeout)
-{
-    const QDeadlineTimer deadline(timeout);
-    while (!check()) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(10); // lets QProcess notice copies that ended
-    }
-    return true;
-}
-
 bool XServer::startClient(const QString& program, const QStringList& arguments)
 {
     auto* client = new QProcess;
@@ -305,9 +283,10 @@ void XServer::pressCloseBox(unsigned long window) const
     XFlush(m_display);
 }
 
-int XServer::windowManagerState(unsigned long window) const
+int XServer::windowManagerState(const QProcess* copy) const
 {
-    return int(firstLong(property(window, "WM_STATE", AnyPropertyType), -1));
+    const auto main = window(copy);
+    return main ? int(firstLong(property(main->id, "WM_STATE", AnyPropertyType), -1)) : -1;
 }
 
 bool XServer::click(QPoint at, int button, int count) const
@@ -340,25 +319,6 @@ QImage XServer::grab(const QRect& rect) const
                             .copy();
     XDestroyImage(image);
     return copy;
-}
-
-void XServer::swayCommand(const QString& command) const
-{
-    run(u"swaymsg"_qs, {command});
-}
-
-QString XServer::focusedWindow() const
-{
-    QByteArray tree;
-    run(u"swaymsg"_qs, {u"-t"_qs, u"get_tree"_qs}, &tree);
-    const std::function<QString(const QJsonObject&)> find = [&](const QJsonObject& node) {
-        QString name =
-            node.value(u"focused"_qs).toBool() ? node.value(u"name"_qs).toString() : QString();
-        for (const QJsonValue child : node.value(u"nodes"_qs).toArray())
-            name += find(child.toObject());
-        return name;
-    };
-    return find(QJsonDocument::fromJson(tree).object());
 }
 
 ProgramUnderTest::ProgramUnderTest(const XServer& server)
@@ -421,11 +381,9 @@ QString ProgramUnderTest::startupEntryFile() const
     return m_root.filePath(u"config/autostart/ZorvanFreeSubliminalMessageSoftware.desktop"_qs);
 }
 
-std::optional<QString> ProgramUnderTest::setting(const QString& key) const
+bool ProgramUnderTest::saved() const
 {
-    const QVariant value =
-        QSettings(settingsFile(), QSettings::IniFormat).value(u"Settings/"_qs + key);
-    return value.isValid() ? std::optional(value.toString()) : std::nullopt;
+    return QSettings(settingsFile(), QSettings::IniFormat).contains(u"Settings/FontBold"_qs);
 }
 
 void ProgramUnderTest::storeSettings(const QByteArray& lines) const

@@ -6,8 +6,6 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <chrono>
-#include <functional>
 #include <optional>
 
 using Display = struct _XDisplay;
@@ -58,8 +56,6 @@ public:
     QRect popUpMenu(const QProcess* copy) const;
     // Maps a window of one colour over the whole screen, as a full-screen program does.
     unsigned long showFullScreen(const char* name, QSize size, unsigned long colour) const;
-    // Polls until check() holds or the time is up; true when it held.
-    static bool waitFor(const std::function<bool()>& check, std::chrono::milliseconds timeout);
 
     // Starts a program (a window manager, a notification area) that ends with the server.
     bool startClient(const QString& program, const QStringList& arguments = {});
@@ -71,26 +67,22 @@ public:
     bool selectionOwned(const QByteArray& prefix) const;
     // What a window manager does when the user clicks a window's close box.
     void pressCloseBox(unsigned long window) const;
-    // The state a window manager gave the window: 1 normal, 3 minimised, -1 none.
-    int windowManagerState(unsigned long window) const;
+    // The state a window manager gave the copy's main window: 1 normal, 3 minimised, -1 none.
+    int windowManagerState(const QProcess* copy) const;
     // Clicks mouse button 1 (left) or 3 (right) at a place on the screen; count 2 is a
     // double click.
     bool click(QPoint at, int button, int count = 1) const;
     // What the screen shows in the rectangle: what a compositor drew, if there is one.
     QImage grab(const QRect& rect) const;
 
-    // On Wayland: sends sway the command; and the name of the window with the focus.
     bool isWayland() const { return m_sway.has_value(); }
-    void swayCommand(const QString& command) const;
-    QString focusedWindow() const;
 
-    // Runs a program on this display to its end (xdotool, xrandr); its output, and whether
-    // it succeeded.
+    // Runs a program on this display to its end (xdotool, xrandr, swaymsg); its output, and
+    // whether it succeeded.
     bool run(const QString& program, const QStringList& arguments,
              QByteArray* output = nullptr) const;
 
 private:
-    void startXvfb(QSize screen);
     void startSway(QSize screen);
     QByteArray property(unsigned long window, const char* name, unsigned long type,
                         long length = 1) const;
@@ -119,15 +111,12 @@ public:
     QString dataFolder() const { return m_root.filePath(u"data"_qs); }
     // The entry that starts the program with the session.
     QString startupEntryFile() const;
-    // The stored settings, key by key (section "Settings").
-    std::optional<QString> setting(const QString& key) const;
     // Writes the settings file with these lines ("Key=text\n") as its only settings.
     void storeSettings(const QByteArray& lines) const;
     // Whether the program saved its settings: a save writes every key, FontBold too,
     // which no test stores itself.
-    bool saved() const { return setting(u"FontBold"_qs).has_value(); }
+    bool saved() const;
 
-    static QString mainWindowCaption() { return applicationCaption(); }
     static QString flashCaption() { return u"Zorvan Subliminal Message Software v1.45"_qs; }
 
     // The user's locale (LANG) for the copies started next, no other locale variable set;

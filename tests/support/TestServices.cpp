@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #include <sddl.h>
@@ -89,12 +90,8 @@ std::optional<QString> TestServices::startupCommand() const
 #else
     if (!QFile::exists(startupEntryFile()))
         return std::nullopt;
-    const QByteArray text = fileBytes(startupEntryFile());
-    const qsizetype exec = text.indexOf("\nExec=");
-    if (exec < 0)
-        return QString();
-    const qsizetype end = text.indexOf('\n', exec + 1);
-    return QFile::decodeName(text.mid(exec + 6, end < 0 ? -1 : end - exec - 6));
+    static const QRegularExpression exec(u"\nExec=([^\n]*)"_qs);
+    return exec.match(QFile::decodeName(fileBytes(startupEntryFile()))).captured(1);
 #endif
 }
 

@@ -25,7 +25,6 @@ public:
         : m_now(std::move(now))
     {}
     QDateTime now() const override { return m_now; }
-    void setToday(QDate today) { m_now = QDateTime(today, m_now.time()); }
     void setNow(QDateTime now) { m_now = std::move(now); }
 
 private:

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "RestrictedPath.h"
 #include "TestFiles.h"
 #include "TestServices.h"
 #include "TestWidgets.h"
 #include "TimeLimits.h"
 #include "goals/DatePicker.h"
+#include "goals/GoalProgress.h"
+#include "goals/GoalStore.h"
 #include "goals/GoalsPage.h"
 #include "platform/DataFolder.h"
 #include "platform/TextFile.h"
@@ -13,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -27,10 +31,21 @@ QByteArray record(const char* name, bool achieved = false, int percent = 0,
            (achieved ? "#TRUE#" : "#FALSE#") + "," + QByteArray::number(percent) + "\r\n";
 }
 
+// Each goal read, as "name percent".
+QStringList read(GoalStore& store)
+{
+    store.LoadGoals();
+    QStringList goals;
+    for (const GoalRecord& goal : store.goals())
+        goals << goal.GoalName + u' ' + QString::number(goal.AchievedPercent);
+    return goals;
+}
+
 } // namespace
 
-// The goals page's stories told to its editor, then through the real page.
-class tst_GoalEditor : public QObject {
+// The goal file read and written, the figures of the read-out, the date picker; and the goals
+// page's stories told to its editor, then through the real page.
+class tst_Goals : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -157,7 +172,7 @@ private Q_SLOTS:
         editor.setEndingDate(QDate(2026, 3, 10));
         editor.setPercent(30);
         QCOMPARE(readOut(), (QStringList{u"9"_qs, u"5"_qs, said.arg(u"28.57"_qs, u"20"_qs)}));
-        m_test->clock.setToday(QDate(2026, 3, 11));
+        m_test->clock.setNow(QDateTime(QDate(2026, 3, 11), QTime(9, 30)));
         const QLocale before;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         editor.ListView1_ItemClick(0);
@@ -281,6 +296,201 @@ private Q_SLOTS:
         QCOMPARE(TextFile::decode(fileBytes(goalFile())), QString::fromUtf8(content));
     }
 
+    void readsWhatItCanAndSavesItExactly_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("goals");
+        // Empty: the content as it was; else the text saved (in UTF-8 here), which the file
+        // holds in this system's encoding.
+        QTest::addColumn<QByteArray>("saved");
+
+        QTest::newRow("quotes as older versions left them")
+            << QByteArray("\"say \"hi\"\",#2008-01-15#,#2008-06-30#,\"a \"b\" c\",#FALSE#,0\r\n")
+            << QStringList{u"say \"hi\" 0"_qs}
+            << QByteArray(
+                   "\"say \"\"hi\"\"\",#2008-01-15#,#2008-06-30#,\"a \"\"b\"\" c\",#FALSE#,0\r\n");
+
+        // A damaged record costs nothing else, and stays where it is.
+        const QByteArray a = record("a", false, 10);
+        const QByteArray b = record("b", false, 20);
+        const QStringList ab = {u"a 10"_qs, u"b 20"_qs};
+        const QByteArray tail = "\"x\",#2008-01-15#,#2008-06-30#,\"\",#FALSE#";
+        QTest::newRow("missing field") << a + tail + "\r\n" + b << ab << QByteArray();
+        QTest::newRow("date that is no date")
+            << a + QByteArray(tail).replace("01-15", "02-30") + ",1\r\n" + b << ab << QByteArray();
+        QTest::newRow("text after the last field")
+            << a + tail + ",1 more\r\n" + b << ab << QByteArray();
+        QTest::newRow("cut short")
+            << a + b + "\"c\",#2008-01-15#,#2008-06-30#,\"first line\r\nsec" << ab << QByteArray();
+        QTest::newRow("percentages out of range")
+            << record("high", false, 150) + record("huge", false, 1000000000) +
+                   record("endless").replace(",0\r\n", ",9999999999999999999999999\r\n") +
+                   record("low", false, -5)
+            << QStringList{u"high 100"_qs, u"huge 100"_qs, u"endless 100"_qs, u"low 0"_qs}
+            << record("high", false, 100) + record("huge", false, 100) +
+                   record("endless", false, 100) + record("low", false, 0);
+        // Text is kept.
+        QTest::newRow("binary") << QByteArray::fromHex("0001fffe220d0a00222c2c2389504e470d0a") + a
+                                << QStringList{u"a 10"_qs}
+                                << QByteArray::fromHex(
+                                       "0001c3bfc3be220d0a00222c2c23e280b0504e470d0a") +
+                                       a;
+    }
+
+    void readsWhatItCanAndSavesItExactly()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QByteArray, saved);
+        writeFile(goalFile(), content);
+        GoalStore store(goalFile());
+        QTEST(read(store), "goals");
+        QCOMPARE(store.reading(), GoalStore::Reading::Whole);
+        QCOMPARE(fileBytes(goalFile()), content); // loading writes nothing
+        QVERIFY(QFile::remove(goalFile()));
+        QVERIFY(store.SaveGoals());
+        QCOMPARE(fileBytes(goalFile()),
+                 saved.isEmpty() ? content : TextFile::encode(QString::fromUtf8(saved)));
+    }
+
+    void fileNotReadWholeIsNeverReplaced_data()
+    {
+        QTest::addColumn<bool>("unreadable");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("unreadable") << true << record("a");
+        QTest::newRow("enormous") << false
+                                  << record("a") + QByteArray(48 << 20, ',') + "\r\n" + record("b");
+    }
+
+    void fileNotReadWholeIsNeverReplaced()
+    {
+        QFETCH(bool, unreadable);
+        QFETCH(QByteArray, content);
+        writeFile(goalFile(), content);
+        GoalStore store(goalFile());
+        {
+            std::optional<RestrictedPath> guard;
+            if (unreadable && !guard.emplace(goalFile(), QFile::WriteOwner).holds())
+                QSKIP("permission bits do not bind here");
+            QVERIFY(store.fileFound());
+            QCOMPARE(read(store), unreadable ? QStringList() : QStringList{u"a 0"_qs});
+            QCOMPARE(store.reading(),
+                     unreadable ? GoalStore::Reading::Unreadable : GoalStore::Reading::TooLarge);
+            store.goals() << GoalRecord{.GoalName = u"new"_qs};
+            QVERIFY(!store.SaveGoals());
+            QVERIFY(!store.SaveGoalsExcept({0}));
+        }
+        QVERIFY(fileBytes(goalFile()) == content);
+    }
+
+    void readOut()
+    {
+        // Days remaining, then the sentence, 1 to 8 March at "20" (readOutFollowsTheClicks reads
+        // the worked example, 3 and 11 March, off the editor).
+        const auto readOut = [](QDate start, QDate end, QDate today, int percent = 20) {
+            const GoalProgress::Texts texts =
+                GoalProgress::progress(start, end, today, percent, true, u"."_qs);
+            return QStringList{texts.daysRemaining, texts.info};
+        };
+        const auto sentence = [](const QString& expected, int actual) {
+            return u"You should have achieved "_qs + expected +
+                   u"%. You have actually achieved "_qs + QString::number(actual) + u"%"_qs;
+        };
+        const QDate first(2008, 3, 1);
+        const QDate eighth(2008, 3, 8);
+        QCOMPARE(readOut(first, eighth, first, 0), (QStringList{u"7"_qs, sentence(u"0"_qs, 0)}));
+        QCOMPARE(readOut(first, eighth, eighth, 100),
+                 (QStringList{u"0"_qs, sentence(u"100"_qs, 100)}));
+        QCOMPARE(
+            readOut(first, eighth, QDate(2008, 2, 29)),
+            (QStringList{QString(), u"Your goal starting date has been set for the future"_qs}));
+        // No days to share out: nothing to say.
+        QCOMPARE(readOut(first, first, first), (QStringList{QString(), QString()}));
+        // Beyond what 16 bits hold: the figures are still right.
+        QCOMPARE(readOut(QDate(1980, 1, 1), QDate(2099, 12, 31), QDate(2026, 3, 3), 40),
+                 (QStringList{u"26966"_qs, sentence(u"38.47"_qs, 40)}));
+    }
+
+    void expectedFigure_data()
+    {
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("elapsed");
+        QTest::addColumn<float>("rounded");
+        QTest::addColumn<QString>("shown");
+
+        QTest::newRow("one place") << 8 << 1 << 12.5f << u"12.5"_qs;
+        // Halves go away from zero, also where the single holds a hair less than the half.
+        QTest::newRow("exact half") << 800 << 1 << 0.13f << u"0.13"_qs;
+        QTest::newRow("half held low") << 8000 << 14 << 0.18f << u"0.18"_qs;
+        QTest::newRow("past ten million") << 1 << 200000 << 20000000.0f << u"20000000"_qs;
+    }
+
+    void expectedFigure()
+    {
+        QFETCH(int, total);
+        QFETCH(int, elapsed);
+        const float rounded = GoalProgress::expectedPercent(total, elapsed);
+        QTEST(rounded, "rounded");
+        QTEST(GoalProgress::formatPercent(rounded, u"."_qs), "shown");
+    }
+
+    void showsOnlyRealDates_data()
+    {
+        QTest::addColumn<QDate>("shown");
+        QTest::addColumn<bool>("byKey"); // an arrow key in the month list, else setValue
+        QTest::addColumn<QDate>("value");
+        QTest::addColumn<int>("announcements"); // 0: refused, the shown date stays
+
+        // A pick that pulls the day back to the month's last: the correction, then the pick.
+        QTest::newRow("pick February 2007")
+            << QDate(2007, 1, 31) << true << QDate(2007, 2, 28) << 2;
+        QTest::newRow("pick February 2008")
+            << QDate(2008, 1, 31) << true << QDate(2008, 2, 29) << 2;
+        for (const int month : {4, 6, 9, 11}) // every month of 30 days
+            QTest::addRow("pick %d", month)
+                << QDate(2026, month - 1, 31) << true << QDate(2026, month, 30) << 2;
+        // setValue picks the year, the month and the day in turn.
+        QTest::newRow("31 January over February")
+            << QDate(2007, 2, 28) << false << QDate(2007, 1, 31) << 3;
+        QTest::newRow("leap day over 2007")
+            << QDate(2007, 2, 28) << false << QDate(2008, 2, 29) << 3;
+        QTest::newRow("2007 over a leap day")
+            << QDate(2008, 2, 29) << false << QDate(2007, 3, 31) << 4;
+        QTest::newRow("1979") << QDate(2026, 3, 31) << false << QDate(1979, 12, 31) << 0;
+        QTest::newRow("2100") << QDate(2026, 3, 31) << false << QDate(2100, 1, 1) << 0;
+    }
+
+    void showsOnlyRealDates()
+    {
+        QFETCH(QDate, shown);
+        QFETCH(bool, byKey);
+        QFETCH(QDate, value);
+        QFETCH(int, announcements);
+        DatePicker picker(shown);
+        picker.show();
+        QList<QDate> announced;
+        connect(&picker, &DatePicker::DateChanged, this, [&] { announced << picker.Value(); });
+        if (byKey) {
+            auto* month = child<QComboBox>(&picker, "cboMonth");
+            month->setFocus();
+            QTest::keyClick(month, Qt::Key_Down);
+        } else {
+            QCOMPARE(picker.setValue(value), announcements > 0);
+        }
+        QCOMPARE(picker.Value(), announcements > 0 ? value : shown);
+        QCOMPARE(announced.size(), announcements);
+        // Each announcement comes once the date is whole again.
+        QVERIFY(!announced.contains(QDate()));
+    }
+
+    void monthsFollowNoLanguage()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        DatePicker picker(QDate(2026, 9, 30)); // the longest month name
+        QLocale::setDefault(before);
+        QCOMPARE(child<QComboBox>(&picker, "cboMonth")->currentText(), u"September"_qs);
+    }
+
 private:
     std::unique_ptr<TestServices> m_test;
 
@@ -297,5 +507,5 @@ private:
     }
 };
 
-QTEST_MAIN(tst_GoalEditor)
-#include "tst_goaleditor.moc"
+QTEST_MAIN(tst_Goals)
+#include "tst_goals.moc"

@@ -5,6 +5,9 @@
 #include "TestServices.h"
 #include "TestWidgets.h"
 #include "TimeLimits.h"
+#include "goals/GoalRecords.h"
+#include "library/MessageLibrary.h"
+#include "library/MessagePool.h"
 #include "library/ProgramsPage.h"
 #include "platform/TextFile.h"
 
@@ -14,6 +17,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QStringEncoder>
 #include <QTest>
 #include <QTreeView>
@@ -33,8 +37,9 @@ QStringList shown(const QList<MessageRecord>& entries)
 
 } // namespace
 
-// The "Programs" page's stories told to its editor, then a few through the real page.
-class tst_MessageFileEditor : public QObject {
+// The message files: their records read and written, the pool of messages taken from them,
+// and the "Programs" page's stories told to its editor, then a few through the real page.
+class tst_Library : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -402,6 +407,170 @@ private Q_SLOTS:
                                     QDir(outside.filePath(u"closed"_qs)).isEmpty()));
     }
 
+    void safeNames_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("name"); // empty: nothing to make
+        QTest::newRow("separators") << u"a/b\\c:d*e?f\"g<h>i|j"_qs << u"abcdefghij"_qs;
+        QTest::newRow("dots only") << u".."_qs << QString();
+        QTest::newRow("control characters") << u"\tline\r\none\x7f\u0085"_qs << u"lineone"_qs;
+        // Names Windows keeps for devices are never made there; elsewhere they are ordinary.
+#ifdef Q_OS_WIN
+        QTest::newRow("device") << u"NUL.backup"_qs << u"NUL_.backup"_qs;
+#else
+        QTest::newRow("device") << u"Con"_qs << u"Con"_qs;
+#endif
+        // Cut to 150 bytes, never in half a character.
+        QTest::newRow("long") << u"😀"_qs.repeated(40) << u"😀"_qs.repeated(37);
+    }
+
+    void safeNames()
+    {
+        QFETCH(QString, typed);
+        QTEST(MessageLibrary::safeName(typed), "name");
+    }
+
+    void poolTakesCheckedMessagesOfCheckedFilesInIndexOrder()
+    {
+        put(u"First.txt"_qs, "\"one\",#TRUE#\r\n\"off\",#FALSE#\r\n\"\",#TRUE#\r\n"
+                             "\"He said \"yes\", twice\",#TRUE#\r\n");
+        put(u"Second.txt"_qs, "\"two\",#TRUE#\r\n\"two\",#TRUE#\r\n");
+        put(u"Unchecked.txt"_qs, "\"never\",#TRUE#\r\n");
+        put(u"Empty.txt"_qs, "");
+        const QByteArray awkward = SystemActions::awkwardFileName().toUtf8(); // named outside
+        put(QString::fromUtf8(awkward) + u".txt"_qs, "\"three\",#TRUE#\r\n");
+        writeFile(index(), "\"Second\",#TRUE#\r\n\"Missing\",#TRUE#\r\n\"Unchecked\",#FALSE#\r\n"
+                           "\"\",#TRUE#\r\n\"Empty\",#TRUE#\r\n\"First\",#TRUE#\r\n"
+                           "\"" +
+                               awkward + "\",#TRUE#\r\n");
+        QCOMPARE(pool(), (QStringList{u"two"_qs, u"two"_qs, u"one"_qs, u"He said \"yes\", twice"_qs,
+                                      u"three"_qs}));
+
+        // At every load the pool is rebuilt: messages unchecked or deleted since go, and of a
+        // file named twice the later entry counts.
+        put(u"Second.txt"_qs, "\"two\",#FALSE#\r\n\"three\",#TRUE#\r\n");
+        writeFile(index(), "\"Second\",#FALSE#\r\n\"Second\",#TRUE#\r\n");
+        QCOMPARE(pool(), QStringList{u"three"_qs});
+
+        // An empty index gives an empty pool; none leaves it alone.
+        writeFile(index(), "");
+        QCOMPARE(pool(), QStringList());
+        QVERIFY(QFile::remove(index()));
+        QCOMPARE(pool(), (QStringList{u"<no index>"_qs, u"left from before"_qs}));
+    }
+
+    void poolSkipsWhatItCannotOrMustNotRead()
+    {
+        writeFile(m_test->path(u"outside.txt"_qs), "\"from outside\",#TRUE#\r\n");
+        writeFile(m_test->path(u"goals.txt"_qs),
+                  "\"a goal\",#2026-01-01#,#2026-02-01#,\"\",#FALSE#,0\r\n");
+        put(u"Calm.txt"_qs, "\"a\",#TRUE#\r\n");
+        // Something far larger than any message file (sparse: it costs no disk).
+        put(u"Huge.txt"_qs, "\"huge\",#TRUE#\r\n");
+        QVERIFY(QFile::resize(m_test->path(u"plugins/Huge.txt"_qs), 65 << 20));
+        writeFile(index(), "\"../outside\",#TRUE#\r\n\"../goals\",#TRUE#\r\n\"" +
+                               m_test->path(u"outside"_qs).toUtf8() +
+                               "\",#TRUE#\r\n\"Calm\",#TRUE#\r\n\"Huge\",#TRUE#\r\n");
+        QCOMPARE(pool(), QStringList{u"a"_qs});
+    }
+
+    void everyTextReadsBackAsWritten()
+    {
+        // A quote is written twice; everything else, line breaks too, as it is.
+        QCOMPARE(
+            MessageRecords::format({{QString(), false}, {u"a, b\r\nc"_qs, true}, {u"\""_qs, true}}),
+            u"\"\",#FALSE#\r\n\"a, b\r\nc\",#TRUE#\r\n\"\"\"\",#TRUE#\r\n"_qs);
+
+        // Quotes anywhere, line breaks, whatever looks like the end of a record or a whole
+        // record of its own, other scripts (apart at "|"): through the disk and back.
+        static const QStringList pieces =
+            u"\"|,|#TRUE#|\",#FALSE#|\",#FALSE#,5|\"\"| |\t|ab|é€|我|✓|-1|\r\n|\n|\r|#2026-01-01#|"
+            u"\r\n\"Phantom\",#2026-01-01#,#2026-02-01#,\"x\",#TRUE#,99"_qs.split(u'|');
+        QRandomGenerator random(20261206);
+        const auto text = [&] {
+            QString text;
+            for (int piece = random.bounded(0, 9); piece > 0; --piece)
+                text += pieces[random.bounded(int(pieces.size()))];
+            return text;
+        };
+        const auto throughDisk = [](const QString& text) {
+            return TextFile::decode(TextFile::encode(text));
+        };
+        for (int round = 0; round < 2000; ++round) {
+            QList<MessageRecord> messages;
+            Goals goals;
+            for (int i = random.bounded(1, 5); i > 0; --i) {
+                messages << MessageRecord{text(), random.bounded(2) == 1};
+                goals << GoalRecord{.GoalName = text(),
+                                    .StartingDate = QDate(2026, 1, 1).addDays(random.bounded(900)),
+                                    .EndingDate = QDate(2026, 1, 1).addDays(random.bounded(900)),
+                                    .GoalDesc = text(),
+                                    .Achieved = random.bounded(2) == 1,
+                                    .AchievedPercent = qint16(random.bounded(101))};
+            }
+            const QString writtenMessages = MessageRecords::format(messages);
+            QVERIFY2(MessageRecords::parse(throughDisk(writtenMessages)) == messages,
+                     qPrintable(writtenMessages));
+            const QString writtenGoals = GoalRecords::format(goals);
+            const GoalRecords::Content read = GoalRecords::parse(throughDisk(writtenGoals));
+            QVERIFY2(read.goals == goals, qPrintable(writtenGoals));
+            QCOMPARE(read.kept.join(QString()), QString());
+        }
+    }
+
+    void readsWhatOlderVersionsWrote_data()
+    {
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<QStringList>("read"); // a line that is no record is a message
+
+        QTest::newRow("plain lines") << u"I am calm\r\n  \r\n\r\nI am strong"_qs
+                                     << QStringList{u"[x] I am calm"_qs, u"[x] I am strong"_qs};
+        QTest::newRow("lone line ends, none at the end")
+            << u"\"a\",#TRUE#\n\"b\",#TRUE#\r\"c\",#FALSE#"_qs
+            << QStringList{u"[x] a"_qs, u"[x] b"_qs, u"[ ] c"_qs};
+        QTest::newRow("not in the exact written form")
+            << u"\"I am calm\" ,#TRUE#\r\n\"b\",#true#\r\n \"c\" , #FALSE#  \t\r\n"_qs
+            << QStringList{u"[x] I am calm"_qs, u"[x] b"_qs, u"[ ] c"_qs};
+        // Older versions left quotes in texts as they were.
+        QTest::newRow("quotes left single")
+            << u"\"I breathe \"deeply\"\",#TRUE#\r\n\"a\",#TRUE#\",#FALSE#\r\n\"\"b\",#TRUE#\r\n"
+               u"\"5'11\"\",#TRUE#\r\n"_qs
+            << QStringList{u"[x] I breathe \"deeply\""_qs, u"[ ] a\",#TRUE#"_qs, u"[x] \"b"_qs,
+                           u"[x] 5'11\""_qs};
+        QTest::newRow("stray quote") << u"\"never closed\r\n\"b\",#TRUE#\r\n"_qs
+                                     << QStringList{u"[x] \"never closed"_qs, u"[x] b"_qs};
+        QTest::newRow("missing flag")
+            << u"\"a\",\r\n\"b\"\r\n"_qs << QStringList{u"[x] \"a\","_qs, u"[x] \"b\""_qs};
+        QTest::newRow("nul bytes") << QString(u"\"a\0b\",#TRUE#\r\n\0\r\n"_qs)
+                                   << QStringList{QString(u"[x] a\0b"_qs), QString(u"[x] \0"_qs)};
+    }
+
+    void readsWhatOlderVersionsWrote()
+    {
+        QFETCH(QString, content);
+        const QList<MessageRecord> messages = MessageRecords::parse(content);
+        QTEST(shown(messages), "read");
+        // A save writes them in the form of today, which reads back the same.
+        QCOMPARE(MessageRecords::parse(MessageRecords::format(messages)), messages);
+    }
+
+    void hugeMalformedContentReadsInLinearTime()
+    {
+        // Lines that each open a text and never close it, where texts may run over lines;
+        // and lines whose quotes all pair up, so that a text runs on into the next line:
+        // every read fails, and none may search the rest of the file again.
+        const QString content = u"\"x\",#2026-01-01#,\"y\r\n"_qs.repeated(100000) +
+                                u"\"\"\"a\"\"\r\n"_qs.repeated(100000);
+        QElapsedTimer timer;
+        timer.start();
+        const GoalRecords::Content goals = GoalRecords::parse(content);
+        QVERIFY(goals.goals.isEmpty());
+        QCOMPARE(goals.kept, QStringList{content});
+        QCOMPARE(MessageRecords::parse(content).size(), 200000);
+        QVERIFY2(timer.elapsed() < 3000 * TimeLimits::scale,
+                 qPrintable(QString::number(timer.elapsed())));
+    }
+
 private:
     std::unique_ptr<TestServices> m_test;
     std::unique_ptr<MessageFileEditor> m_editor;
@@ -417,7 +586,18 @@ private:
         return fileBytes(m_test->path(u"plugins/"_qs + file));
     }
 
-    QString index() const { return m_test->path(u"FileNames.txt"_qs); }
+    QString index() const
+    {
+        return m_test->path(u"FileNames.txt"_qs);
+    }
+    QStringList pool() const
+    {
+        MessagePool pool;
+        pool.append(u"left from before"_qs);
+        // A rebuilt pool holds nothing from before; one without an index is left as it was.
+        const bool loaded = MessageLibrary(m_test->dataFolder()).LoadMessagePool(pool);
+        return (loaded ? QStringList() : QStringList{u"<no index>"_qs}) + pool.messages();
+    }
     void sample() const
     {
         put(u"Calm.txt"_qs, "\"I am calm\",#TRUE#\r\n\"I breathe\",#FALSE#\r\n");
@@ -456,5 +636,5 @@ private:
     }
 };
 
-QTEST_MAIN(tst_MessageFileEditor)
-#include "tst_messagefileeditor.moc"
+QTEST_MAIN(tst_Library)
+#include "tst_library.moc"
