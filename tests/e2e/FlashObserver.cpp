@@ -61,14 +61,14 @@ FlashObserver::~FlashObserver()
 void FlashObserver::describeNew() const
 {
     // Asked on a connection of its own, and not under the lock: the events are timed as
-    // they come in, and a wait for either would delay their times.
+    // they come in, and a wait for either would delay their times. (The list only grows.)
+    qsizetype from = 0;
     QList<Flash> described;
     {
         const std::lock_guard lock(m_mutex);
-        for (const Seen& seen : m_seen) {
-            if (!seen.described)
-                described << seen.flash;
-        }
+        from = m_described;
+        for (qsizetype i = from; i < m_seen.size(); ++i)
+            described << m_seen[i].flash;
     }
     for (Flash& flash : described) {
         XWindowAttributes attributes;
@@ -83,17 +83,12 @@ void FlashObserver::describeNew() const
         }
     }
     const std::lock_guard lock(m_mutex);
-    for (Seen& seen : m_seen) {
-        for (const Flash& flash : described) {
-            if (!seen.described && flash.window == seen.flash.window &&
-                flash.mappedAt == seen.flash.mappedAt) {
-                seen.described = true;
-                seen.flash.name = flash.name;
-                seen.flash.geometry = flash.geometry;
-                seen.flash.depth = flash.depth;
-            }
-        }
+    for (const Flash& flash : described) {
+        Flash& known = m_seen[from++].flash;
+        std::tie(known.name, known.geometry, known.depth) =
+            std::tie(flash.name, flash.geometry, flash.depth);
     }
+    m_described = from;
 }
 
 QList<FlashObserver::Flash> FlashObserver::flashesNamed(const QString& name, bool stillMappedToo,

@@ -16,12 +16,10 @@ using Display = struct _XDisplay;
 // Watches an X server from outside, on a connection and a thread of its own, and
 // records every top-level window created after it that is mapped and unmapped, with the times
 // (the steady clock, read as the events arrive). What the user sees starts with the
-// window's first paint, not its map: through XDamage, the first drawing into the window
-// after the server exposed it (what the server itself fills in at the map of a window
-// with an alpha channel, or copies into a window a compositing manager draws, comes
-// before that and shows nothing new). A window of neither kind is drawn straight onto
-// the screen: there any drawing is a paint, the background the server paints at the
-// map included.
+// window's first paint, not its map: through XDamage, the first drawing into a window
+// drawn straight onto the screen (its background painted at the map included), and into
+// any other the first after the server exposed it (what the server fills in or copies at
+// the map of a window with an alpha channel or under a compositing manager shows nothing).
 class FlashObserver {
 public:
     struct Flash {
@@ -68,16 +66,15 @@ private:
     std::atomic<bool> m_stop = false;
     std::thread m_thread;
     mutable std::mutex m_mutex;
-    // A window mapped, with what tells its first paint: the first drawing into a window
-    // drawn straight onto the screen, the first after its exposure into any other.
+    // A window mapped, with what tells its first paint.
     struct Seen {
         Flash flash;
         bool composited = false; // a compositing manager ran at its map
-        bool described = false;  // its name, place and depth asked for
         double firstDamageAt = 0;
         double damageAfterExposeAt = 0;
     };
     mutable QList<Seen> m_seen;
+    mutable qsizetype m_described = 0; // those before it have their name, place and depth
 };
 
 // The value below which the fraction p of the values lie (0.5: the median).

@@ -188,8 +188,7 @@ private Q_SLOTS:
                      "too few messages");
             const QRect place = latest().geometry;
             if (desktop == BareX && seen == 0) {
-                // The server draws the letters itself: with the program stopped, a window
-                // passing over the message leaves it as it was.
+                // Drawn by the server: the program stopped, a window passing over leaves it.
                 kill(pid_t(copy->processId()), SIGSTOP);
                 XDestroyWindow(display, x->showFullScreen("Cover", screen, 0));
                 const Look drawn = look(x->grab(place));
