@@ -162,15 +162,19 @@ void FlashWindow::showFor(int milliseconds)
 {
     m_duration = milliseconds;
     m_awaitingFirstFrame = !m_current->drawnOnMap();
-    m_displayTimer.start(milliseconds + (m_awaitingFirstFrame ? firstFrameAllowanceMs : 0));
     m_current->show();
+    // The server draws the letters as it maps the window: they are on screen once it has
+    // done so, before the program would hear of it.
+    if (!m_awaitingFirstFrame)
+        WindowSystem::waitUntilDone();
+    m_displayTimer.start(milliseconds + (m_awaitingFirstFrame ? firstFrameAllowanceMs : 0));
 }
 
 void FlashWindow::firstFramePainted()
 {
     // The time counts from the first frame: what the window system does between showing
     // and painting (a busy machine can take tens of milliseconds) takes none of it. Where
-    // the window system draws the frame at the map, it counts from the show.
+    // the window system draws the frame at the map, it counts from when that is done.
     if (!m_awaitingFirstFrame)
         return;
     m_awaitingFirstFrame = false;

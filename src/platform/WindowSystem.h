@@ -29,4 +29,8 @@ public:
     // True where the window system does (X11); elsewhere the program's first paint is
     // the first frame.
     static bool drawOnMap(unsigned long long window, const QImage& image);
+
+    // Waits until the window system has done all the program asked of it so far (on X11,
+    // a round trip to the server): a window shown is on screen when it returns.
+    static void waitUntilDone();
 };

@@ -76,6 +76,12 @@ bool WindowSystem::drawOnMap(unsigned long long window, const QImage& image)
     return true;
 }
 
+void WindowSystem::waitUntilDone()
+{
+    if (Display* display = x11Display())
+        XSync(display, False);
+}
+
 bool WindowSystem::isComposited()
 {
     const QString platform = QGuiApplication::platformName();
