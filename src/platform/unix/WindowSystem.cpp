@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QtGlobal>
 #include <X11/Xlib.h>
@@ -45,25 +46,34 @@ void WindowSystem::clearBackground(unsigned long long window)
 bool WindowSystem::drawOnMap(unsigned long long window, const QImage& image)
 {
     Display* display = x11Display();
-    XWindowAttributes attributes;
-    if (!display || image.isNull() || !XGetWindowAttributes(display, Window(window), &attributes))
+    if (!display || image.isNull())
         return false;
+    // A window's depth and visual never change: asked once, not at every message (a round
+    // trip to the server lengthens the time between two messages).
+    static QHash<unsigned long long, std::pair<int, Visual*>> known;
+    auto found = known.constFind(window);
+    if (found == known.cend()) {
+        XWindowAttributes asked;
+        if (!XGetWindowAttributes(display, Window(window), &asked))
+            return false;
+        found = known.insert(window, {asked.depth, asked.visual});
+    }
+    const auto [depth, visual] = *found;
     // The image's pixels as they are go to a window of 8 bits per colour in the usual
     // order (every X server offers one, and Qt makes its windows so); any other is left
     // to the program's paint.
-    const Visual* visual = attributes.visual;
-    if ((attributes.depth != 24 && attributes.depth != 32) || visual->red_mask != 0xff0000 ||
+    if ((depth != 24 && depth != 32) || visual->red_mask != 0xff0000 ||
         visual->green_mask != 0xff00 || visual->blue_mask != 0xff)
         return false;
     const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    XImage* uploaded = XCreateImage(display, attributes.visual, attributes.depth, ZPixmap, 0,
+    XImage* uploaded = XCreateImage(display, visual, depth, ZPixmap, 0,
                                     reinterpret_cast<char*>(const_cast<uchar*>(pixels.constBits())),
                                     pixels.width(), pixels.height(), 32, pixels.bytesPerLine());
     if (!uploaded)
         return false;
     uploaded->byte_order = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? LSBFirst : MSBFirst;
     const Pixmap background =
-        XCreatePixmap(display, Window(window), pixels.width(), pixels.height(), attributes.depth);
+        XCreatePixmap(display, Window(window), pixels.width(), pixels.height(), depth);
     GC context = XCreateGC(display, background, 0, nullptr);
     XPutImage(display, background, context, uploaded, 0, 0, 0, 0, pixels.width(), pixels.height());
     XFreeGC(display, context);
