@@ -51,9 +51,9 @@ public:
     void prepare(QImage image, const QRegion& shape, const QRect& geometry)
     {
         m_image = std::move(image);
+        setGeometry(geometry);
         // Where a compositor blends, the clear pixels are enough; a shape there only costs
         // it and the server time between the map and the first frame (3 ms against under 1).
-        setGeometry(geometry);
         if (testAttribute(Qt::WA_TranslucentBackground)) {
             clearMask();
         } else {
